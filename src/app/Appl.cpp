@@ -1,0 +1,5 @@
+#include "Appl.h"
+
+A_APPL::A_APPL(const std::string& programDir)
+    : ProgramDir(programDir), LastUsedPath(programDir), DialogsImpl(std::make_unique<QtDialogs>()) {
+}

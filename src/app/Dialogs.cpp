@@ -1,0 +1,77 @@
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+const char* const CAPTION = "Vireldo";
+
+// Texts are bytes; the user sees them as Latin-1.
+QString ToQt(const std::string& text) {
+    return QString::fromLatin1(text.data(), text.size());
+}
+std::string FromQt(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QWidget* Owner() {
+    return QApplication::activeWindow();
+}
+
+// "Name|*.ext|All Files|*.*" becomes "Name (*.ext);;All Files (*)".
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = ToQt(filter).split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace("*.*", "*");
+        filters << parts[i] + " (" + pattern.replace(';', ' ') + ")";
+    }
+    return filters.join(";;");
+}
+
+QString StartPath(const FileDialogSpec& spec) {
+    return spec.FileName.empty() ? ToQt(spec.StartDir) : ToQt(spec.FileName);
+}
+
+DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) {
+    switch (QMessageBox::question(Owner(), CAPTION, ToQt(text), buttons)) {
+    case QMessageBox::Yes:
+        return DialogAnswer::Yes;
+    case QMessageBox::No:
+        return DialogAnswer::No;
+    default:
+        return DialogAnswer::Cancel;
+    }
+}
+
+} // namespace
+
+void QtDialogs::Message(const std::string& text) {
+    QMessageBox::information(Owner(), CAPTION, ToQt(text), QMessageBox::Ok);
+}
+
+DialogAnswer QtDialogs::YesNo(const std::string& text) {
+    return Ask(text, QMessageBox::Yes | QMessageBox::No);
+}
+
+DialogAnswer QtDialogs::YesNoCancel(const std::string& text) {
+    return Ask(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+std::string QtDialogs::OpenFile(const FileDialogSpec& spec) {
+    return FromQt(QFileDialog::getOpenFileName(Owner(), ToQt(spec.Title), StartPath(spec),
+                                               QtFilter(spec.Filter)));
+}
+
+std::string QtDialogs::SaveFile(const FileDialogSpec& spec) {
+    QFileDialog dialog(Owner(), ToQt(spec.Title), StartPath(spec), QtFilter(spec.Filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(ToQt(spec.DefaultExt));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::string();
+    return FromQt(dialog.selectedFiles().first());
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// Value parsing and formatting shared by every data file. All of it is
+// independent of the user's locale: files always use a decimal point.
+
+// Like atol: leading blanks, optional sign, digits; anything else ends the
+// number; no digits give 0. Saturates instead of overflowing.
+int64_t ParseLong(const std::string& text);
+// Like strtod in the C locale; no number gives 0.0.
+double ParseDouble(const std::string& text);
+// Truncation toward zero that never overflows: NaN gives 0, values beyond the
+// int32 range give its bounds.
+int32_t TruncToInt32(double value);
+int32_t ClampToInt32(int64_t value);
+// "%f": six decimals, point separator.
+std::string FormatFloat(double value);
+std::string FormatInt(int64_t value);

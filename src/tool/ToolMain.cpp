@@ -1,0 +1,98 @@
+#include "ToolCommands.h"
+#include "base/ExecutableDir.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Subcommand {
+    const char* Name;
+    int (*Run)(const ToolArgs&);
+    std::vector<std::string> Options; // the --options it takes
+    size_t Positional;                // how many plain arguments it takes
+    const char* Usage;
+};
+
+const Subcommand SUBCOMMANDS[] = {
+    {"defs",
+     DefsCommand,
+     {"dir"},
+     0,
+     "defs [--dir DIR]\n"
+     "    Loads DIR's definitions file and stock table and writes the definitions\n"
+     "    to standard output exactly as the program saves them."},
+    {"stock",
+     StockCommand,
+     {"dir"},
+     0,
+     "stock [--dir DIR]\n"
+     "    Loads DIR's definitions and stock table and writes the stock table."},
+    {"import-def",
+     ImportDefCommand,
+     {"dir", "brand"},
+     1,
+     "import-def FILE.def --brand NAME [--dir DIR]\n"
+     "    Imports a legacy .def file into brand NAME and writes the resulting\n"
+     "    definitions file."},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: vireldo-tool SUBCOMMAND [ARGS]\n"
+           "Batch work on Vireldo files. DIR defaults to the folder of vireldo-tool.\n\n";
+    for (const Subcommand& command : SUBCOMMANDS)
+        out << "  " << command.Usage << "\n\n";
+}
+
+// Splits "--name value" pairs from positional arguments; false on a dangling option.
+bool ParseArgs(int argc, char** argv, ToolArgs& args) {
+    for (int i = 2; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--", 2) != 0) {
+            args.Positional.push_back(argv[i]);
+            continue;
+        }
+        if (i + 1 >= argc)
+            return false;
+        args.Options[argv[i] + 2] = argv[i + 1];
+        ++i;
+    }
+    return true;
+}
+
+// Names the first argument the subcommand does not take, or is empty.
+std::string UnexpectedArgument(const Subcommand& command, const ToolArgs& args) {
+    for (const auto& option : args.Options)
+        if (std::find(command.Options.begin(), command.Options.end(), option.first) ==
+            command.Options.end())
+            return "--" + option.first;
+    if (args.Positional.size() > command.Positional)
+        return args.Positional[command.Positional];
+    return std::string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+        PrintHelp(argc < 2 ? std::cerr : std::cout);
+        return argc < 2 ? 2 : 0;
+    }
+    for (const Subcommand& command : SUBCOMMANDS) {
+        if (std::strcmp(argv[1], command.Name) != 0)
+            continue;
+        ToolArgs args;
+        args.ProgramDir = ExecutableDir(argv[0]);
+        if (!ParseArgs(argc, argv, args))
+            return Fail(std::string("option ") + argv[argc - 1] + " needs a value");
+        const std::string unexpected = UnexpectedArgument(command, args);
+        if (!unexpected.empty())
+            return Fail(std::string(command.Name) + " does not take " + unexpected);
+        return command.Run(args);
+    }
+    std::cerr << "vireldo-tool: unknown subcommand " << argv[1] << "\n";
+    PrintHelp(std::cerr);
+    return 2;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "app/Dialogs.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Answers the program's dialogs from a script and records what they said.
+class ScriptedDialogs : public AppDialogs {
+  public:
+    std::vector<std::string> Messages; // every message box text, in order
+    std::deque<DialogAnswer> Answers;  // for YesNo and YesNoCancel, Cancel when empty
+    std::deque<std::string> FileNames; // for the file dialogs, cancel when empty
+    std::vector<FileDialogSpec> FileDialogs;
+
+    void Message(const std::string& text) override { Messages.push_back(text); }
+    DialogAnswer YesNo(const std::string& text) override { return Answer(text); }
+    DialogAnswer YesNoCancel(const std::string& text) override { return Answer(text); }
+    std::string OpenFile(const FileDialogSpec& spec) override { return FileName(spec); }
+    std::string SaveFile(const FileDialogSpec& spec) override { return FileName(spec); }
+
+  private:
+    DialogAnswer Answer(const std::string& text) {
+        Messages.push_back(text);
+        if (Answers.empty())
+            return DialogAnswer::Cancel;
+        const DialogAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    std::string FileName(const FileDialogSpec& spec) {
+        FileDialogs.push_back(spec);
+        if (FileNames.empty())
+            return std::string();
+        std::string name = FileNames.front();
+        FileNames.pop_front();
+        return name;
+    }
+};

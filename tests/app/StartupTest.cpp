@@ -1,0 +1,74 @@
+#include "ScriptedDialogs.h"
+#include "TestFiles.h"
+#include "app/Appl.h"
+#include "app/ProgramEntry.h"
+#include "defs/DefinitionsFile.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+  private:
+    // Runs the program from dir; returns its exit code. The dialogs the run
+    // showed are left in dialogs, the main window's caption in caption.
+    int Run(const std::string& dir, ScriptedDialogs*& dialogs, QString& caption) {
+        auto appl = std::make_unique<A_APPL>(dir);
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        appl->SetDialogs(std::move(scripted));
+        caption.clear();
+        // Once the message loop runs, note the window and close it.
+        QTimer closer; // dies with this run, so it never fires into the next one
+        closer.setSingleShot(true);
+        connect(&closer, &QTimer::timeout, [&caption] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->isVisible())
+                    caption = window->windowTitle();
+            QApplication::closeAllWindows();
+            QApplication::quit();
+        });
+        closer.start(0);
+        const int code = ProgramEntry(*appl, "");
+        Appls.push_back(std::move(appl)); // the dialogs live as long as the test
+        return code;
+    }
+
+    std::vector<std::unique_ptr<A_APPL>> Appls;
+
+  private slots:
+    void missingDefinitionsEndWithTheMessageAndExitCodeZero() {
+        TempDir dir;
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(dir.Dir(), dialogs, caption), 0);
+        QCOMPARE(dialogs->Messages.size(), size_t(1));
+        QCOMPARE(dialogs->Messages[0], "Cannot load track definition file '" + dir.Dir() +
+                                           "Vireldo30.df3' ! \n\nEXIT VIRELDO!");
+        QVERIFY(caption.isEmpty()); // no window was shown
+    }
+
+    void definitionsWithoutBrandsAreAsFatalAsNone() {
+        TempDir dir;
+        WriteFile(dir.Dir() + DEFINITIONS_FILE_NAME, "# VIRELDO Definition File\r\n0\r\n");
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(dir.Dir(), dialogs, caption), 0);
+        QCOMPARE(dialogs->Messages.size(), size_t(1));
+        QVERIFY(dialogs->Messages[0].find(dir.Dir() + "Vireldo30.df3") != std::string::npos);
+    }
+
+    void shippedDefinitionsOpenTheWindow() {
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption), 0);
+        QVERIFY(dialogs->Messages.empty());
+        QCOMPARE(caption, QString("untitled.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

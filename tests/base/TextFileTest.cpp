@@ -1,0 +1,127 @@
+#include "TestFiles.h"
+#include "base/TextReader.h"
+#include "base/TextValues.h"
+#include "base/TextWriter.h"
+
+#include <clocale>
+#include <cmath>
+#include <gtest/gtest.h>
+
+TEST(TextValues, ParseLongLikeAtol) {
+    const struct {
+        const char* Text;
+        int64_t Value;
+    } cases[] = {
+        {"42", 42},  {"  -17", -17}, {"+8", 8},  {"12abc", 12},
+        {"abc", 0},  {"", 0},        {"3.9", 3}, {"- 5", 0},
+        {"\t7 ", 7}, {"--1", 0},     {"007", 7}, {"99999999999999999999999", INT64_MAX},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseLong(c.Text), c.Value) << c.Text;
+}
+
+TEST(TextValues, ParseDoubleLikeStrtod) {
+    const struct {
+        const char* Text;
+        double Value;
+    } cases[] = {
+        {"12.500000", 12.5}, {" -3.25", -3.25}, {"1e2", 100.0}, {"7.3x", 7.3},
+        {"abc", 0.0},        {"", 0.0},         {"+.5", 0.5},   {"12,5", 12.0},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(ParseDouble(c.Text), c.Value) << c.Text;
+    EXPECT_TRUE(std::isinf(ParseDouble("1e999")));
+}
+
+TEST(TextValues, TruncationNeverOverflows) {
+    EXPECT_EQ(TruncToInt32(29.2), 29);
+    EXPECT_EQ(TruncToInt32(-29.9), -29);
+    EXPECT_EQ(TruncToInt32(1e300), INT32_MAX);
+    EXPECT_EQ(TruncToInt32(-1e300), INT32_MIN);
+    EXPECT_EQ(TruncToInt32(NAN), 0);
+    EXPECT_EQ(ClampToInt32(int64_t(1) << 40), INT32_MAX);
+}
+
+TEST(TextValues, FormatsInTheCLocaleWhateverTheUserLocale) {
+    // A user locale with a decimal comma must not change the files.
+    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
+    EXPECT_EQ(FormatFloat(12.5), "12.500000");
+    EXPECT_EQ(FormatFloat(-0.1f), "-0.100000");
+    EXPECT_DOUBLE_EQ(ParseDouble("22.5"), 22.5);
+    if (german)
+        std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(FormatFloat(static_cast<float>(52.31)), "52.310001");
+    EXPECT_EQ(FormatInt(-7), "-7");
+}
+
+TEST(TextReader, SkipsCommentsAndAcceptsBothLineEnds) {
+    TempDir dir;
+    WriteFile(dir.File("f"), "# head\r\n#\n12\r\n# label\n\n#x\r\n text with blank \r\n"
+                             "last without end");
+    TextReader in(dir.File("f"));
+    ASSERT_TRUE(in.IsOpen());
+    EXPECT_EQ(in.ReadInt(), 12);
+    EXPECT_EQ(in.ReadText(), ""); // an empty line is an ordinary value
+    EXPECT_EQ(in.ReadText(), " text with blank ");
+    EXPECT_EQ(in.ReadText(), "last without end");
+    EXPECT_FALSE(in.AtEnd());
+    EXPECT_EQ(in.ReadInt(), 0);
+    EXPECT_TRUE(in.AtEnd());
+    EXPECT_EQ(in.ReadText(), "");
+    EXPECT_DOUBLE_EQ(in.ReadFloat(), 0.0);
+}
+
+TEST(TextReader, ReadsLongLinesWhole) {
+    TempDir dir;
+    const std::string longText(500, 'x');
+    WriteFile(dir.File("f"), longText + "\r\n5\r\n");
+    TextReader in(dir.File("f"));
+    EXPECT_EQ(in.ReadText(), longText);
+    EXPECT_EQ(in.ReadInt(), 5); // the next value stays in step
+}
+
+TEST(TextReader, TruncatesFloatLinesForIntegerFields) {
+    TempDir dir;
+    WriteFile(dir.File("f"), "3.9\n-2.7\n1e40\n");
+    TextReader in(dir.File("f"));
+    EXPECT_EQ(in.ReadTruncated(), 3);
+    EXPECT_EQ(in.ReadTruncated(), -2);
+    EXPECT_EQ(in.ReadTruncated(), INT32_MAX);
+}
+
+TEST(TextReader, MissingFileIsNotOpenAndReadsEmpty) {
+    TextReader in("/nonexistent/folder/file");
+    EXPECT_FALSE(in.IsOpen());
+    EXPECT_EQ(in.ReadText(), "");
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST(TextWriter, WritesCrLfAfterEveryLine) {
+    TextWriter out;
+    out.Line("# label");
+    out.Int(-3);
+    out.Float(12.5);
+    EXPECT_EQ(out.Content(), CrLf({"# label", "-3", "12.500000"}));
+}
+
+TEST(TextWriter, CommitReplacesTheFileWhole) {
+    TempDir dir;
+    WriteFile(dir.File("f"), "old");
+    TextWriter out;
+    out.Line("new");
+    ASSERT_TRUE(out.Commit(dir.File("f")));
+    EXPECT_EQ(ReadFile(dir.File("f")), "new\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.File("f.saving~")));
+}
+
+TEST(TextWriter, FailedCommitLeavesTheOldFile) {
+    TempDir dir;
+    // A folder where the target file should be: the rename cannot replace it.
+    std::filesystem::create_directories(dir.File("target/inner"));
+    TextWriter out;
+    out.Line("new");
+    EXPECT_FALSE(out.Commit(dir.File("target")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("target/inner")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("target.saving~")));
+    EXPECT_FALSE(out.Commit(dir.File("missing/folder/file")));
+}
