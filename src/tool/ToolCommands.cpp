@@ -31,10 +31,7 @@ void WriteOut(const std::string& content) {
     std::fflush(stdout);
 }
 
-namespace {
-
-// Loads the definitions and the stock table as the program does at start.
-std::unique_ptr<L_DEFINITIONS> LoadLibrary(const std::string& dir, std::string& error) {
+std::unique_ptr<L_DEFINITIONS> LoadToolLibrary(const std::string& dir, std::string& error) {
     if (!FileReadable(dir + DEFINITIONS_FILE_NAME)) {
         error = "cannot read " + dir + DEFINITIONS_FILE_NAME;
         return nullptr;
@@ -45,11 +42,9 @@ std::unique_ptr<L_DEFINITIONS> LoadLibrary(const std::string& dir, std::string& 
     return library;
 }
 
-} // namespace
-
 int DefsCommand(const ToolArgs& args) {
     std::string error;
-    auto library = LoadLibrary(args.Dir(), error);
+    auto library = LoadToolLibrary(args.Dir(), error);
     if (!library)
         return Fail(error);
     TextWriter out;
@@ -60,7 +55,7 @@ int DefsCommand(const ToolArgs& args) {
 
 int StockCommand(const ToolArgs& args) {
     std::string error;
-    auto library = LoadLibrary(args.Dir(), error);
+    auto library = LoadToolLibrary(args.Dir(), error);
     if (!library)
         return Fail(error);
     if (!FileReadable(args.Dir() + STOCK_FILE_NAME))
@@ -78,7 +73,7 @@ int ImportDefCommand(const ToolArgs& args) {
     if (!FileReadable(file))
         return Fail("cannot read " + file);
     std::string error;
-    auto library = LoadLibrary(args.Dir(), error);
+    auto library = LoadToolLibrary(args.Dir(), error);
     if (!library)
         return Fail(error);
     L_BRAND* brand = library->FindBrand(args.Options.at("brand"));

@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,14 @@ struct ToolArgs {
 int DefsCommand(const ToolArgs& args);
 int StockCommand(const ToolArgs& args);
 int ImportDefCommand(const ToolArgs& args);
+int DesignCommand(const ToolArgs& args);
+int ImportTr2Command(const ToolArgs& args);
+int RoomCommand(const ToolArgs& args);
+
+class L_DEFINITIONS;
+// Loads DIR's definitions and stock table as the program does at start; null
+// (and the reason in error) when the definitions file cannot be read.
+std::unique_ptr<L_DEFINITIONS> LoadToolLibrary(const std::string& dir, std::string& error);
 
 // Errors shared by the subcommands.
 int Fail(const std::string& message);

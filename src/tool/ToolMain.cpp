@@ -38,6 +38,25 @@ const Subcommand SUBCOMMANDS[] = {
      "import-def FILE.def --brand NAME [--dir DIR]\n"
      "    Imports a legacy .def file into brand NAME and writes the resulting\n"
      "    definitions file."},
+    {"design",
+     DesignCommand,
+     {"dir"},
+     1,
+     "design FILE.tr3 [--dir DIR]\n"
+     "    Loads the design against DIR's definitions, says the loader's message (if\n"
+     "    any) on standard error and writes the design as the program saves it."},
+    {"import-tr2",
+     ImportTr2Command,
+     {"dir", "brand"},
+     1,
+     "import-tr2 FILE.tr2 --brand NAME [--dir DIR]\n"
+     "    Imports a legacy .tr2 design with brand NAME and writes the design file."},
+    {"room",
+     RoomCommand,
+     {},
+     1,
+     "room FILE.rm3\n"
+     "    Reads a room file and writes it back."},
 };
 
 void PrintHelp(std::ostream& out) {

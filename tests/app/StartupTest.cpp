@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "app/Appl.h"
+#include "app/Caption.h"
 #include "app/ProgramEntry.h"
 #include "defs/DefinitionsFile.h"
 
@@ -67,6 +68,26 @@ class StartupTest : public QObject {
         QCOMPARE(Run(VIRELDO_DATA, dialogs, caption), 0);
         QVERIFY(dialogs->Messages.empty());
         QCOMPARE(caption, QString("untitled.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
+    }
+
+    void stockTableIsLoadedBesideTheDefinitions() {
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(std::string(VIRELDO_FIXTURES) + "stockdir/", dialogs, caption), 0);
+        const L_DEFINITIONS& library = Appls.back()->Library;
+        QCOMPARE(library.FindPart("MINI", "S350")->Stock, 12);
+        QCOMPARE(library.FindPart("MINI", "C90")->Stock, -1);
+        QCOMPARE(library.FindPart("OTHER", "X1")->Stock, 3);
+        QCOMPARE(caption, QString("untitled.tr3 - Vireldo 2000 V3.0b - MINI"));
+    }
+
+    void captionShowsTheFileNameWithoutItsFolder() {
+        QCOMPARE(DesignCaption("/home/me/layouts/oval.tr3", "BRAND"),
+                 std::string("oval.tr3 - Vireldo 2000 V3.0b - BRAND"));
+        QCOMPARE(DesignCaption("C:\\tracks\\oval.tr3", "X"),
+                 std::string("oval.tr3 - Vireldo 2000 V3.0b - X"));
+        QCOMPARE(DesignCaption("untitled.tr3", ""),
+                 std::string("untitled.tr3 - Vireldo 2000 V3.0b - "));
     }
 };
 

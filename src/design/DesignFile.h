@@ -1,0 +1,21 @@
+#pragma once
+#include "base/ViewOffset.h"
+
+#include <string>
+
+class L_DEFINITIONS;
+class TextWriter;
+struct F_FREEHAND;
+struct T_DESIGN;
+
+// Writes the design, the view offset and the freehand layer to the design's
+// FileName. Returns "" or, when the file cannot be written (the old one is
+// then untouched and the design stays unsaved), the message for the user.
+std::string SaveDesign(T_DESIGN& design, const ViewOffset& offset, F_FREEHAND& freehand);
+void WriteDesign(const T_DESIGN& design, const ViewOffset& offset, F_FREEHAND& freehand,
+                 TextWriter& out);
+
+// Reads the design file named by FileName against the library. Returns "" or
+// the one message for the user.
+std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffset& offset,
+                       F_FREEHAND& freehand);

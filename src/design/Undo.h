@@ -1,0 +1,34 @@
+#pragma once
+#include "Design.h"
+
+#include <array>
+#include <memory>
+
+constexpr int UNDO_SNAPSHOTS = 10;
+
+// A ring of whole-design snapshots; the slot at UndoIndex equals the design as
+// last recorded, so at most nine steps can be undone.
+class T_UNDO {
+  public:
+    int32_t UndoCount = 0;
+    int32_t UndoIndex = 0;
+    int32_t RedoLimit = 0;
+
+    explicit T_UNDO(L_PARTDEF* emptyDef);
+
+    void ResetUndo(const T_DESIGN& design);
+    // Records the design after an edit; discards what could be redone.
+    void PushUndo(const T_DESIGN& design);
+    // Restore the previous or next snapshot into design; false when there is none.
+    bool Undo(T_DESIGN& design);
+    bool Redo(T_DESIGN& design);
+
+    // What the Undo and Redo commands' enabled state shows.
+    bool UndoEnabled() const { return UndoCount > 0; }
+    bool RedoEnabled() const { return UndoCount < RedoLimit; }
+
+    const T_DESIGN& Snapshot(int index) const { return (*History)[index]; }
+
+  private:
+    std::unique_ptr<std::array<T_DESIGN, UNDO_SNAPSHOTS>> History;
+};
