@@ -1,6 +1,7 @@
 #include "Design.h"
 
 #include <algorithm>
+#include <functional>
 
 T_DESIGN::T_DESIGN(L_PARTDEF* emptyDef) : FileName("untitled.tr3") {
     for (T_TRACK& track : Tracks)
@@ -37,6 +38,19 @@ T_TRACK* T_DESIGN::FindTrackOfPart(const T_PART* part) {
         if (track.InUse && track.FindPart(part) >= 0)
             return &track;
     return nullptr;
+}
+
+bool T_DESIGN::LocatePart(const T_PART* part, int& slot, int& index) const {
+    const std::less<const T_PART*> before;
+    for (int t = 0; t < MAX_TRACKS; ++t) {
+        const T_PART* first = Tracks[t].Parts.data();
+        if (!before(part, first) && before(part, first + MAX_TRACK_PARTS)) {
+            slot = t;
+            index = static_cast<int>(part - first);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool T_DESIGN::IsModified() const {

@@ -69,6 +69,9 @@ struct T_DESIGN {
     T_TRACK* AllocateTrack();
     bool FreeTrack(T_TRACK* track);
     T_TRACK* FindTrackOfPart(const T_PART* part);
+    // Slot and index of a part of any slot, found from its address; false for
+    // a part outside the design.
+    bool LocatePart(const T_PART* part, int& slot, int& index) const;
     bool IsModified() const;
     void SetModified(bool modified);
     int TrackCount() const;

@@ -1,30 +1,10 @@
-#include "ToolCommands.h"
-
-#include "base/TextWriter.h"
+#include "DesignDocument.h"
 #include "defs/Definitions.h"
-#include "design/Design.h"
-#include "design/DesignFile.h"
 #include "design/ImportTr2.h"
 #include "room/Room.h"
 
 #include <iostream>
 #include <memory>
-
-namespace {
-
-// What the design canvas owns: the design, its freehand layer and offset.
-struct DesignDocument {
-    L_PARTDEF EmptyDef;
-    T_DESIGN Design{&EmptyDef};
-    F_FREEHAND Freehand;
-    ViewOffset Offset;
-
-    std::string Text() {
-        TextWriter out;
-        WriteDesign(Design, Offset, Freehand, out);
-        return out.Content();
-    }
-};
 
 bool NeedsOneFile(const ToolArgs& args, const char* command, std::string& error) {
     if (args.Positional.size() != 1) {
@@ -38,21 +18,29 @@ bool NeedsOneFile(const ToolArgs& args, const char* command, std::string& error)
     return true;
 }
 
-} // namespace
+std::unique_ptr<DesignDocument> LoadToolDesign(const ToolArgs& args, const char* command,
+                                               std::string& error, std::string& message) {
+    if (!NeedsOneFile(args, command, error))
+        return nullptr;
+    auto document = std::make_unique<DesignDocument>();
+    document->Library = LoadToolLibrary(args.Dir(), error);
+    if (!document->Library)
+        return nullptr;
+    document->Design.FileName = args.Positional[0];
+    message =
+        LoadDesign(document->Design, *document->Library, document->Offset, document->Freehand);
+    if (!document->Design.Brand) {
+        error = message;
+        return nullptr;
+    }
+    return document;
+}
 
 int DesignCommand(const ToolArgs& args) {
-    std::string error;
-    if (!NeedsOneFile(args, "design", error))
+    std::string error, message;
+    auto document = LoadToolDesign(args, "design", error, message);
+    if (!document)
         return Fail(error);
-    auto library = LoadToolLibrary(args.Dir(), error);
-    if (!library)
-        return Fail(error);
-    auto document = std::make_unique<DesignDocument>();
-    document->Design.FileName = args.Positional[0];
-    const std::string message =
-        LoadDesign(document->Design, *library, document->Offset, document->Freehand);
-    if (!document->Design.Brand)
-        return Fail(message);
     if (!message.empty())
         std::cerr << message << "\n";
     WriteOut(document->Text());
@@ -65,13 +53,13 @@ int ImportTr2Command(const ToolArgs& args) {
         return Fail(error);
     if (!args.Options.count("brand"))
         return Fail("import-tr2 needs --brand NAME");
-    auto library = LoadToolLibrary(args.Dir(), error);
-    if (!library)
+    auto document = std::make_unique<DesignDocument>();
+    document->Library = LoadToolLibrary(args.Dir(), error);
+    if (!document->Library)
         return Fail(error);
-    L_BRAND* brand = library->FindBrand(args.Options.at("brand"));
+    L_BRAND* brand = document->Library->FindBrand(args.Options.at("brand"));
     if (!brand)
         return Fail("unknown brand " + args.Options.at("brand"));
-    auto document = std::make_unique<DesignDocument>();
     document->Design.SetDesignBrand(brand);
     const std::string message = ImportTr2(document->Design, document->Freehand, args.Positional[0]);
     if (!message.empty())

@@ -21,6 +21,7 @@ int ImportDefCommand(const ToolArgs& args);
 int DesignCommand(const ToolArgs& args);
 int ImportTr2Command(const ToolArgs& args);
 int RoomCommand(const ToolArgs& args);
+int PlaceCommand(const ToolArgs& args);
 
 class L_DEFINITIONS;
 // Loads DIR's definitions and stock table as the program does at start; null

@@ -51,6 +51,14 @@ const Subcommand SUBCOMMANDS[] = {
      1,
      "import-tr2 FILE.tr2 --brand NAME [--dir DIR]\n"
      "    Imports a legacy .tr2 design with brand NAME and writes the design file."},
+    {"place",
+     PlaceCommand,
+     {"dir", "zoom", "offset", "size"},
+     1,
+     "place FILE.tr3 [--dir DIR] [--zoom Z] [--offset X,Y] [--size WxH]\n"
+     "    Places the design as the design canvas does (zoom 1, offset 0, 800x600,\n"
+     "    colour lanes) and writes one CSV line per placed part in drawing order:\n"
+     "    slot, part, code, x, y, angle, fill, lane1, lane2, anchor (colours 0xRRGGBB)."},
     {"room",
      RoomCommand,
      {},

@@ -1,0 +1,64 @@
+#pragma once
+#include "PartGeometry.h"
+#include "View.h"
+
+#include <array>
+#include <memory>
+
+constexpr int MAX_PLACED = MAX_TRACKS * MAX_TRACK_PARTS;
+
+// One part of the design where it lies on the target, with its colours.
+struct T_PLACED {
+    float X = 0.0f; // start pose, pixels
+    float Y = 0.0f;
+    QuarterDegrees Angle = 0;
+    Rgb FillColor = RGB_BLACK;
+    Rgb FirstLaneColor = RGB_RED;
+    Rgb SecondLaneColor = RGB_GREEN;
+    T_PART* Part = nullptr;
+    bool Anchor = false;
+
+    Pose StartPose() const { return Pose{X, Y, Angle}; }
+};
+
+// Every placed part of a design in drawing order. Rebuilt on every repaint
+// without allocation; the sort's search tree lives here too.
+struct T_PLACEMENT {
+    int Count = 0;
+    std::array<T_PLACED, MAX_PLACED> Entries;
+
+    // Heights of the entries in a minimum tree, for the height sort.
+    static constexpr int TREE_LEAVES = 65536;
+    std::array<int8_t, 2 * TREE_LEAVES> HeightTree;
+};
+
+std::unique_ptr<T_PLACEMENT> NewPlacement();
+
+// The start pose of a part laid backwards from the pose at its end.
+Pose StartFromEnd(const T_PART& part, const Pose& end, float scale);
+
+void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track);
+// The lane colours of every track, then every track in slot order. Without
+// colorLanes every lane is silver.
+void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool colorLanes);
+
+// Lower parts first; exactly the order of the exchange sort that compares each
+// position with every later one and swaps when the earlier part is higher.
+void SortPlacementByHeight(T_PLACEMENT& placement);
+
+enum HitHalf { HIT_NONE = 0, HIT_FIRST_HALF = 1, HIT_SECOND_HALF = 2 };
+int HitTestPart(const T_PLACED& placed, const P_VIEW& view, float px, float py);
+T_PLACED* FindTopmostPart(T_PLACEMENT& placement, const P_VIEW& view, float px, float py);
+
+constexpr int MAX_PARTS_AT = 32;
+// Every hit entry, topmost first; more than MAX_PARTS_AT hits keep the first ones.
+struct PartsAt {
+    int Count = 0;
+    std::array<T_PLACED*, MAX_PARTS_AT + 1> Hits{};
+};
+const PartsAt* FindPartsAt(T_PLACEMENT& placement, const P_VIEW& view, float px, float py);
+
+// Deletes first..last so that the part after the range keeps its place.
+bool DeleteRangeInPlace(T_TRACK& track, int first, int last, T_PLACEMENT& placement);
+// Makes part k the anchor without moving any part.
+bool ReAnchor(T_TRACK& track, int k, T_PLACEMENT& placement);

@@ -1,0 +1,45 @@
+#pragma once
+#include "base/ViewOffset.h"
+#include "freehand/Freehand.h"
+#include "geometry/View.h"
+
+class QStatusBar;
+class TCanvasPanel;
+
+constexpr float DEFAULT_GRID_SPACING = 10.0f;
+
+// The view of one paint panel: zoom, scroll offset, size, display options,
+// grid spacing and the drawing context every drawing routine receives.
+struct P_PANEL {
+    TCanvasPanel* Control = nullptr;
+    QStatusBar* StatusBar = nullptr; // where the pointer position goes
+    float Zoom = 1.0f;               // pixels per cm
+    ViewOffset Offset;               // pixels
+    int Width = 0;
+    int Height = 0;
+    int CentreX = 0;
+    int CentreY = 0;
+    bool Filled = true;
+    bool Ruler = true;
+    bool Grid = true;
+    bool ColorLanes = true;
+    bool ShowPoints = false;
+    bool ShowOutOfStock = false;
+    bool ColorOutOfStock = false;
+    bool ShowPartCodes = false;
+    float GridX = DEFAULT_GRID_SPACING; // cm when metric, inches otherwise
+    float GridY = DEFAULT_GRID_SPACING;
+    P_VIEW View;
+    // Freehand editing state.
+    F_SHAPE* SelectedShape = nullptr;
+    int SelectedPoint = -1;
+    F_SHAPE ShapeBackup;
+
+    // The client size changed: centre follows.
+    void SetSize(int width, int height);
+    // Where the world origin lies on the panel.
+    float OriginX() const { return CentreX + Offset.X; }
+    float OriginY() const { return CentreY + Offset.Y; }
+    // Copies zoom, origin and the display flags into the view before a repaint.
+    void PrepareView();
+};
