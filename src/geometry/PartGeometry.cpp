@@ -135,10 +135,11 @@ void PartOutline(const T_PART& part, const Pose& pose, float scale, bool printin
         break;
     }
     case PT_Freeform:
-        // Freeform parts have no outline; their exit offset is taken unrotated.
-        out.Add(PixelPoint{TruncToInt32(pose.X), TruncToInt32(pose.Y)});
-        out.Add(PixelPoint{TruncToInt32(pose.X + scale * def.FreeformNextX),
-                           TruncToInt32(pose.Y + scale * def.FreeformNextY)});
+        // Freeform parts draw only their silkscreen. Their box is the area a
+        // pointer hits and their exit point, both turned with the part, so
+        // that fitting and culling see the part where it lies.
+        Rectangle(frame, def.FreeformWidth, def.FreeformLength, out);
+        out.Add(frame.At(def.FreeformNextX, def.FreeformNextY));
         break;
     default:
         break;

@@ -83,7 +83,7 @@ int CurveStep(QuarterDegrees alpha, bool printing);
 bool CurveHasShape(const L_PARTDEF& def, bool printing);
 
 // The part's outline as a closed polygon (first point repeated); for a
-// freeform part its pose point and exit offset, the points of its box.
+// freeform part the points of its box: its hit rectangle and its exit point.
 void PartOutline(const T_PART& part, const Pose& pose, float scale, bool printing,
                  PointBuffer& out);
 bool HasLanes(const L_PARTDEF& def);

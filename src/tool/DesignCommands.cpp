@@ -33,6 +33,7 @@ std::unique_ptr<DesignDocument> LoadToolDesign(const ToolArgs& args, const char*
         error = message;
         return nullptr;
     }
+    document->Design.SetDesignBrand(document->Design.Brand); // shapes the empty part
     return document;
 }
 

@@ -22,6 +22,12 @@ int DesignCommand(const ToolArgs& args);
 int ImportTr2Command(const ToolArgs& args);
 int RoomCommand(const ToolArgs& args);
 int PlaceCommand(const ToolArgs& args);
+int RenderCommand(const ToolArgs& args);
+
+struct P_PANEL;
+// The design panel as the program starts it (800 x 600, zoom 1, offset 0),
+// changed by --size, --zoom and --offset; false with the reason in error.
+bool SetUpPanelOptions(const ToolArgs& args, P_PANEL& panel, std::string& error);
 
 class L_DEFINITIONS;
 // Loads DIR's definitions and stock table as the program does at start; null

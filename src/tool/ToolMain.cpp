@@ -2,6 +2,7 @@
 #include "base/ExecutableDir.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -12,9 +13,10 @@ namespace {
 struct Subcommand {
     const char* Name;
     int (*Run)(const ToolArgs&);
-    std::vector<std::string> Options; // the --options it takes
+    std::vector<std::string> Options; // the --options it takes, each with a value
     size_t Positional;                // how many plain arguments it takes
     const char* Usage;
+    std::vector<std::string> Flags = {}; // the --options it takes without a value
 };
 
 const Subcommand SUBCOMMANDS[] = {
@@ -59,6 +61,16 @@ const Subcommand SUBCOMMANDS[] = {
      "    Places the design as the design canvas does (zoom 1, offset 0, 800x600,\n"
      "    colour lanes) and writes one CSV line per placed part in drawing order:\n"
      "    slot, part, code, x, y, angle, fill, lane1, lane2, anchor (colours 0xRRGGBB)."},
+    {"render",
+     RenderCommand,
+     {"dir", "o", "zoom", "offset", "size", "room"},
+     1,
+     "render FILE.tr3 -o OUT [--dir DIR] [--size WxH] [--zoom Z] [--offset X,Y] [--fit]\n"
+     "       [--room FILE.rm3]\n"
+     "    Paints the design as the design canvas does (grid, room outline, freehand\n"
+     "    drawing, tracks, ruler) and writes OUT: .png, .gif (as \"Save screen as\n"
+     "    .GIF\" does) or .pdf (printed on A4). --fit centres and zooms to fit first.",
+     {"fit"}},
     {"room",
      RoomCommand,
      {},
@@ -74,17 +86,28 @@ void PrintHelp(std::ostream& out) {
         out << "  " << command.Usage << "\n\n";
 }
 
-// Splits "--name value" pairs from positional arguments; false on a dangling option.
-bool ParseArgs(int argc, char** argv, ToolArgs& args) {
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// Splits "--name value" pairs, "-o value" and flags from positional
+// arguments; false on an option without its value.
+bool ParseArgs(int argc, char** argv, const Subcommand& command, ToolArgs& args) {
     for (int i = 2; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--", 2) != 0) {
-            args.Positional.push_back(argv[i]);
+        const std::string arg = argv[i];
+        const bool isOption = arg.size() > 1 && arg[0] == '-' && !std::isdigit(arg[1]);
+        if (!isOption) {
+            args.Positional.push_back(arg);
+            continue;
+        }
+        const std::string name = arg.substr(arg.compare(0, 2, "--") == 0 ? 2 : 1);
+        if (Contains(command.Flags, name)) {
+            args.Options[name] = "";
             continue;
         }
         if (i + 1 >= argc)
             return false;
-        args.Options[argv[i] + 2] = argv[i + 1];
-        ++i;
+        args.Options[name] = argv[++i];
     }
     return true;
 }
@@ -92,8 +115,7 @@ bool ParseArgs(int argc, char** argv, ToolArgs& args) {
 // Names the first argument the subcommand does not take, or is empty.
 std::string UnexpectedArgument(const Subcommand& command, const ToolArgs& args) {
     for (const auto& option : args.Options)
-        if (std::find(command.Options.begin(), command.Options.end(), option.first) ==
-            command.Options.end())
+        if (!Contains(command.Options, option.first) && !Contains(command.Flags, option.first))
             return "--" + option.first;
     if (args.Positional.size() > command.Positional)
         return args.Positional[command.Positional];
@@ -112,7 +134,7 @@ int main(int argc, char** argv) {
             continue;
         ToolArgs args;
         args.ProgramDir = ExecutableDir(argv[0]);
-        if (!ParseArgs(argc, argv, args))
+        if (!ParseArgs(argc, argv, command, args))
             return Fail(std::string("option ") + argv[argc - 1] + " needs a value");
         const std::string unexpected = UnexpectedArgument(command, args);
         if (!unexpected.empty())

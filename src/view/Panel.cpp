@@ -1,10 +1,22 @@
 #include "Panel.h"
 
+P_PANEL::P_PANEL() {
+    View.Bitmap = &Bitmap;
+    WindowImage.fill(Qt::white);
+}
+
 void P_PANEL::SetSize(int width, int height) {
     Width = width;
     Height = height;
     CentreX = width / 2;
     CentreY = height / 2;
+    Bitmap.SetSize(width, height);
+}
+
+void P_PANEL::Blit() {
+    Bitmap.CopyTo(WindowImage);
+    if (WindowChanged)
+        WindowChanged();
 }
 
 void P_PANEL::PrepareView() {

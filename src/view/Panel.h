@@ -2,6 +2,10 @@
 #include "base/ViewOffset.h"
 #include "freehand/Freehand.h"
 #include "geometry/View.h"
+#include "toolkit/RasterBitmap.h"
+
+#include <QImage>
+#include <functional>
 
 class QStatusBar;
 class TCanvasPanel;
@@ -34,9 +38,18 @@ struct P_PANEL {
     F_SHAPE* SelectedShape = nullptr;
     int SelectedPoint = -1;
     F_SHAPE ShapeBackup;
+    // What a repaint draws, and what the window shows; the widget only copies
+    // the window image to the screen, told by WindowChanged.
+    RasterBitmap Bitmap;
+    QImage WindowImage{1, 1, QImage::Format_ARGB32_Premultiplied};
+    std::function<void()> WindowChanged;
 
-    // The client size changed: centre follows.
+    P_PANEL();
+    virtual ~P_PANEL() = default;
+    // The client size changed: centre and raster bitmap follow.
     void SetSize(int width, int height);
+    // Copies the raster bitmap to the window image.
+    void Blit();
     // Where the world origin lies on the panel.
     float OriginX() const { return CentreX + Offset.X; }
     float OriginY() const { return CentreY + Offset.Y; }

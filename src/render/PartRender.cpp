@@ -1,0 +1,194 @@
+#include "PartRender.h"
+
+#include "FreehandRender.h"
+#include "Primitives.h"
+#include "freehand/Freehand.h"
+#include "toolkit/DrawCanvas.h"
+#include "toolkit/RasterBitmap.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int LABEL_SIZE = 7;
+constexpr int LABEL_SIZE_PRINTING = 5;
+constexpr int ARROW_PEN_WIDTH = 3;
+constexpr int CULL_MARGIN = 16; // pixels for the label and the cross
+
+// The one shared point list of the part drawing.
+PointBuffer& Buffer() {
+    static PointBuffer buffer;
+    return buffer;
+}
+
+BoundingBox BoxOf(const PointBuffer& points) {
+    BoundingBox box;
+    box.Reset();
+    for (int i = 0; i < points.Count; ++i)
+        box.Add(points.Points[i].X, points.Points[i].Y);
+    return box;
+}
+
+// Whether anything of the part can show on the target: its box, widened by
+// its own size (silkscreens), its borders and the label, meets the target.
+bool Visible(const BoundingBox& box, const L_PARTDEF& def, const P_VIEW& view) {
+    if (box.IsReset())
+        return false;
+    const float reach = std::max({def.InnerBorderWidth, def.OuterBorderWidth, def.FreeformWidth,
+                                  def.FreeformLength}) *
+                        view.Scale;
+    const int margin = std::max(box.MaxX - box.MinX, box.MaxY - box.MinY) +
+                       static_cast<int>(std::min(reach, 1e6f)) + CULL_MARGIN;
+    return box.MaxX + margin >= 0 && box.MaxY + margin >= 0 &&
+           box.MinX - margin < TargetWidth(view) && box.MinY - margin < TargetHeight(view);
+}
+
+Rgb SurfacePen(const P_VIEW& view) {
+    return view.Monochrome() ? RGB_WHITE : RGB_SILVER;
+}
+
+void DrawSurface(const PointBuffer& outline, const T_PLACED& placed, P_VIEW& view) {
+    if (view.Filled)
+        FilledPolygon(view, outline.Points.data(), outline.Count, SurfacePen(view),
+                      placed.FillColor);
+    else
+        OpenPolyline(view, outline.Points.data(), outline.Count, placed.FillColor, RASTER_ALPHA);
+}
+
+void DrawEmptyPart(const PointBuffer& outline, const T_PLACED& placed, P_VIEW& view) {
+    const Rgb brush = placed.FillColor == RGB_BLACK ? RGB_SILVER : placed.FillColor;
+    FilledPolygon(view, outline.Points.data(), outline.Count, RGB_BLACK, brush);
+    const L_PARTDEF& def = *placed.Part->Def;
+    const float q = def.StraightWidth / 2, length = def.StraightLength, head = 2 * q / 3;
+    const PartFrame frame(placed.StartPose(), view.Scale);
+    const int previousWidth = CanvasPenWidth(view);
+    SetCanvasPenWidth(view, ARROW_PEN_WIDTH);
+    const PixelPoint tip = frame.At(q, length);
+    StraightLine(view, frame.At(q, 0), tip, RGB_YELLOW);
+    StraightLine(view, frame.At(q - head, length - head), tip, RGB_YELLOW);
+    StraightLine(view, frame.At(q + head, length - head), tip, RGB_YELLOW);
+    SetCanvasPenWidth(view, previousWidth);
+}
+
+void DrawLanes(const T_PLACED& placed, P_VIEW& view) {
+    const L_PARTDEF& def = *placed.Part->Def;
+    // Lanes closer than a pixel would only paint over the surface.
+    if (!HasLanes(def) || def.LaneDistance * view.Scale < 1.0f)
+        return;
+    PointBuffer& points = Buffer();
+    const Pose pose = placed.StartPose();
+    if (def.Type == PT_Curve) {
+        SecondLane(*placed.Part, pose, view.Scale, view.Printing, points);
+        OpenPolyline(view, points.Points.data(), points.Count, placed.SecondLaneColor,
+                     RASTER_ALPHA);
+        FirstLane(*placed.Part, pose, view.Scale, view.Printing, points);
+        OpenPolyline(view, points.Points.data(), points.Count, placed.FirstLaneColor, RASTER_ALPHA);
+        return;
+    }
+    FirstLane(*placed.Part, pose, view.Scale, view.Printing, points);
+    StraightLine(view, points.Points[0], points.Points[1], placed.FirstLaneColor);
+    SecondLane(*placed.Part, pose, view.Scale, view.Printing, points);
+    StraightLine(view, points.Points[0], points.Points[1], placed.SecondLaneColor);
+}
+
+void DrawKerbs(const T_PLACED& placed, P_VIEW& view, Border border) {
+    const L_PARTDEF& def = *placed.Part->Def;
+    const float width = border == Border::Inner ? def.InnerBorderWidth : def.OuterBorderWidth;
+    if (width * view.Scale < 1.0f)
+        return; // kerbs thinner than a pixel would not show
+    const Rgb outlinePen = placed.FillColor == RGB_BLACK ? RGB_RED : placed.FillColor;
+    const Rgb filledPen = view.Monochrome() ? RGB_BLACK : RGB_SILVER;
+    ForEachKerb(*placed.Part, border, placed.StartPose(), view.Scale, view.Printing,
+                [&](const std::array<PixelPoint, 4>& quad, int k) {
+                    if (view.Filled) {
+                        FilledQuad(view, quad.data(), filledPen, k % 2 == 0 ? RGB_RED : RGB_WHITE);
+                        return;
+                    }
+                    const PixelPoint closed[5] = {quad[0], quad[1], quad[2], quad[3], quad[0]};
+                    OpenPolyline(view, closed, 5, outlinePen, RASTER_ALPHA);
+                });
+}
+
+void DrawLabel(const T_PLACED& placed, P_VIEW& view, int cx, int cy) {
+    const std::string& code = placed.Part->Def->Code;
+    if (view.UseBitmap) {
+        view.Bitmap->SetFont(DRAWING_FONT, LABEL_SIZE);
+        view.Bitmap->Text(cx - view.Bitmap->TextWidth(code) / 2, cy - view.Bitmap->TextHeight() / 2,
+                          code, RGB_YELLOW);
+        return;
+    }
+    DrawCanvas& canvas = *view.Canvas;
+    canvas.SetFont(DRAWING_FONT, view.Printing ? LABEL_SIZE_PRINTING : LABEL_SIZE, RGB_BLACK);
+    canvas.SetBrush(RGB_YELLOW);
+    canvas.Text(cx - canvas.TextWidth(code) / 2, cy - canvas.TextHeight() / 2, code);
+}
+
+void DrawAnchorCross(P_VIEW& view, int cx, int cy) {
+    StraightLine(view, {cx - 4, cy}, {cx + 5, cy}, RGB_RED);
+    StraightLine(view, {cx, cy - 4}, {cx, cy + 5}, RGB_RED);
+}
+
+void DrawBody(const PointBuffer& outline, const T_PLACED& placed, P_VIEW& view) {
+    const L_PARTDEF& def = *placed.Part->Def;
+    switch (def.Type) {
+    case PT_None:
+        DrawEmptyPart(outline, placed, view);
+        return;
+    case PT_Freeform:
+        DrawSilkscreen(placed, view, false, 0.0f);
+        return;
+    case PT_Straight:
+    case PT_Curve:
+    case PT_Interface:
+        break;
+    default:
+        return;
+    }
+    if (def.Type == PT_Curve && !CurveHasShape(def, view.Printing))
+        return;
+    DrawSurface(outline, placed, view);
+    DrawLanes(placed, view);
+    DrawKerbs(placed, view, Border::Inner);
+    DrawKerbs(placed, view, Border::Outer);
+    const bool mirrored = def.Type == PT_Curve && (placed.Part->Status & PS_RIGHT);
+    DrawSilkscreen(placed, view, mirrored, mirrored ? def.CurveWidth : 0.0f);
+}
+
+} // namespace
+
+BoundingBox PartBox(const T_PLACED& placed, const P_VIEW& view) {
+    PointBuffer& outline = Buffer();
+    PartOutline(*placed.Part, placed.StartPose(), view.Scale, view.Printing, outline);
+    return BoxOf(outline);
+}
+
+void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view) {
+    PointBuffer& outline = Buffer();
+    PartOutline(*placed.Part, placed.StartPose(), view.Scale, view.Printing, outline);
+    const BoundingBox box = BoxOf(outline);
+    if (view.CollectBounds && !box.IsReset())
+        view.Box.Merge(box);
+    if (view.MeasureOnly || !Visible(box, *placed.Part->Def, view))
+        return;
+    DrawBody(outline, placed, view);
+    // A part too small to draw has no box, so no centre for a label or a cross.
+    const int cx = box.MinX + (box.MaxX - box.MinX) / 2;
+    const int cy = box.MinY + (box.MaxY - box.MinY) / 2;
+    if (view.ShowPartCodes && placed.Part->Def->Type != PT_None)
+        DrawLabel(placed, view, cx, cy);
+    if (placed.Anchor)
+        DrawAnchorCross(view, cx, cy);
+}
+
+void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset) {
+    const F_FREEHAND* silkscreen = placed.Part->Def->Silkscreen.get();
+    if (!silkscreen)
+        return;
+    view.FirstLaneColor = mirrored ? placed.SecondLaneColor : placed.FirstLaneColor;
+    view.SecondLaneColor = mirrored ? placed.FirstLaneColor : placed.SecondLaneColor;
+    view.OriginX = placed.X + offset * CosQ(placed.Angle) * view.Scale;
+    view.OriginY = placed.Y + offset * SinQ(placed.Angle) * view.Scale;
+    view.Angle = placed.Angle;
+    for (int i = 0; i < silkscreen->ShapeCount; ++i)
+        DrawShape(silkscreen->Shapes[i], view, mirrored, placed.FillColor);
+}

@@ -1,0 +1,12 @@
+#pragma once
+#include "geometry/Placement.h"
+
+// Draws one placed part into the view's target: surface, lanes, kerbs,
+// silkscreen, code label and anchor cross, and keeps its bounding box (also
+// when the view only measures or the part lies outside the target).
+void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view);
+// The definition's silkscreen in the part's frame, mirrored about the part's
+// reference edge and moved across by offset for right-hand curves.
+void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset);
+// The part's box as DrawPlacedPart measures it.
+BoundingBox PartBox(const T_PLACED& placed, const P_VIEW& view);

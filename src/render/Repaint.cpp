@@ -1,0 +1,223 @@
+#include "Repaint.h"
+
+#include "FreehandRender.h"
+#include "GridRuler.h"
+#include "PaintThread.h"
+#include "PartRender.h"
+#include "toolkit/DrawCanvas.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+void Clear(P_PANEL& panel) {
+    if (panel.View.MeasureOnly)
+        return;
+    panel.Bitmap.Clear(RGB_WHITE);
+}
+
+struct Origin {
+    float X;
+    float Y;
+};
+
+void SetOrigin(P_VIEW& view, Origin origin) {
+    view.OriginX = origin.X;
+    view.OriginY = origin.Y;
+    view.Angle = 0;
+}
+
+Origin PanelOrigin(const P_PANEL& panel) {
+    return {panel.OriginX(), panel.OriginY()};
+}
+
+bool Drawing(const P_PANEL& panel) {
+    return panel.View.UseBitmap && !panel.View.MeasureOnly;
+}
+
+// The room's layer under the design's own layer, both at the design's mapping.
+void DrawLayers(CanvasSet& canvases, Origin origin, bool showPoints) {
+    C_VIRELDO& design = canvases.Design;
+    P_VIEW& view = design.View;
+    SetOrigin(view, origin);
+    view.ShowPoints = false;
+    view.SelectedShape = nullptr;
+    DrawLayer(canvases.Room.Layer, view);
+    view.SelectedShape = design.SelectedShape;
+    SetOrigin(view, origin);
+    view.ShowPoints = showPoints;
+    DrawLayer(design.Freehand, view);
+}
+
+// Places the design, sorts it by height and draws every part; the view's box
+// covers the tracks when collect is set.
+void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
+    C_VIRELDO& design = canvases.Design;
+    P_VIEW& view = design.View;
+    SetOrigin(view, origin);
+    view.ShowPoints = false;
+    view.CollectBounds = collect;
+    if (collect)
+        view.Box.Reset();
+    view.SelectedTrack = design.SelectedTrack;
+    view.SelectionFirst = design.SelectionFirst;
+    view.SelectionLast = design.SelectionLast;
+    T_PLACEMENT& placement = canvases.Placement;
+    placement.Count = 0;
+    PlaceDesign(placement, view, design.Design, design.ColorLanes);
+    SortPlacementByHeight(placement);
+    for (int i = 0; i < placement.Count; ++i)
+        DrawPlacedPart(placement.Entries[i], view);
+    view.CollectBounds = false;
+}
+
+// The panel's settings that every repaint starts from.
+void PrepareRepaint(P_PANEL& panel, bool filled, bool blit) {
+    panel.View.Scale = panel.Zoom;
+    panel.View.Filled = filled;
+    panel.View.ShowPartCodes = panel.ShowPartCodes;
+    panel.View.BlitWhenDone = blit;
+}
+
+void Repaint(CanvasSet& canvases, bool filled, bool blit) {
+    P_PANEL* panel = canvases.Current;
+    if (!panel)
+        return;
+    PrepareRepaint(*panel, filled, blit);
+    RunOnPaintThread([&] {
+        Clear(*panel);
+        if (panel == &canvases.Design)
+            PaintDesign(canvases);
+        else if (panel == &canvases.Room)
+            PaintRoom(canvases);
+        else if (panel == &canvases.Define)
+            PaintDefine(canvases);
+    });
+    if (blit && panel->View.UseBitmap && !panel->View.MeasureOnly)
+        panel->Blit();
+    panel->View.Filled = panel->Filled;
+    panel->View.BlitWhenDone = true;
+}
+
+} // namespace
+
+void RepaintPanel(CanvasSet& canvases) {
+    if (canvases.Current)
+        Repaint(canvases, canvases.Current->Filled, true);
+}
+
+void RepaintPanelNoBlit(CanvasSet& canvases) {
+    if (canvases.Current)
+        Repaint(canvases, canvases.Current->Filled, false);
+}
+
+void RepaintOutlines(CanvasSet& canvases) {
+    Repaint(canvases, false, true);
+}
+
+void RepaintOutlinesNoBlit(CanvasSet& canvases) {
+    Repaint(canvases, false, false);
+}
+
+void BlitPanel(CanvasSet& canvases) {
+    if (canvases.Current && canvases.Current->View.UseBitmap)
+        canvases.Current->Blit();
+}
+
+void PaintDesign(CanvasSet& canvases) {
+    C_VIRELDO& design = canvases.Design;
+    const bool drawing = Drawing(design);
+    if (drawing)
+        design.Bitmap.BeginUpdate();
+    if (design.Grid && drawing)
+        DrawGrid(design, canvases.Metric);
+    if (!design.View.MeasureOnly)
+        DrawLayers(canvases, PanelOrigin(design), design.ShowPoints);
+    DrawTracks(canvases, PanelOrigin(design), true);
+    if (design.Ruler && drawing)
+        DrawRuler(design, canvases.Metric);
+    if (drawing)
+        design.Bitmap.EndUpdate();
+}
+
+void PaintRoom(CanvasSet& canvases) {
+    C_ROOM& room = canvases.Room;
+    const C_VIRELDO& design = canvases.Design;
+    P_VIEW& view = room.View;
+    room.Bitmap.BeginUpdate();
+    view.SelectedShape = room.SelectedShape;
+    view.ShowPoints = design.ShowPoints;
+    view.Filled = design.Filled;
+    SetOrigin(view, PanelOrigin(room));
+    room.Ruler = design.Ruler;
+    if (room.Grid)
+        DrawGrid(room, canvases.Metric);
+    DrawLayer(room.Layer, view);
+    if (room.Ruler)
+        DrawRuler(room, canvases.Metric);
+    room.Bitmap.EndUpdate();
+}
+
+void PaintDefine(CanvasSet& canvases) {
+    C_DEFINE& define = canvases.Define;
+    P_VIEW& view = define.View;
+    if (!define.Part)
+        return;
+    // The part as a left-hand curve with both borders shown.
+    T_PART part{0, PS_LEFT | PS_INNER_BORDER | PS_OUTER_BORDER, define.Part};
+    T_PLACED placed;
+    placed.Part = &part;
+    placed.FillColor = RGB_BLACK;
+    placed.FirstLaneColor = RGB_RED;
+    placed.SecondLaneColor = RGB_GREEN;
+    view.Filled = true;
+    view.Printing = false;
+    view.ShowPoints = canvases.Design.ShowPoints;
+    placed.X = static_cast<float>(define.CentreX);
+    placed.Y = static_cast<float>(define.CentreY);
+    const BoundingBox box = PartBox(placed, view);
+    define.Offset = box.IsReset() ? ViewOffset{}
+                                  : ViewOffset{static_cast<float>(-((box.MaxX - box.MinX) / 2)),
+                                               static_cast<float>(-((box.MaxY - box.MinY) / 2))};
+    define.Bitmap.BeginUpdate();
+    if (define.Grid)
+        DrawGrid(define, canvases.Metric);
+    placed.X = define.OriginX();
+    placed.Y = define.OriginY();
+    DrawPlacedPart(placed, view);
+    if (define.Ruler)
+        DrawRuler(define, canvases.Metric);
+    define.Bitmap.EndUpdate();
+}
+
+void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {
+    C_VIRELDO& design = canvases.Design;
+    P_VIEW& view = design.View;
+    QPainter painter(&device);
+    DrawCanvas canvas(painter);
+    view.UseBitmap = false;
+    view.Printing = true;
+    view.PrintMono = printMono;
+    view.Canvas = &canvas;
+    canvas.SetPenWidth(2);
+    const int pageWidth = device.width(), pageHeight = device.height();
+    const int canvasWidth = std::max(design.Width, 1), canvasHeight = std::max(design.Height, 1);
+    float s = static_cast<float>(std::min(pageWidth / canvasWidth, pageHeight / canvasHeight));
+    // A page smaller than the canvas reduces the design to fit instead of
+    // shrinking it to a point.
+    if (s < 1)
+        s = std::min(static_cast<float>(pageWidth) / canvasWidth,
+                     static_cast<float>(pageHeight) / canvasHeight);
+    view.Scale = design.Zoom * 0.98f * s;
+    const Origin page{pageWidth / 2 + design.Offset.X * s, pageHeight / 2 + design.Offset.Y * s};
+    view.Filled = design.Filled;
+    view.ShowPartCodes = design.ShowPartCodes;
+    DrawLayers(canvases, page, false);
+    DrawTracks(canvases, page, false);
+    painter.end();
+    view.UseBitmap = true;
+    view.Printing = false;
+    view.Canvas = nullptr;
+    view.Scale = design.Zoom;
+}

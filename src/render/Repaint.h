@@ -1,0 +1,37 @@
+#pragma once
+#include "geometry/Placement.h"
+#include "view/Controllers.h"
+
+class QPaintDevice;
+
+// The three canvases, the page's current one and the shared placement: what
+// every repaint works on.
+struct CanvasSet {
+    C_VIRELDO& Design;
+    C_ROOM& Room;
+    C_DEFINE& Define;
+    T_PLACEMENT& Placement;
+    P_PANEL* Current = nullptr; // none on the Info page
+    bool Metric = true;
+};
+
+// Repaints the current panel and copies it to the window.
+void RepaintPanel(CanvasSet& canvases);
+// The same without the copy: the window keeps what was drawn onto it.
+void RepaintPanelNoBlit(CanvasSet& canvases);
+// Surfaces outlined instead of filled, for every pointer move of a drag.
+void RepaintOutlines(CanvasSet& canvases);
+void RepaintOutlinesNoBlit(CanvasSet& canvases);
+// Copies the current panel's bitmap to its window, erasing what was drawn there.
+void BlitPanel(CanvasSet& canvases);
+
+// The design canvas in its order: grid, room, design drawing, tracks, ruler.
+void PaintDesign(CanvasSet& canvases);
+// The room canvas: grid, room outline, ruler.
+void PaintRoom(CanvasSet& canvases);
+// The part under edit, centred on the part-drawing canvas.
+void PaintDefine(CanvasSet& canvases);
+
+// Prints what the design canvas shows onto a printer page (any paint device),
+// scaled to the page. The caller names the print job.
+void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono);

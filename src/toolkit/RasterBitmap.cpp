@@ -1,0 +1,118 @@
+#include "RasterBitmap.h"
+
+#include "Colors.h"
+
+#include <QFontMetrics>
+
+void RasterBitmap::SetSize(int width, int height) {
+    if (width == Image.width() && height == Image.height())
+        return;
+    Painter.reset();
+    Image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+    Image.fill(Qt::white);
+}
+
+void RasterBitmap::BeginUpdate() {
+    Painter = std::make_unique<QPainter>(&Image);
+    Painter->setRenderHint(QPainter::Antialiasing, true);
+    Painter->setFont(Font);
+}
+
+void RasterBitmap::EndUpdate() {
+    Painter.reset();
+}
+
+QPainter& RasterBitmap::Paint() {
+    // Drawing outside an update still works, at the price of a painter per call.
+    if (!Painter)
+        BeginUpdate();
+    return *Painter;
+}
+
+void RasterBitmap::Clear(Rgb color) {
+    if (Painter)
+        Painter->fillRect(Image.rect(), ToQColor(color));
+    else
+        Image.fill(ToQColor(color));
+}
+
+void RasterBitmap::SetPixel(int x, int y, Rgb color) {
+    if (x >= 0 && y >= 0 && x < Image.width() && y < Image.height())
+        reinterpret_cast<QRgb*>(Image.scanLine(y))[x] = 0xFF000000u | color;
+}
+
+void RasterBitmap::FillRect(int left, int top, int right, int bottom, Rgb color) {
+    QPainter& painter = Paint();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), ToQColor(color));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void RasterBitmap::Line(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
+    QPainter& painter = Paint();
+    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
+    painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+}
+
+void RasterBitmap::PathPoints(const FixedPoint* points, int count) {
+    Scratch.resize(count);
+    for (int i = 0; i < count; ++i)
+        Scratch[i] = QPointF(points[i].X / 65536.0 + 0.5, points[i].Y / 65536.0 + 0.5);
+}
+
+void RasterBitmap::Polyline(const FixedPoint* points, int count, Rgb color, int alpha) {
+    if (count < 2)
+        return;
+    QPainter& painter = Paint();
+    PathPoints(points, count);
+    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(Scratch.data(), count);
+}
+
+void RasterBitmap::PolygonFill(const FixedPoint* points, int count, Rgb color, int alpha) {
+    if (count < 3)
+        return;
+    QPainter& painter = Paint();
+    PathPoints(points, count);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(color, alpha));
+    painter.drawPolygon(Scratch.data(), count);
+}
+
+void RasterBitmap::Ellipse(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
+    QPainter& painter = Paint();
+    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
+    painter.setBrush(ToQColor(color, alpha));
+    painter.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
+}
+
+void RasterBitmap::SetFont(const std::string& family, int pixelSize) {
+    Font = QFont(QString::fromStdString(family));
+    Font.setPixelSize(std::max(pixelSize, 1));
+    if (Painter)
+        Painter->setFont(Font);
+}
+
+void RasterBitmap::Text(int x, int y, const std::string& text, Rgb color) {
+    QPainter& painter = Paint();
+    painter.setPen(ToQColor(color));
+    const QFontMetrics metrics(Font);
+    painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromLatin1(text.c_str()));
+}
+
+int RasterBitmap::TextWidth(const std::string& text) const {
+    return QFontMetrics(Font).horizontalAdvance(QString::fromLatin1(text.c_str()));
+}
+
+int RasterBitmap::TextHeight() const {
+    return QFontMetrics(Font).height();
+}
+
+void RasterBitmap::CopyTo(QImage& window) const {
+    if (window.size() != Image.size())
+        window = QImage(Image.size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&window);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, Image);
+}

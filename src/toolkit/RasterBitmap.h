@@ -1,0 +1,57 @@
+#pragma once
+#include "geometry/View.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A point in 16.16 fixed point.
+struct FixedPoint {
+    int32_t X = 0;
+    int32_t Y = 0;
+};
+inline FixedPoint ToFixed(int x, int y) {
+    return {x * 65536, y * 65536};
+}
+
+// The anti-aliased 32-bit drawing surface of a canvas: every call gives its
+// own colour and alpha. Drawing happens between BeginUpdate and EndUpdate.
+class RasterBitmap {
+  public:
+    void SetSize(int width, int height);
+    int Width() const { return Image.width(); }
+    int Height() const { return Image.height(); }
+    const QImage& Pixels() const { return Image; }
+
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return Painter != nullptr; }
+
+    void Clear(Rgb color);
+    void SetPixel(int x, int y, Rgb color);
+    void FillRect(int left, int top, int right, int bottom, Rgb color); // opaque
+    void Line(int x1, int y1, int x2, int y2, Rgb color, int alpha);
+    void Polyline(const FixedPoint* points, int count, Rgb color, int alpha);
+    void PolygonFill(const FixedPoint* points, int count, Rgb color, int alpha);
+    void Ellipse(int x1, int y1, int x2, int y2, Rgb color, int alpha);
+    void SetFont(const std::string& family, int pixelSize);
+    void Text(int x, int y, const std::string& text, Rgb color);
+    // Width and height of a text in the current font.
+    int TextWidth(const std::string& text) const;
+    int TextHeight() const;
+
+    // The block copy to the window image.
+    void CopyTo(QImage& window) const;
+
+  private:
+    QPainter& Paint();
+    void PathPoints(const FixedPoint* points, int count);
+
+    QImage Image{1, 1, QImage::Format_ARGB32_Premultiplied};
+    std::unique_ptr<QPainter> Painter;
+    QFont Font;
+    std::vector<QPointF> Scratch; // reused, so drawing allocates nothing per part
+};

@@ -1,0 +1,38 @@
+#pragma once
+#include "Panel.h"
+#include "design/Design.h"
+#include "design/Undo.h"
+#include "freehand/Freehand.h"
+#include "room/Room.h"
+
+// The design canvas: its view, the current design with its freehand layer and
+// undo history, and the track selection.
+struct C_VIRELDO : P_PANEL {
+    T_TRACK* SelectedTrack = nullptr;
+    int SelectionFirst = -1;
+    int SelectionLast = -1;
+    T_DESIGN Design;
+    F_FREEHAND Freehand;
+    T_UNDO History;
+
+    explicit C_VIRELDO(L_PARTDEF* emptyDef);
+    // The start state: angle table, display options, an empty design and history.
+    void InitDesignController();
+};
+
+// The room canvas: its view and the room outline.
+struct C_ROOM : P_PANEL, T_ROOM {
+    C_ROOM() { View.UseBitmap = true; }
+    // ResetRoom of the room, which also turns its view back to angle 0.
+    void Reset();
+};
+
+// The part-drawing canvas of the definitions editor and the editor's state.
+struct C_DEFINE : P_PANEL {
+    L_PARTDEF* Part = nullptr; // the part definition under edit
+    L_BRAND* Brand = nullptr;  // the brand under edit
+    bool DefinitionsChanged = false;
+    L_PARTDEF CopyBuffer;
+
+    C_DEFINE() { View.UseBitmap = true; }
+};

@@ -1,0 +1,173 @@
+#include "render/Repaint.h"
+#include "RenderFixture.h"
+#include "freehand/Freehand.h"
+
+#include <QImage>
+
+namespace {
+
+// The three canvases as the program holds them, 200 x 200 each.
+struct Canvases {
+    L_PARTDEF EmptyDef;
+    L_BRAND Brand;
+    C_VIRELDO Design{&EmptyDef};
+    C_ROOM Room;
+    C_DEFINE Define;
+    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
+    CanvasSet Set{Design, Room, Define, *Placement, &Design, true};
+    int Blits = 0;
+
+    Canvases() {
+        Brand.DefaultWidth = 10;
+        Brand.PartCount = 1;
+        Brand.Parts[0] = Straight(20, 40);
+        Design.InitDesignController();
+        Design.Design.SetDesignBrand(&Brand);
+        for (P_PANEL* panel : {static_cast<P_PANEL*>(&Design), static_cast<P_PANEL*>(&Room)}) {
+            panel->SetSize(200, 200);
+            panel->WindowChanged = [this] { ++Blits; };
+        }
+        Room.Grid = false;
+    }
+    // A track of two straights from the world origin, drawn from (100, 100) down.
+    T_TRACK& Track() {
+        T_TRACK& track = *Design.Design.AllocateTrack();
+        for (int i = 0; i < 2; ++i)
+            *track.InsertAfter(nullptr) = T_PART{0, 0, &Brand.Parts[0]};
+        return track;
+    }
+    Rgb Window(int x, int y) const { return Design.WindowImage.pixel(x, y) & 0xFFFFFF; }
+};
+
+} // namespace
+
+TEST(Repaint, NoCurrentPanelDoesNothing) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Set.Current = nullptr;
+    RepaintPanel(canvases->Set);
+    EXPECT_EQ(canvases->Blits, 0);
+}
+
+TEST(Repaint, EmptyDesignWithoutGridAndRulerIsWhiteButForItsDrawings) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Design.Ruler = false;
+    F_SHAPE* line = canvases->Design.Freehand.AddShape();
+    line->Kind = SK_Polyline;
+    line->Color = 0x0080FF;
+    line->AddPoint(-50, 0);
+    line->AddPoint(50, 0);
+    RepaintPanel(canvases->Set);
+    EXPECT_EQ(canvases->Blits, 1);
+    EXPECT_COLOR_NEAR(canvases->Window(100, 100), OverWhite(0xFF8000));
+    for (int y = 0; y < 200; y += 7)
+        for (int x = 0; x < 200; x += 7)
+            if (y != 100) {
+                ASSERT_EQ(canvases->Window(x, y), RGB_WHITE) << x << "," << y;
+            }
+}
+
+TEST(Repaint, TracksOverTheRoomAndTheDrawingUnderTheRuler) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Track();
+    F_SHAPE* room = canvases->Room.Layer.AddShape();
+    room->Kind = SK_FilledRectangle;
+    room->Color = 0x008000;
+    room->AddPoint(-90, -90);
+    room->AddPoint(90, 90);
+    RepaintPanel(canvases->Set);
+    EXPECT_COLOR_NEAR(canvases->Window(150, 150), OverWhite(0x008000));
+    // The track (black at alpha 200) lies over the room's green.
+    const QRgb track = canvases->Design.WindowImage.pixel(105, 150);
+    EXPECT_LT(qGreen(track), 60);
+    EXPECT_EQ(canvases->Window(5, 150), 0xF0F0E6u); // the ruler on top of the room
+    // The box of the tracks: 20 x 80 pixels at zoom 1 from (100, 100).
+    EXPECT_EQ(canvases->Design.View.Box.MinX, 100);
+    EXPECT_EQ(canvases->Design.View.Box.MaxY, 180);
+}
+
+TEST(Repaint, SelectedPartsInTheSelectedColour) {
+    auto canvases = std::make_unique<Canvases>();
+    T_TRACK& track = canvases->Track();
+    canvases->Design.SelectedTrack = &track;
+    canvases->Design.SelectionFirst = canvases->Design.SelectionLast = 1;
+    RepaintPanel(canvases->Set);
+    EXPECT_COLOR_NEAR(canvases->Window(105, 160), OverWhite(RGB_BLUE));
+    EXPECT_COLOR_NEAR(canvases->Window(105, 120), OverWhite(RGB_BLACK));
+}
+
+TEST(Repaint, OutlinesWhileDraggingThenFilledAgain) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Track();
+    // (The anchor cross stands at (110, 120), the centre of the first part.)
+    RepaintOutlines(canvases->Set);
+    EXPECT_EQ(canvases->Window(105, 130), RGB_WHITE);
+    EXPECT_COLOR_NEAR(canvases->Window(100, 130), OverWhite(RGB_BLACK));
+    EXPECT_TRUE(canvases->Design.View.Filled);
+    RepaintPanel(canvases->Set);
+    EXPECT_COLOR_NEAR(canvases->Window(105, 130), OverWhite(RGB_BLACK));
+}
+
+TEST(Repaint, WithoutCopyTheWindowKeepsWhatWasDrawnOnIt) {
+    auto canvases = std::make_unique<Canvases>();
+    RepaintPanel(canvases->Set);
+    canvases->Design.WindowImage.setPixel(50, 50, 0xFF123456);
+    canvases->Track();
+    RepaintPanelNoBlit(canvases->Set);
+    EXPECT_EQ(canvases->Window(50, 50), 0x123456u);
+    EXPECT_EQ(canvases->Window(105, 130), RGB_WHITE); // the track is only in the bitmap
+    BlitPanel(canvases->Set);
+    EXPECT_EQ(canvases->Window(50, 50), RGB_WHITE);
+    EXPECT_COLOR_NEAR(canvases->Window(105, 130), OverWhite(RGB_BLACK));
+}
+
+TEST(Repaint, RoomBorrowsTheDesignsRuler) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Set.Current = &canvases->Room;
+    RepaintPanel(canvases->Set);
+    EXPECT_EQ(canvases->Room.WindowImage.pixel(5, 150) & 0xFFFFFF, 0xF0F0E6u);
+    canvases->Design.Ruler = false;
+    RepaintPanel(canvases->Set);
+    EXPECT_EQ(canvases->Room.WindowImage.pixel(5, 150) & 0xFFFFFF, RGB_WHITE);
+    EXPECT_FALSE(canvases->Room.Ruler);
+}
+
+TEST(Repaint, MeasureOnlyDrawsNothingAndMeasuresTheBox) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Track();
+    canvases->Design.View.MeasureOnly = true;
+    canvases->Design.Zoom = 2;
+    RepaintPanel(canvases->Set);
+    canvases->Design.View.MeasureOnly = false;
+    EXPECT_EQ(canvases->Blits, 0);
+    EXPECT_EQ(canvases->Design.View.Box.MaxY, 260);
+    EXPECT_EQ(canvases->Design.Bitmap.Pixels().pixel(105, 130) & 0xFFFFFF, RGB_WHITE);
+}
+
+TEST(Printing, ScaledByWholePagesPerCanvasAndCentred) {
+    auto canvases = std::make_unique<Canvases>();
+    T_TRACK& track = canvases->Track();
+    canvases->Design.SelectedTrack = &track;
+    canvases->Design.SelectionFirst = 0;
+    canvases->Design.SelectionLast = 0;
+    canvases->Design.Offset = {10, 0};
+    QImage page(1300, 900, QImage::Format_ARGB32_Premultiplied); // s = min(6, 4) = 4
+    page.fill(Qt::white);
+    PrintDesign(canvases->Set, page, false);
+    // Zoom 1 x 0.98 x 4: the track starts at (650 + 40, 450).
+    EXPECT_EQ(page.pixel(700, 470) & 0xFFFFFF, RGB_BLUE);  // the selected first part
+    EXPECT_EQ(page.pixel(700, 700) & 0xFFFFFF, RGB_BLACK); // the second part
+    EXPECT_EQ(page.pixel(650, 470) & 0xFFFFFF, RGB_WHITE);
+    EXPECT_TRUE(canvases->Design.View.UseBitmap);
+    EXPECT_FALSE(canvases->Design.View.Printing);
+}
+
+TEST(Printing, MonochromeAndASmallPageReducedToFit) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Track();
+    QImage page(100, 100, QImage::Format_ARGB32_Premultiplied); // half the canvas
+    page.fill(Qt::white);
+    PrintDesign(canvases->Set, page, true);
+    // Scale 0.49: the track runs from (50, 50) down to y 89.
+    EXPECT_EQ(page.pixel(53, 70) & 0xFFFFFF, RGB_BLACK);
+    EXPECT_EQ(page.pixel(53, 95) & 0xFFFFFF, RGB_WHITE);
+}

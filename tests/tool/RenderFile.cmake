@@ -1,0 +1,16 @@
+# Renders DESIGN with the room ROOM into OUT and checks the file's signature.
+file(REMOVE ${OUT})
+execute_process(COMMAND ${TOOL} render ${DESIGN} -o ${OUT} --dir ${DIR} --fit --room ${ROOM}
+  RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "exit code ${result}: ${errors}")
+endif()
+file(READ ${OUT} head LIMIT 8 HEX)
+set(signatures png "89504e470d0a1a0a" gif "474946383961" pdf "255044462d")
+list(FIND signatures ${EXT} at)
+math(EXPR at "${at} + 1")
+list(GET signatures ${at} signature)
+string(FIND "${head}" "${signature}" found)
+if(NOT found EQUAL 0)
+  message(FATAL_ERROR "${OUT} does not begin like a .${EXT} file: ${head}")
+endif()
