@@ -7,8 +7,13 @@
 #include <memory>
 
 // The largest design the model holds: 32 tracks of 2000 mixed parts of the
-// shipped 1:32 system at a few heights, and a full freehand layer.
+// shipped 1:32 system, each a serpentine of rows of straights joined by
+// bordered U-turns, laid side by side, at four heights; and a full freehand
+// layer.
 struct MaxDesign {
+    static constexpr int ROW_STRAIGHTS = 38;
+    static constexpr int TRACK_COLUMNS = 4;
+
     std::unique_ptr<L_DEFINITIONS> Library = std::make_unique<L_DEFINITIONS>();
     L_PARTDEF EmptyDef;
     std::unique_ptr<T_DESIGN> Design;
@@ -17,27 +22,41 @@ struct MaxDesign {
     MaxDesign() {
         LoadDefinitions(*Library, VIRELDO_DATA);
         Design = std::make_unique<T_DESIGN>(&EmptyDef);
-        L_BRAND* brand = Library->FindBrand("S132SPORT");
-        Design->SetDesignBrand(brand);
-        for (int t = 0; t < MAX_TRACKS; ++t) {
-            T_TRACK* track = Design->AllocateTrack();
-            track->X = static_cast<float>(t * 200);
-            for (int p = 0; p < MAX_TRACK_PARTS; ++p) {
-                L_PARTDEF* def = &brand->Parts[(p * 7 + t) % brand->PartCount];
-                const uint8_t status = p % 3 == 0 ? PS_LEFT : p % 3 == 1 ? PS_RIGHT : 0;
-                *track->InsertAfter(nullptr) =
-                    T_PART{static_cast<int8_t>(p % 4),
-                           static_cast<uint8_t>(status | PS_OUTER_BORDER), def};
+        Design->SetDesignBrand(Library->FindBrand("S132SPORT"));
+        for (int t = 0; t < MAX_TRACKS; ++t)
+            Serpentine(*Design->AllocateTrack(), t);
+        for (int s = 0; s < MAX_SHAPES; ++s)
+            Drawing(*Freehand->AddShape(), s);
+    }
+
+  private:
+    L_PARTDEF* Part(const char* code) { return Library->FindPart("S132SPORT", code); }
+
+    void Serpentine(T_TRACK& track, int t) {
+        L_PARTDEF* straights[] = {Part("S350"), Part("S175"),  Part("S087"),
+                                  Part("S078"), Part("LC525"), Part("SF350")};
+        L_PARTDEF* uTurn = Part("C2-900");
+        track.X = static_cast<float>(t % TRACK_COLUMNS * 3000);
+        track.Y = static_cast<float>(t / TRACK_COLUMNS * 1400);
+        for (int p = 0; p < MAX_TRACK_PARTS; ++p) {
+            const int inRow = p % (ROW_STRAIGHTS + 2);
+            const int row = p / (ROW_STRAIGHTS + 2);
+            const int8_t height = static_cast<int8_t>(p % 4);
+            if (inRow < ROW_STRAIGHTS) {
+                *track.InsertAfter(nullptr) = T_PART{height, 0, straights[(p + t) % 6]};
+                continue;
             }
-            track->Anchor = t * 50;
+            const uint8_t turn = row % 2 == 0 ? PS_LEFT : PS_RIGHT;
+            *track.InsertAfter(nullptr) = T_PART{height, uint8_t(turn | PS_OUTER_BORDER), uTurn};
         }
-        for (int s = 0; s < MAX_SHAPES; ++s) {
-            F_SHAPE* shape = Freehand->AddShape();
-            shape->Kind = s % 5 == 0 ? SK_Text : SK_Polyline;
-            shape->Text = "Label " + std::to_string(s);
-            shape->TextSize = 10;
-            for (int p = 0; p < (shape->Kind == SK_Text ? 1 : MAX_POINTS); ++p)
-                shape->AddPoint(static_cast<float>(s + p), static_cast<float>(s - p));
-        }
+        track.Anchor = t * 50;
+    }
+
+    static void Drawing(F_SHAPE& shape, int s) {
+        shape.Kind = s % 5 == 0 ? SK_Text : SK_Polyline;
+        shape.Text = "Label " + std::to_string(s);
+        shape.TextSize = 10;
+        for (int p = 0; p < (shape.Kind == SK_Text ? 1 : MAX_POINTS); ++p)
+            shape.AddPoint(static_cast<float>(s * 90 + p * 3), static_cast<float>(s * 40 - p * 5));
     }
 };

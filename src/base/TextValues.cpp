@@ -58,16 +58,6 @@ double ParseDouble(const std::string& text) {
     return locale.StrToD(text.c_str());
 }
 
-int32_t TruncToInt32(double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483647.0)
-        return std::numeric_limits<int32_t>::max();
-    if (value <= -2147483648.0)
-        return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
-}
-
 int32_t ClampToInt32(int64_t value) {
     if (value > std::numeric_limits<int32_t>::max())
         return std::numeric_limits<int32_t>::max();

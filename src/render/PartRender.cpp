@@ -10,6 +10,8 @@
 
 namespace {
 
+bool Culling = true;
+
 constexpr int LABEL_SIZE = 7;
 constexpr int LABEL_SIZE_PRINTING = 5;
 constexpr int ARROW_PEN_WIDTH = 3;
@@ -168,7 +170,7 @@ void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view) {
     const BoundingBox box = BoxOf(outline);
     if (view.CollectBounds && !box.IsReset())
         view.Box.Merge(box);
-    if (view.MeasureOnly || !Visible(box, *placed.Part->Def, view))
+    if (view.MeasureOnly || (Culling && !Visible(box, *placed.Part->Def, view)))
         return;
     DrawBody(outline, placed, view);
     // A part too small to draw has no box, so no centre for a label or a cross.
@@ -178,6 +180,10 @@ void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view) {
         DrawLabel(placed, view, cx, cy);
     if (placed.Anchor)
         DrawAnchorCross(view, cx, cy);
+}
+
+void SetCulling(bool on) {
+    Culling = on;
 }
 
 void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset) {

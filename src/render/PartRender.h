@@ -8,5 +8,8 @@ void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view);
 // The definition's silkscreen in the part's frame, mirrored about the part's
 // reference edge and moved across by offset for right-hand curves.
 void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset);
+// Parts whose box lies wholly outside the target are not drawn; off only to
+// measure what that saves.
+void SetCulling(bool on);
 // The part's box as DrawPlacedPart measures it.
 BoundingBox PartBox(const T_PLACED& placed, const P_VIEW& view);

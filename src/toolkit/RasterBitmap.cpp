@@ -13,6 +13,7 @@ void RasterBitmap::SetSize(int width, int height) {
 }
 
 void RasterBitmap::BeginUpdate() {
+    PenArgb = BrushArgb = 0;
     Painter = std::make_unique<QPainter>(&Image);
     Painter->setRenderHint(QPainter::Antialiasing, true);
     Painter->setFont(Font);
@@ -48,9 +49,31 @@ void RasterBitmap::FillRect(int left, int top, int right, int bottom, Rgb color)
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+namespace {
+
+uint32_t Argb(Rgb color, int alpha) {
+    return (uint32_t(alpha) << 24) | color | 1u << 31;
+}
+
+} // namespace
+
+void RasterBitmap::UsePen(Rgb color, int alpha) {
+    if (PenArgb == Argb(color, alpha))
+        return;
+    PenArgb = Argb(color, alpha);
+    Paint().setPen(QPen(ToQColor(color, alpha), 1.0));
+}
+
+void RasterBitmap::UseBrush(Rgb color, int alpha) {
+    if (BrushArgb == Argb(color, alpha))
+        return;
+    BrushArgb = Argb(color, alpha);
+    Paint().setBrush(ToQColor(color, alpha));
+}
+
 void RasterBitmap::Line(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
     QPainter& painter = Paint();
-    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
+    UsePen(color, alpha);
     painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
@@ -65,8 +88,7 @@ void RasterBitmap::Polyline(const FixedPoint* points, int count, Rgb color, int 
         return;
     QPainter& painter = Paint();
     PathPoints(points, count);
-    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
-    painter.setBrush(Qt::NoBrush);
+    UsePen(color, alpha);
     painter.drawPolyline(Scratch.data(), count);
 }
 
@@ -76,14 +98,15 @@ void RasterBitmap::PolygonFill(const FixedPoint* points, int count, Rgb color, i
     QPainter& painter = Paint();
     PathPoints(points, count);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(ToQColor(color, alpha));
+    PenArgb = 0; // the next line sets its pen again
+    UseBrush(color, alpha);
     painter.drawPolygon(Scratch.data(), count);
 }
 
 void RasterBitmap::Ellipse(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
     QPainter& painter = Paint();
-    painter.setPen(QPen(ToQColor(color, alpha), 1.0));
-    painter.setBrush(ToQColor(color, alpha));
+    UsePen(color, alpha);
+    UseBrush(color, alpha);
     painter.drawEllipse(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
 
@@ -96,7 +119,7 @@ void RasterBitmap::SetFont(const std::string& family, int pixelSize) {
 
 void RasterBitmap::Text(int x, int y, const std::string& text, Rgb color) {
     QPainter& painter = Paint();
-    painter.setPen(ToQColor(color));
+    UsePen(color, 255);
     const QFontMetrics metrics(Font);
     painter.drawText(QPoint(x, y + metrics.ascent()), QString::fromLatin1(text.c_str()));
 }

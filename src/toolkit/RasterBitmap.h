@@ -49,9 +49,15 @@ class RasterBitmap {
   private:
     QPainter& Paint();
     void PathPoints(const FixedPoint* points, int count);
+    // Pens and brushes change only when the colour does: setting them costs
+    // more than drawing a small part.
+    void UsePen(Rgb color, int alpha);
+    void UseBrush(Rgb color, int alpha);
 
     QImage Image{1, 1, QImage::Format_ARGB32_Premultiplied};
     std::unique_ptr<QPainter> Painter;
     QFont Font;
     std::vector<QPointF> Scratch; // reused, so drawing allocates nothing per part
+    uint32_t PenArgb = 0;         // 0: no pen set in this update
+    uint32_t BrushArgb = 0;
 };

@@ -1,0 +1,136 @@
+#include "MaxDesign.h"
+#include "render/PaintThread.h"
+#include "render/PartRender.h"
+#include "render/Repaint.h"
+#include "view/ViewMath.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int CANVAS_WIDTH = 1280;
+constexpr int CANVAS_HEIGHT = 800;
+
+// The design canvas with its start-up view options around a design.
+struct Canvas {
+    MaxDesign& Source;
+    C_VIRELDO Design{&Source.EmptyDef};
+    C_ROOM Room;
+    C_DEFINE Define;
+    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
+    CanvasSet Set{Design, Room, Define, *Placement, &Design, true};
+
+    explicit Canvas(MaxDesign& source) : Source(source) {
+        Design.InitDesignController();
+        Design.Grid = Design.ShowPoints = true;
+        Design.SetSize(CANVAS_WIDTH, CANVAS_HEIGHT);
+        Design.Design = *source.Design;
+    }
+    void Fit() {
+        RepaintPanel(Set);
+        Design.Zoom = *FitZoom(Design, Design.View.Box);
+        Design.View.MeasureOnly = true;
+        RepaintPanel(Set);
+        Design.View.MeasureOnly = false;
+        Design.Offset = CentreOffset(Design, Design.View.Box);
+    }
+};
+
+// 500 parts of the shipped 1:32 system: ten closed ovals with bordered curves.
+void TypicalDesign(MaxDesign& design) {
+    design.Design->ClearDesign();
+    design.Freehand->ClearLayer();
+    L_BRAND& brand = *design.Design->Brand;
+    L_PARTDEF* straight = design.Library->FindPart(brand.Name, "S350");
+    L_PARTDEF* curve = design.Library->FindPart(brand.Name, "C2-450");
+    for (int t = 0; t < 10; ++t) {
+        T_TRACK* track = design.Design->AllocateTrack();
+        track->X = static_cast<float>((t % 5) * 120 - 300);
+        track->Y = static_cast<float>((t / 5) * 250 - 200);
+        for (int half = 0; half < 2; ++half) {
+            for (int i = 0; i < 21; ++i)
+                *track->InsertAfter(nullptr) = T_PART{0, 0, straight};
+            for (int i = 0; i < 4; ++i)
+                *track->InsertAfter(nullptr) = T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve};
+        }
+    }
+}
+
+enum Repaint { FULL, OUTLINE };
+
+// Times one kind of repaint; argument 1 turns culling off and paints on the
+// calling thread, the way the repaint would run without those measures.
+void Measure(benchmark::State& state, Canvas& canvas, Repaint kind) {
+    const bool plain = state.range(0) == 1;
+    SetCulling(!plain);
+    SetPaintOnCallingThread(plain);
+    for (auto _ : state) {
+        if (kind == FULL)
+            RepaintPanel(canvas.Set);
+        else
+            RepaintOutlines(canvas.Set);
+    }
+    state.counters["parts"] = canvas.Placement->Count;
+    state.SetLabel(plain ? "calling thread, no culling" : "pool thread, culling");
+    SetCulling(true);
+    SetPaintOnCallingThread(false);
+}
+
+MaxDesign& Shared() {
+    static MaxDesign design;
+    return design;
+}
+
+} // namespace
+
+static void BM_TypicalFull(benchmark::State& state) {
+    static MaxDesign typical;
+    TypicalDesign(typical);
+    Canvas canvas(typical);
+    canvas.Design.Zoom = 2;
+    Measure(state, canvas, FULL);
+}
+BENCHMARK(BM_TypicalFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void BM_TypicalOutline(benchmark::State& state) {
+    static MaxDesign typical;
+    TypicalDesign(typical);
+    Canvas canvas(typical);
+    canvas.Design.Zoom = 2;
+    Measure(state, canvas, OUTLINE);
+}
+BENCHMARK(BM_TypicalOutline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void BM_MaxFitFull(benchmark::State& state) {
+    Canvas canvas(Shared());
+    canvas.Fit();
+    Measure(state, canvas, FULL);
+}
+BENCHMARK(BM_MaxFitFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void BM_MaxFitOutline(benchmark::State& state) {
+    Canvas canvas(Shared());
+    canvas.Fit();
+    Measure(state, canvas, OUTLINE);
+}
+BENCHMARK(BM_MaxFitOutline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+static void BM_MaxFourTimesFitFull(benchmark::State& state) {
+    Canvas canvas(Shared());
+    canvas.Fit();
+    canvas.Design.Zoom *= 4;
+    canvas.Design.Offset = {canvas.Design.Offset.X * 4, canvas.Design.Offset.Y * 4};
+    Measure(state, canvas, FULL);
+}
+BENCHMARK(BM_MaxFourTimesFitFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
