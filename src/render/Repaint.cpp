@@ -5,6 +5,7 @@
 #include "PaintThread.h"
 #include "PartRender.h"
 #include "toolkit/DrawCanvas.h"
+#include "toolkit/GifWriter.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -189,6 +190,10 @@ void PaintDefine(CanvasSet& canvases) {
     if (define.Ruler)
         DrawRuler(define, canvases.Metric);
     define.Bitmap.EndUpdate();
+}
+
+bool SnapshotDesign(const C_VIRELDO& design, const std::string& fileName) {
+    return WriteGif(design.WindowImage, fileName);
 }
 
 void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {

@@ -2,6 +2,8 @@
 #include "geometry/Placement.h"
 #include "view/Controllers.h"
 
+#include <string>
+
 class QPaintDevice;
 
 // The three canvases, the page's current one and the shared placement: what
@@ -31,6 +33,9 @@ void PaintDesign(CanvasSet& canvases);
 void PaintRoom(CanvasSet& canvases);
 // The part under edit, centred on the part-drawing canvas.
 void PaintDefine(CanvasSet& canvases);
+
+// Writes the design canvas's window pixels, one to one, as a GIF file.
+bool SnapshotDesign(const C_VIRELDO& design, const std::string& fileName);
 
 // Prints what the design canvas shows onto a printer page (any paint device),
 // scaled to the page. The caller names the print job.

@@ -1,6 +1,5 @@
 #include "DesignDocument.h"
 #include "render/Repaint.h"
-#include "toolkit/GifWriter.h"
 #include "view/ViewMath.h"
 
 #include <QGuiApplication>
@@ -94,7 +93,7 @@ int RenderCommand(const ToolArgs& args) {
     RepaintPanel(work->Canvases);
     const QImage& pixels = work->Design.WindowImage;
     const bool written = ext == "png"   ? pixels.save(QString::fromLocal8Bit(out.c_str()), "PNG")
-                         : ext == "gif" ? WriteGif(pixels, out)
+                         : ext == "gif" ? SnapshotDesign(work->Design, out)
                                         : WritePdf(*work, out);
     return written ? 0 : Fail("cannot write " + out);
 }

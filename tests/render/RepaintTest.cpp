@@ -1,5 +1,6 @@
 #include "render/Repaint.h"
 #include "RenderFixture.h"
+#include "TestFiles.h"
 #include "freehand/Freehand.h"
 
 #include <QImage>
@@ -170,4 +171,36 @@ TEST(Printing, MonochromeAndASmallPageReducedToFit) {
     // Scale 0.49: the track runs from (50, 50) down to y 89.
     EXPECT_EQ(page.pixel(53, 70) & 0xFFFFFF, RGB_BLACK);
     EXPECT_EQ(page.pixel(53, 95) & 0xFFFFFF, RGB_WHITE);
+}
+
+TEST(Repaint, PartUnderEditIsCentredAsALeftCurveWithBorders) {
+    auto canvases = std::make_unique<Canvases>();
+    L_PARTDEF part = Straight(20, 40);
+    part.InnerBorderWidth = part.OuterBorderWidth = 4;
+    part.InnerBorderStep = part.OuterBorderStep = 1;
+    canvases->Define.Part = &part;
+    canvases->Define.SetSize(200, 200);
+    canvases->Define.Grid = canvases->Define.Ruler = false;
+    canvases->Set.Current = &canvases->Define;
+    RepaintPanel(canvases->Set);
+    const QImage& image = canvases->Define.WindowImage;
+    EXPECT_EQ(canvases->Define.Offset.X, -10.0f);
+    EXPECT_EQ(canvases->Define.Offset.Y, -20.0f);
+    // The straight now spans 90..110 x 80..120, its borders shown on both sides.
+    EXPECT_COLOR_NEAR(image.pixel(100, 100) & 0xFFFFFF, OverWhite(RGB_BLACK));
+    EXPECT_COLOR_NEAR(image.pixel(112, 100) & 0xFFFFFF, OverWhite(RGB_RED));
+    EXPECT_COLOR_NEAR(image.pixel(88, 100) & 0xFFFFFF, OverWhite(RGB_RED));
+    EXPECT_EQ(image.pixel(100, 125) & 0xFFFFFF, RGB_WHITE);
+}
+
+TEST(Repaint, SnapshotWritesTheWindowPixels) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Track();
+    RepaintPanel(canvases->Set);
+    TempDir dir;
+    ASSERT_TRUE(SnapshotDesign(canvases->Design, dir.File("screen.gif")));
+    const QImage back(QString::fromStdString(dir.File("screen.gif")));
+    ASSERT_EQ(back.size(), canvases->Design.WindowImage.size());
+    EXPECT_EQ(back.pixel(5, 150) & 0xFFFFFF, 0xF0F0E6u);
+    EXPECT_EQ(back.pixel(150, 150) & 0xFFFFFF, RGB_WHITE);
 }
