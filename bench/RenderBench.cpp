@@ -19,7 +19,8 @@ struct Canvas {
     C_ROOM Room;
     C_DEFINE Define;
     std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    CanvasSet Set{Design, Room, Define, *Placement, &Design, true};
+    bool Metric = true;
+    CanvasSet Set{Design, Room, Define, *Placement, &Design, Metric};
 
     explicit Canvas(MaxDesign& source) : Source(source) {
         Design.InitDesignController();

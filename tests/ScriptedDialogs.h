@@ -12,12 +12,29 @@ class ScriptedDialogs : public AppDialogs {
     std::deque<DialogAnswer> Answers;  // for YesNo and YesNoCancel, Cancel when empty
     std::deque<std::string> FileNames; // for the file dialogs, cancel when empty
     std::vector<FileDialogSpec> FileDialogs;
+    std::deque<NewDesignAnswer> WizardAnswers; // closed without OK when empty
+    std::vector<NewDesignRequest> WizardRequests;
+    bool PrintAnswer = false;
+    int PrintDialogs = 0;
 
     void Message(const std::string& text) override { Messages.push_back(text); }
     DialogAnswer YesNo(const std::string& text) override { return Answer(text); }
     DialogAnswer YesNoCancel(const std::string& text) override { return Answer(text); }
     std::string OpenFile(const FileDialogSpec& spec) override { return FileName(spec); }
     std::string SaveFile(const FileDialogSpec& spec) override { return FileName(spec); }
+
+    NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override {
+        WizardRequests.push_back(request);
+        NewDesignAnswer answer;
+        answer.OpenAtStartup = request.OpenAtStartup;
+        if (!WizardAnswers.empty()) {
+            answer = WizardAnswers.front();
+            WizardAnswers.pop_front();
+        }
+        return answer;
+    }
+    bool PageSetup(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }
+    bool Print(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }
 
   private:
     DialogAnswer Answer(const std::string& text) {

@@ -1,5 +1,3 @@
 #include "Appl.h"
 
-A_APPL::A_APPL(const std::string& programDir)
-    : ProgramDir(programDir), LastUsedPath(programDir), DialogsImpl(std::make_unique<QtDialogs>()) {
-}
+A_APPL::A_APPL(const std::string& programDir) : ProgramDir(programDir), LastUsedPath(programDir) {}

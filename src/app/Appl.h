@@ -1,6 +1,9 @@
 #pragma once
+#include "AppWindow.h"
 #include "Dialogs.h"
+#include "EditModes.h"
 #include "defs/Definitions.h"
+#include "render/Repaint.h"
 
 #include <array>
 #include <memory>
@@ -8,11 +11,30 @@
 
 constexpr int RECENT_FILE_COUNT = 4;
 
+// The pages of the main window, as CurrentTab numbers them.
+constexpr int TAB_DESIGN = 1;
+constexpr int TAB_INFO = 2;
+constexpr int TAB_ROOM = 3;
+constexpr int TAB_DEFINITIONS = 4;
+
+// The shared editing state; the track selection lives in the design canvas.
+struct EditState {
+    EditMode Mode = EditMode::Select;
+    ScreenPoint DragStart;
+    float DragOriginX = 0.0f;
+    float DragOriginY = 0.0f;
+    bool PendingPreview = false;
+    bool DistanceActive = false;
+    ScreenPoint DistanceOrigin;
+};
+
 // The application object: all state of one run. Window classes receive it;
 // nothing of it is freed before the process ends.
 class A_APPL {
   public:
     explicit A_APPL(const std::string& programDir);
+    A_APPL(const A_APPL&) = delete;
+    A_APPL& operator=(const A_APPL&) = delete;
 
     bool Metric = true;
     std::string ProgramDir; // with a trailing separator
@@ -20,13 +42,32 @@ class A_APPL {
     std::array<std::string, RECENT_FILE_COUNT> RecentFiles;
     bool WizardStartup = true;
     bool PrintMono = false;
+    EditState Edit;
     int32_t CurrentTab = 0;
     L_PARTDEF EmptyPart;
+    C_VIRELDO Design{&EmptyPart};
+    C_ROOM Room;
+    C_DEFINE Define;
     L_DEFINITIONS Library;
+    std::unique_ptr<T_PLACEMENT> DrawList = NewPlacement();
+    CanvasSet Canvases{Design, Room, Define, *DrawList, nullptr, Metric};
+
+    // The values of the settings that start-up uses after reading them.
+    std::string StoredBrand;
+    std::string StoredRoom;
+    int StoredWindowState = -1; // none stored
+
+    P_PANEL* CurrentPanel() const { return Canvases.Current; }
+    void SetCurrentPanel(P_PANEL* panel) { Canvases.Current = panel; }
+
+    std::string SettingsFile; // empty: the user's settings store
 
     AppDialogs& Dialogs() { return *DialogsImpl; }
+    bool HasDialogs() const { return DialogsImpl != nullptr; }
     // Tests install scripted dialogs here.
     void SetDialogs(std::unique_ptr<AppDialogs> dialogs) { DialogsImpl = std::move(dialogs); }
+    // The main window, once it exists.
+    AppWindow* Window = nullptr;
 
   private:
     std::unique_ptr<AppDialogs> DialogsImpl;

@@ -1,5 +1,8 @@
 #pragma once
 #include <string>
+#include <vector>
+
+class QPrinter;
 
 enum class DialogAnswer { Yes, No, Cancel, Ok };
 
@@ -13,7 +16,20 @@ struct FileDialogSpec {
     std::string FileName;
 };
 
-// Every message box and file dialog of the program goes through this, so that
+// What the new design wizard starts with, and what the user chose.
+struct NewDesignRequest {
+    std::vector<std::string> Brands; // descriptions, in library order
+    int Selected = 0;
+    bool OpenAtStartup = true;
+};
+struct NewDesignAnswer {
+    bool Ok = false;
+    int Brand = 0;
+    int Lanes = 2; // 2, 4, 6, 8 or 10
+    bool OpenAtStartup = true;
+};
+
+// Every message box and dialog of the program goes through this, so that
 // tests can answer them without a modal window. Captions are always "Vireldo".
 class AppDialogs {
   public:
@@ -24,14 +40,8 @@ class AppDialogs {
     // Empty when the user cancelled.
     virtual std::string OpenFile(const FileDialogSpec& spec) = 0;
     virtual std::string SaveFile(const FileDialogSpec& spec) = 0;
-};
-
-// The real dialogs, shown with Qt.
-class QtDialogs : public AppDialogs {
-  public:
-    void Message(const std::string& text) override;
-    DialogAnswer YesNo(const std::string& text) override;
-    DialogAnswer YesNoCancel(const std::string& text) override;
-    std::string OpenFile(const FileDialogSpec& spec) override;
-    std::string SaveFile(const FileDialogSpec& spec) override;
+    virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
+    // The printer set-up and print dialogs; false when cancelled.
+    virtual bool PageSetup(QPrinter& printer) = 0;
+    virtual bool Print(QPrinter& printer) = 0;
 };

@@ -2,7 +2,10 @@
 
 #include "Appl.h"
 #include "Caption.h"
+#include "DesignCommands.h"
 #include "ui/Main.h"
+#include "ui/QtDialogs.h"
+#include "ui/Splash.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -10,12 +13,27 @@
 
 namespace {
 
-int RunWindows(A_APPL& appl) {
+int RunWindows(A_APPL& appl, const std::string& commandLine) {
+    TSplashForm splash;
+    const bool withFile = !commandLine.empty();
+    appl.Design.Design.FileName = withFile ? commandLine : UNTITLED_DESIGN;
+    if (!withFile) {
+        splash.show();
+        splash.repaint();
+        QApplication::processEvents();
+    }
+    appl.CurrentTab = TAB_DESIGN;
+    appl.SetCurrentPanel(&appl.Design);
     QApplication::setApplicationName(APPLICATION_TITLE);
+    QApplication::setApplicationDisplayName(APPLICATION_TITLE);
     TMainForm mainForm(appl);
     if (!mainForm.Started())
         return 0;
+    splash.hide();
+    splash.close();
     mainForm.show();
+    if (appl.WizardStartup && appl.Design.Design.FileName == UNTITLED_DESIGN)
+        NewDesignWizardCommand(appl);
     QApplication::exec();
     return 0;
 }
@@ -23,9 +41,10 @@ int RunWindows(A_APPL& appl) {
 } // namespace
 
 int ProgramEntry(A_APPL& appl, const std::string& commandLine) {
-    (void)commandLine;
+    if (!appl.HasDialogs())
+        appl.SetDialogs(std::make_unique<QtDialogs>());
     try {
-        return RunWindows(appl);
+        return RunWindows(appl, commandLine);
     } catch (const std::exception& error) {
         QMessageBox::critical(nullptr, APPLICATION_TITLE, QString::fromLocal8Bit(error.what()));
         return 0;

@@ -1,6 +1,11 @@
 #include "Startup.h"
 
 #include "Appl.h"
+#include "Caption.h"
+#include "DesignCommands.h"
+#include "History.h"
+#include "Notifications.h"
+#include "RoomCommands.h"
 #include "defs/DefinitionsFile.h"
 #include "defs/StockFile.h"
 
@@ -12,4 +17,36 @@ bool LoadLibraryOrExplain(A_APPL& appl) {
     appl.Dialogs().Message("Cannot load track definition file '" + appl.ProgramDir +
                            DEFINITIONS_FILE_NAME + "' ! \n\nEXIT VIRELDO!");
     return false;
+}
+
+void StartFirstDesign(A_APPL& appl) {
+    C_VIRELDO& design = appl.Design;
+    design.SelectedTrack = design.Design.AllocateTrack();
+    design.SelectionFirst = design.SelectionLast = 0;
+    design.Design.SetDesignBrand(appl.Library.Brands[0]);
+    DrawPartSelector(appl);
+    if (L_BRAND* stored = appl.Library.FindBrand(appl.StoredBrand)) {
+        design.Design.SetDesignBrand(stored);
+        DrawPartSelector(appl);
+    }
+    appl.Define.DefinitionsChanged = false;
+    design.Design.SetModified(false);
+}
+
+void OpenStartupDesign(A_APPL& appl) {
+    const std::string fileName = appl.Design.Design.FileName;
+    if (fileName != UNTITLED_DESIGN)
+        OpenDesign(appl, fileName);
+    else
+        SetDesignTitle(appl, UNTITLED_DESIGN);
+    appl.Design.Design.SetModified(false);
+    SetEditMode(appl, EditMode::Select);
+    ResetUndo(appl);
+}
+
+void OpenStoredRoom(A_APPL& appl) {
+    if (appl.StoredRoom.empty() || appl.StoredRoom == UNTITLED_ROOM)
+        return;
+    appl.Room.RoomFileName = appl.StoredRoom;
+    LoadRoomFile(appl);
 }

@@ -14,7 +14,7 @@ struct CanvasSet {
     C_DEFINE& Define;
     T_PLACEMENT& Placement;
     P_PANEL* Current = nullptr; // none on the Info page
-    bool Metric = true;
+    const bool& Metric;         // lengths in metric units (the application's setting)
 };
 
 // Repaints the current panel and copies it to the window.

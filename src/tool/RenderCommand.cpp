@@ -16,7 +16,8 @@ struct Workspace {
     C_ROOM Room;
     C_DEFINE Define;
     std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    CanvasSet Canvases{Design, Room, Define, *Placement, &Design, true};
+    bool Metric = true;
+    CanvasSet Canvases{Design, Room, Define, *Placement, &Design, Metric};
 
     Workspace() {
         Design.InitDesignController();

@@ -1,19 +1,138 @@
 #pragma once
+#include "app/AppWindow.h"
+
 #include <QMainWindow>
+#include <array>
+#include <map>
 
 class A_APPL;
+class QAction;
+class QCheckBox;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QSlider;
+class QTabWidget;
+class QTextBrowser;
+class QToolBar;
+class QToolButton;
+class TAboutBox;
+class TCanvasPanel;
+class TStatusBar;
+class TTrackPopupForm;
+class TAskTextForm;
+class TDefineNewBrand;
+enum class ViewOption;
+struct P_PANEL;
 
-// The main window. Creating it runs the program's start-up; when that finds
-// no track definitions the window reports it and Started() is false.
-class TMainForm : public QMainWindow {
+// The main window: the Design, Info and Room pages, the menus, the dockable
+// toolbars and the status bar. Creating it runs the program's start-up; when
+// that finds no track definitions, Started() is false.
+class TMainForm : public QMainWindow, public AppWindow {
     Q_OBJECT
   public:
     explicit TMainForm(A_APPL& appl);
+    ~TMainForm() override;
     bool Started() const { return StartedOk; }
+    A_APPL& Appl() { return ApplRef; }
+
+    // The window's components, by the names the program gives them.
+    QTabWidget* MainTab = nullptr;
+    TCanvasPanel* TrackCanvas = nullptr;
+    TCanvasPanel* RoomCanvas = nullptr;
+    QWidget* PartSelector = nullptr;
+    QScrollBar* PartSelectorScrollBar = nullptr;
+    QTextBrowser* InfoBrowser = nullptr;
+    TStatusBar* StatusBar = nullptr;
+    std::array<QAction*, 4> LastFileMenus{};
+    QAction* LastFileLineMenu = nullptr;
+    QToolButton* OverwriteButton = nullptr;
+    QCheckBox* BorderSet = nullptr;
+    QLineEdit* ZoomFactor = nullptr;
+    QSlider* ZoomBar = nullptr;
+    QLineEdit* RoomZoomFactor = nullptr;
+    QSlider* RoomZoomBar = nullptr;
+    QLineEdit* InfoDesignGridX = nullptr;
+    QLineEdit* InfoDesignGridY = nullptr;
+    QLineEdit* InfoRoomGridX = nullptr;
+    QLineEdit* InfoRoomGridY = nullptr;
+    QLineEdit* FreePenWidth = nullptr;
+    QToolButton* FreeColorPicker = nullptr;
+    TTrackPopupForm* TrackPopup = nullptr;
+    TAskTextForm* AskText = nullptr;
+    TDefineNewBrand* DefineNewBrand = nullptr;
+
+    // AppWindow
+    void SetStatusText(StatusBarId bar, int panel, const std::string& text) override;
+    void SetPointer(CanvasId canvas, PointerShape shape) override;
+    void ReleasePointerCapture() override;
+    void CapturePointer(CanvasId canvas) override;
+    void EnableTrackButtons(bool enabled) override;
+    void EnableShapeButtons(bool deleteShape, bool editText) override;
+    void EnableUndoRedo(bool undo, bool redo) override;
+    void SetCaption(const std::string& caption) override;
+    void ShowRecentFiles(const std::array<std::string, 4>& files) override;
+
+    // The handlers the menus and buttons call.
+    void OverwriteButtonClick();
+    void MainTabChanging();
+    void MainTabChange(int index);
+    void ExitMenuClick();
+    void SaveGIFClick();
+    void PrintMenuClick();
+    void PageSetupMenuClick();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     bool FormCreate();
+    void BindCanvases();
+    void ApplySettings();
+    void ApplyWindowState(int state);
+    int WindowStateValue() const;
+    void ShowPenAndColour();
+    QWidget* CanvasWidget(CanvasId canvas);
 
-    A_APPL& Appl;
+    // Construction, one piece of the window each (MainMenus, MainToolbars, MainPages).
+    void BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room, QMenu* help);
+    void BuildFileMenu(QMenu* file);
+    void BuildEditMenu(QMenu* edit);
+    void BuildOptionsMenu(QMenu* options);
+    void BuildPages();
+    QWidget* BuildDesignPage();
+    QWidget* BuildRoomPage();
+    void BuildDesignToolbars(QMainWindow* page);
+    void BuildTrackToolbar(QMainWindow* trackPanel);
+    void BuildRoomToolbars(QMainWindow* page);
+    void BuildTopToolbars();
+    void BuildFreehandToolbar();
+    void BuildGridToolbars();
+    QAction* ToolButton(QToolBar* bar, const char* name, const char* caption, const char* hint,
+                        const char* icon, const char* themeIcon = nullptr);
+    // A zoom field and slider pair of a panel.
+    void AddZoomControls(QToolBar* bar, P_PANEL& panel, QLineEdit*& field, QSlider*& slider,
+                         const char* fieldName, const char* sliderName);
+    QLineEdit* GridField(QToolBar* bar, const char* name, P_PANEL& panel, bool xSpacing);
+    QToolBar* NewToolbar(const char* caption, QMainWindow* owner, Qt::ToolBarArea area);
+    // An action named as the program names it; it is also the window's, so
+    // that its shortcut works wherever its menu or toolbar is.
+    QAction* NewAction(const char* name, const QString& text, const char* icon,
+                       const char* themeIcon = nullptr);
+    void Connect(QAction* action, void (*command)(A_APPL&));
+    void AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,
+                   ViewOption option);
+    void RefreshOptionChecks();
+    void ShowZoom(QLineEdit* field, float zoom);
+
+    A_APPL& ApplRef;
     bool StartedOk = false;
+    std::map<ViewOption, QAction*> OptionActions;
+    std::vector<QAction*> TrackButtons; // enabled while a track is selected
+    std::vector<QAction*> UndoActions;  // menu item and button
+    std::vector<QAction*> RedoActions;
+    QAction* FreeDeleteShapeButton = nullptr;
+    QAction* FreeEditTextButton = nullptr;
+    QToolButton* QuickRotateMenu = nullptr;
+    TAboutBox* AboutBox = nullptr;
 };

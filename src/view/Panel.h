@@ -34,7 +34,9 @@ struct P_PANEL {
     float GridX = DEFAULT_GRID_SPACING; // cm when metric, inches otherwise
     float GridY = DEFAULT_GRID_SPACING;
     P_VIEW View;
-    // Freehand editing state.
+    // Freehand editing state: the colour (0xRRGGBB) and pen width of new shapes.
+    Rgb CurrentColour = RGB_BLACK;
+    int CurrentPenWidth = 1;
     F_SHAPE* SelectedShape = nullptr;
     int SelectedPoint = -1;
     F_SHAPE ShapeBackup;

@@ -18,27 +18,31 @@ class StartupTest : public QObject {
     // showed are left in dialogs, the main window's caption in caption.
     int Run(const std::string& dir, ScriptedDialogs*& dialogs, QString& caption) {
         auto appl = std::make_unique<A_APPL>(dir);
+        appl->SettingsFile = Settings.File("settings.ini");
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         appl->SetDialogs(std::move(scripted));
         caption.clear();
         // Once the message loop runs, note the window and close it.
-        QTimer closer; // dies with this run, so it never fires into the next one
-        closer.setSingleShot(true);
-        connect(&closer, &QTimer::timeout, [&caption] {
+        // Once the main window shows, note its caption and close it. The timer
+        // dies with this run, so it never fires into the next one.
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&caption, &closer] {
             for (QWidget* window : QApplication::topLevelWidgets())
-                if (window->isVisible())
+                if (window->objectName() == "MainForm" && window->isVisible()) {
                     caption = window->windowTitle();
-            QApplication::closeAllWindows();
-            QApplication::quit();
+                    closer.stop();
+                    window->close();
+                }
         });
-        closer.start(0);
+        closer.start(10);
         const int code = ProgramEntry(*appl, "");
         Appls.push_back(std::move(appl)); // the dialogs live as long as the test
         return code;
     }
 
     std::vector<std::unique_ptr<A_APPL>> Appls;
+    TempDir Settings;
 
   private slots:
     void missingDefinitionsEndWithTheMessageAndExitCodeZero() {

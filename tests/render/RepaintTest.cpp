@@ -15,7 +15,8 @@ struct Canvases {
     C_ROOM Room;
     C_DEFINE Define;
     std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    CanvasSet Set{Design, Room, Define, *Placement, &Design, true};
+    bool Metric = true;
+    CanvasSet Set{Design, Room, Define, *Placement, &Design, Metric};
     int Blits = 0;
 
     Canvases() {

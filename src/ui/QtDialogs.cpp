@@ -1,8 +1,12 @@
-#include "Dialogs.h"
+#include "QtDialogs.h"
+
+#include "Newwizard.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QStringList>
 
 namespace {
@@ -74,4 +78,23 @@ std::string QtDialogs::SaveFile(const FileDialogSpec& spec) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::string();
     return FromQt(dialog.selectedFiles().first());
+}
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
+
+NewDesignAnswer QtDialogs::NewDesignWizard(const NewDesignRequest& request) {
+    if (!Wizard)
+        Wizard = std::make_unique<TNewDesignWizard>(Owner());
+    return Wizard->Ask(request);
+}
+
+bool QtDialogs::PageSetup(QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, Owner());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::Print(QPrinter& printer) {
+    QPrintDialog dialog(&printer, Owner());
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -1,0 +1,37 @@
+#pragma once
+#include <array>
+#include <string>
+
+// The canvases whose pointer shape the editing modes set.
+enum class CanvasId { Track, PartSelector, Room, Define };
+
+enum class PointerShape {
+    Arrow,
+    Mover,     // "CRMOVER": moving the view
+    Dragger,   // "CRDRAG": dragging a track or shape
+    Cross,     // placing something
+    Drag,      // the platform's drag shape
+    SizeVer,   // rotating: up and down
+    PointHand, // joining tracks
+};
+
+// The status bar that receives the texts of a mode: the main window's, or
+// the one of the part drawing editor while it is the current panel.
+enum class StatusBarId { Main, Define };
+
+// What the application object asks of its windows. The main window
+// implements it; without a window (tests of the plain functions) nothing shows.
+class AppWindow {
+  public:
+    virtual ~AppWindow() = default;
+    virtual void SetStatusText(StatusBarId bar, int panel, const std::string& text) = 0;
+    virtual void SetPointer(CanvasId canvas, PointerShape shape) = 0;
+    virtual void ReleasePointerCapture() = 0;
+    virtual void CapturePointer(CanvasId canvas) = 0;
+    // The track buttons and Quick Rotate; the two shape buttons.
+    virtual void EnableTrackButtons(bool enabled) = 0;
+    virtual void EnableShapeButtons(bool deleteShape, bool editText) = 0;
+    virtual void EnableUndoRedo(bool undo, bool redo) = 0;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void ShowRecentFiles(const std::array<std::string, 4>& files) = 0;
+};

@@ -1,0 +1,201 @@
+#include "DesignCommands.h"
+
+#include "Appl.h"
+#include "Caption.h"
+#include "History.h"
+#include "Notifications.h"
+#include "RoomCommands.h"
+#include "defs/DefinitionsFile.h"
+#include "design/DesignFile.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+FileDialogSpec DesignDialog(const A_APPL& appl, const char* title) {
+    return {title, "Tracks 2000|*.tr3|All Files|*.*", "tr3", appl.LastUsedPath, ""};
+}
+
+// A design that never was saved has this name and no other mark.
+bool Unnamed(const A_APPL& appl) {
+    return appl.Design.Design.FileName == UNTITLED_DESIGN;
+}
+
+void ClearSelections(A_APPL& appl) {
+    appl.Design.SelectedTrack = nullptr;
+    appl.Design.SelectedShape = nullptr;
+    appl.Design.SelectedPoint = -1;
+}
+
+// The lanes of the wizard as tracks: one, or lanes / 2 grouped side by side.
+void MakeTracks(A_APPL& appl, int lanes) {
+    T_DESIGN& design = appl.Design.Design;
+    const int tracks = std::max(lanes / 2, 1);
+    for (int k = 0; k < tracks; ++k) {
+        T_TRACK* track = design.AllocateTrack();
+        if (k == 0)
+            appl.Design.SelectedTrack = track;
+        if (tracks > 1) {
+            track->Group = true;
+            track->X = k * design.Brand->DefaultWidth;
+        }
+    }
+}
+
+// Asks for a file name to save under; false when cancelled.
+bool AskSaveName(A_APPL& appl) {
+    const std::string name = appl.Dialogs().SaveFile(DesignDialog(appl, "Save Track design"));
+    if (name.empty())
+        return false;
+    SetDesignTitle(appl, name);
+    AddRecentFile(appl, name);
+    appl.LastUsedPath = FolderOf(name);
+    return true;
+}
+
+void Save(A_APPL& appl) {
+    const std::string message =
+        SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
+    if (!message.empty())
+        ShowAppMessage(appl, message);
+}
+
+} // namespace
+
+std::string FolderOf(const std::string& fileName) {
+    std::string folder = std::filesystem::path(fileName).parent_path().string();
+    if (!folder.empty() && folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+void SetDesignTitle(A_APPL& appl, const std::string& fileName) {
+    appl.Design.Design.FileName = fileName;
+    const L_BRAND* brand = appl.Design.Design.Brand;
+    if (appl.Window)
+        appl.Window->SetCaption(DesignCaption(fileName, brand ? brand->Name : ""));
+}
+
+void AddRecentFile(A_APPL& appl, const std::string& fileName) {
+    auto& files = appl.RecentFiles;
+    if (std::find(files.begin(), files.end(), fileName) != files.end())
+        return;
+    std::move_backward(files.begin(), files.end() - 1, files.end());
+    files[0] = fileName;
+    RefreshRecentMenu(appl);
+}
+
+void RefreshRecentMenu(A_APPL& appl) {
+    if (appl.Window)
+        appl.Window->ShowRecentFiles(appl.RecentFiles);
+}
+
+bool AskSaveDesign(A_APPL& appl) {
+    if (!appl.Design.Design.IsModified())
+        return true;
+    const DialogAnswer answer = appl.Dialogs().YesNoCancel(
+        "Design changed - Do you want to save design " + appl.Design.Design.FileName + " ?");
+    if (answer == DialogAnswer::Cancel)
+        return false;
+    if (answer == DialogAnswer::Yes)
+        SaveCommand(appl);
+    return true;
+}
+
+void NewDesignWizardCommand(A_APPL& appl) {
+    if (!AskSaveDesign(appl))
+        return;
+    NewDesignRequest request;
+    const L_BRAND* current = appl.Design.Design.Brand;
+    for (int i = 0; i < appl.Library.Count; ++i) {
+        request.Brands.push_back(appl.Library.Brands[i]->Description);
+        if (current && appl.Library.Brands[i]->Name == current->Name)
+            request.Selected = i; // the last brand of that name
+    }
+    request.OpenAtStartup = appl.WizardStartup;
+    const NewDesignAnswer answer = appl.Dialogs().NewDesignWizard(request);
+    appl.WizardStartup = answer.OpenAtStartup;
+    if (!answer.Ok || answer.Brand < 0 || answer.Brand >= appl.Library.Count)
+        return;
+    appl.Design.Design.ClearDesign();
+    appl.Design.Freehand.ClearLayer();
+    appl.Design.Design.SetDesignBrand(appl.Library.Brands[answer.Brand]);
+    DrawPartSelector(appl);
+    MakeTracks(appl, answer.Lanes);
+    SetEditMode(appl, EditMode::Select);
+    SetDesignTitle(appl, UNTITLED_DESIGN);
+    appl.Design.Design.SetModified(false);
+    appl.Design.SelectedShape = nullptr;
+    appl.Design.SelectedPoint = -1;
+    RepaintPanel(appl.Canvases);
+    RefreshInfoPage(appl);
+    ResetUndo(appl);
+    UpdateEditButtons(appl);
+}
+
+void OpenDesign(A_APPL& appl, const std::string& fileName) {
+    if (!AskSaveDesign(appl))
+        return;
+    std::string name = fileName;
+    if (name.empty())
+        name = appl.Dialogs().OpenFile(DesignDialog(appl, "Open Vireldo Design"));
+    if (name.empty())
+        return;
+    AddRecentFile(appl, name);
+    SetDesignTitle(appl, name);
+    C_VIRELDO& design = appl.Design;
+    const std::string message =
+        LoadDesign(design.Design, appl.Library, design.Offset, design.Freehand);
+    if (!message.empty())
+        ShowAppMessage(appl, message);
+    if (design.Design.Brand)
+        design.Design.SetDesignBrand(design.Design.Brand);
+    DrawPartSelector(appl);
+    SetDesignTitle(appl, name);
+    appl.LastUsedPath = FolderOf(name);
+    SetEditMode(appl, EditMode::Select);
+    ClearSelections(appl);
+    RefreshRecentMenu(appl);
+    UpdateEditButtons(appl);
+    RepaintPanel(appl.Canvases);
+    RedrawPartSelectorForStock(appl);
+    RefreshInfoPage(appl);
+    ResetUndo(appl);
+}
+
+void OpenRecentFile(A_APPL& appl, int entry) {
+    auto& files = appl.RecentFiles;
+    if (entry < 1 || entry > RECENT_FILE_COUNT)
+        return;
+    // The chosen entry moves to the top before the open asks anything.
+    std::rotate(files.begin(), files.begin() + entry - 1, files.begin() + entry);
+    OpenDesign(appl, files[0]);
+}
+
+void SaveCommand(A_APPL& appl) {
+    if (Unnamed(appl) && !AskSaveName(appl))
+        return;
+    Save(appl);
+}
+
+void SaveAsCommand(A_APPL& appl) {
+    if (AskSaveName(appl))
+        Save(appl);
+}
+
+bool AskBeforeExit(A_APPL& appl) {
+    if (!AskSaveDesign(appl) || !AskSaveRoom(appl))
+        return false;
+    if (!appl.Define.DefinitionsChanged)
+        return true;
+    const DialogAnswer answer =
+        appl.Dialogs().YesNoCancel("Definitions changed - Do you want to save definitions ?");
+    if (answer == DialogAnswer::Cancel)
+        return false;
+    if (answer == DialogAnswer::Yes) {
+        appl.Define.DefinitionsChanged = false;
+        SaveDefinitions(appl.Library, appl.ProgramDir);
+    }
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+class A_APPL;
+
+// The file commands of the design: the window title, the recent list, the
+// question before the design is replaced, new, open, save, save as, exit.
+void SetDesignTitle(A_APPL& appl, const std::string& fileName);
+void AddRecentFile(A_APPL& appl, const std::string& fileName);
+void RefreshRecentMenu(A_APPL& appl);
+// False when the user cancelled.
+bool AskSaveDesign(A_APPL& appl);
+void NewDesignWizardCommand(A_APPL& appl);
+// With an empty name the open dialog asks for one.
+void OpenDesign(A_APPL& appl, const std::string& fileName);
+// "&1" .. "&4": entry 1 to 4 of the recent list moves to the top and opens.
+void OpenRecentFile(A_APPL& appl, int entry);
+void SaveCommand(A_APPL& appl);
+void SaveAsCommand(A_APPL& appl);
+// The questions before the program ends; false keeps it running.
+bool AskBeforeExit(A_APPL& appl);
+// The folder of a file name, with a trailing separator.
+std::string FolderOf(const std::string& fileName);

@@ -1,0 +1,46 @@
+#include "History.h"
+
+#include "Appl.h"
+
+namespace {
+
+void ShowUndoState(A_APPL& appl) {
+    if (appl.Window)
+        appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),
+                                    appl.Design.History.RedoEnabled());
+}
+
+// A restored design has none of the selections of the one it replaces.
+void Restored(A_APPL& appl) {
+    appl.Design.SelectedTrack = nullptr;
+    appl.Design.SelectedShape = nullptr;
+    appl.Design.SelectedPoint = -1;
+    ShowUndoState(appl);
+}
+
+void Step(A_APPL& appl, bool (T_UNDO::*step)(T_DESIGN&)) {
+    appl.Edit.PendingPreview = false;
+    if ((appl.Design.History.*step)(appl.Design.Design))
+        Restored(appl);
+    RepaintPanel(appl.Canvases);
+}
+
+} // namespace
+
+void ResetUndo(A_APPL& appl) {
+    appl.Design.History.ResetUndo(appl.Design.Design);
+    ShowUndoState(appl);
+}
+
+void PushUndo(A_APPL& appl) {
+    appl.Design.History.PushUndo(appl.Design.Design);
+    ShowUndoState(appl);
+}
+
+void UndoCommand(A_APPL& appl) {
+    Step(appl, &T_UNDO::Undo);
+}
+
+void RedoCommand(A_APPL& appl) {
+    Step(appl, &T_UNDO::Redo);
+}

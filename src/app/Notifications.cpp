@@ -1,0 +1,12 @@
+#include "Notifications.h"
+
+#include "Appl.h"
+
+void DrawPartSelector(A_APPL&) {}
+
+void RefreshInfoPage(A_APPL&) {}
+
+void RedrawPartSelectorForStock(A_APPL& appl) {
+    if (appl.Design.ColorOutOfStock || !appl.Design.ShowOutOfStock)
+        DrawPartSelector(appl);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+class A_APPL;
+
+// The room commands: the question about a changed room, open, save, save as.
+bool AskSaveRoom(A_APPL& appl);
+void OpenRoomCommand(A_APPL& appl);
+void SaveRoomCommand(A_APPL& appl);
+void SaveAsRoomCommand(A_APPL& appl);
+// Reads the room named by the room's file name into the room canvas.
+void LoadRoomFile(A_APPL& appl);

@@ -1,0 +1,151 @@
+#include "ViewCommands.h"
+
+#include "Appl.h"
+#include "History.h"
+#include "Notifications.h"
+#include "view/ViewMath.h"
+
+namespace {
+
+bool& OptionFlag(A_APPL& appl, ViewOption option) {
+    C_VIRELDO& design = appl.Design;
+    switch (option) {
+    case ViewOption::Metric:
+        return appl.Metric;
+    case ViewOption::Filled:
+        return design.Filled;
+    case ViewOption::Ruler:
+        return design.Ruler;
+    case ViewOption::ColorLanes:
+        return design.ColorLanes;
+    case ViewOption::ColorOutOfStock:
+        return design.ColorOutOfStock;
+    case ViewOption::ShowOutOfStock:
+        return design.ShowOutOfStock;
+    case ViewOption::ShowPoints:
+        return design.ShowPoints;
+    case ViewOption::ShowPartCodes:
+        return design.ShowPartCodes;
+    case ViewOption::DesignGrid:
+        return design.Grid;
+    case ViewOption::RoomGrid:
+        return appl.Room.Grid;
+    case ViewOption::PrintMono:
+        break;
+    }
+    return appl.PrintMono;
+}
+
+void ClearShapeSelection(P_PANEL* panel) {
+    if (!panel)
+        return;
+    panel->SelectedShape = nullptr;
+    panel->SelectedPoint = -1;
+}
+
+} // namespace
+
+bool OptionValue(A_APPL& appl, ViewOption option) {
+    return OptionFlag(appl, option);
+}
+
+void ToggleOption(A_APPL& appl, ViewOption option) {
+    bool& flag = OptionFlag(appl, option);
+    flag = !flag;
+    switch (option) {
+    case ViewOption::PrintMono:
+        return;
+    case ViewOption::ColorOutOfStock:
+    case ViewOption::ShowOutOfStock:
+        DrawPartSelector(appl);
+        return;
+    case ViewOption::Metric:
+        RefreshInfoPage(appl);
+        break;
+    default:
+        break;
+    }
+    RepaintPanel(appl.Canvases);
+}
+
+void PageChanging(A_APPL& appl) {
+    SetEditMode(appl, EditMode::Select);
+    appl.Edit.PendingPreview = false;
+    if (appl.CurrentPanel()) {
+        ClearShapeSelection(appl.CurrentPanel());
+        UpdateEditButtons(appl);
+    }
+}
+
+void PageChanged(A_APPL& appl, int pageIndex) {
+    switch (pageIndex) {
+    case 0:
+        appl.CurrentTab = TAB_DESIGN;
+        appl.SetCurrentPanel(&appl.Design);
+        break;
+    case 1:
+        appl.CurrentTab = TAB_INFO;
+        appl.SetCurrentPanel(nullptr);
+        RefreshInfoPage(appl);
+        break;
+    default:
+        appl.CurrentTab = TAB_ROOM;
+        appl.SetCurrentPanel(&appl.Room);
+        break;
+    }
+}
+
+void BorderCommand(A_APPL& appl, bool inner, bool set) {
+    DrawPartSelector(appl);
+    C_VIRELDO& design = appl.Design;
+    T_TRACK* track = design.SelectedTrack;
+    if (!track)
+        return;
+    const uint8_t bit = inner ? PS_INNER_BORDER : PS_OUTER_BORDER;
+    if (design.SelectionFirst != -1 && design.SelectionLast != -1) {
+        for (int i = std::max(design.SelectionFirst, 0);
+             i <= design.SelectionLast && i < track->PartCount; ++i) {
+            uint8_t& status = track->Parts[i].Status;
+            status = set ? (status | bit) : (status & ~bit);
+        }
+        track->Modified = true;
+    }
+    RepaintPanel(appl.Canvases);
+    PushUndo(appl);
+}
+
+std::string ZoomBarMoved(A_APPL& appl, P_PANEL& panel, int position) {
+    panel.Zoom = ZoomFromBar(position);
+    RepaintPanel(appl.Canvases);
+    return FormatZoom(panel.Zoom);
+}
+
+std::string ZoomEntered(A_APPL& appl, P_PANEL& panel, const std::string& text) {
+    if (const auto zoom = ParseZoomEntry(text)) {
+        panel.Zoom = *zoom;
+        RepaintPanel(appl.Canvases);
+    }
+    return FormatZoom(panel.Zoom);
+}
+
+std::string GridEntered(A_APPL& appl, P_PANEL& panel, bool xSpacing, const std::string& text) {
+    float& spacing = xSpacing ? panel.GridX : panel.GridY;
+    if (const auto value = ParseGridEntry(text))
+        spacing = *value;
+    RepaintPanel(appl.Canvases);
+    return FormatGridSpacing(spacing);
+}
+
+std::string CentreAndZoomCommand(A_APPL& appl) {
+    C_VIRELDO& design = appl.Design;
+    // Without a drawn track there is nothing to fit; the view stays as it is.
+    if (const auto zoom = FitZoom(design, design.View.Box)) {
+        design.Zoom = *zoom;
+        design.View.MeasureOnly = true;
+        RepaintPanel(appl.Canvases);
+        design.View.MeasureOnly = false;
+        design.Offset = CentreOffset(design, design.View.Box);
+        RepaintPanel(appl.Canvases);
+    }
+    return FormatZoom(design.Zoom);
+}

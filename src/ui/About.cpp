@@ -1,0 +1,48 @@
+#include "About.h"
+
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
+    auto* label = new QLabel("<a href=\"" + url + "\">" + text + "</a>", parent);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    QObject::connect(label, &QLabel::linkActivated,
+                     [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    return label;
+}
+
+} // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("About Vireldo");
+    setFixedSize(307, 231);
+    auto* layout = new QGridLayout(this);
+    auto* name = new QLabel(PRODUCT_NAME, this);
+    QFont big = name->font();
+    big.setPointSize(24);
+    big.setBold(true);
+    name->setFont(big);
+    VersieLabel = new QLabel(PRODUCT_VERSION, this);
+    QFont version = VersieLabel->font();
+    version.setPointSize(16);
+    VersieLabel->setFont(version);
+    SubVersieLabel = new QLabel(PRODUCT_SUBVERSION, this);
+    layout->addWidget(name, 0, 0);
+    layout->addWidget(VersieLabel, 0, 1);
+    layout->addWidget(SubVersieLabel, 0, 2, Qt::AlignBottom);
+    layout->addWidget(new QLabel(PRODUCT_SUBTITLE, this), 1, 0, 1, 3);
+    layout->addWidget(new QLabel(PRODUCT_MAKER, this), 2, 0, 1, 3);
+    Label4 = Link(PRODUCT_MAIL, QString("mailto:") + PRODUCT_MAIL, this);
+    Label5 = Link(PRODUCT_WEB, PRODUCT_WEB, this);
+    layout->addWidget(Label4, 3, 0, 1, 3);
+    layout->addWidget(Label5, 4, 0, 1, 3);
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok, 5, 1);
+}

@@ -1,0 +1,53 @@
+#include "Main.h"
+
+#include "app/Appl.h"
+#include "app/DesignCommands.h"
+
+#include <QPrinter>
+#include <QToolButton>
+
+namespace {
+
+const char* const INSERT_CAPTION = "Inser&t";
+const char* const OVERWRITE_CAPTION = "Overwri&te";
+
+// The printer of the program: its set-up stays from one print to the next.
+QPrinter& Printer() {
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+} // namespace
+
+void TMainForm::OverwriteButtonClick() {
+    OverwriteButton->setText(OverwriteButton->text() == INSERT_CAPTION ? OVERWRITE_CAPTION
+                                                                       : INSERT_CAPTION);
+}
+
+void TMainForm::SaveGIFClick() {
+    A_APPL& appl = ApplRef;
+    if (appl.CurrentPanel() != &appl.Design) {
+        ShowAppMessage(appl, "Please set current tab panel to 'Design' to use this function!");
+        return;
+    }
+    const std::string name = appl.Dialogs().SaveFile(
+        {"Save GIF", "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath, ""});
+    if (name.empty())
+        return;
+    appl.LastUsedPath = FolderOf(name);
+    RepaintPanel(appl.Canvases);
+    SnapshotDesign(appl.Design, name);
+}
+
+void TMainForm::PageSetupMenuClick() {
+    ApplRef.Dialogs().PageSetup(Printer());
+}
+
+void TMainForm::PrintMenuClick() {
+    A_APPL& appl = ApplRef;
+    QPrinter& printer = Printer();
+    if (!appl.Dialogs().Print(printer))
+        return;
+    printer.setDocName(windowTitle());
+    PrintDesign(appl.Canvases, printer, appl.PrintMono);
+}

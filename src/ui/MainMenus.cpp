@@ -1,0 +1,201 @@
+#include "Main.h"
+
+#include "About.h"
+#include "Icons.h"
+#include "app/Appl.h"
+#include "app/DesignCommands.h"
+#include "app/History.h"
+#include "app/RoomCommands.h"
+#include "app/ViewCommands.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QUrl>
+
+namespace {
+
+void OpenHelpPage(const A_APPL& appl, const char* page) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(appl.ProgramDir) + page));
+}
+
+} // namespace
+
+QAction* TMainForm::NewAction(const char* name, const QString& text, const char* icon,
+                              const char* themeIcon) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    if (icon)
+        action->setIcon(AppIcon(icon, themeIcon));
+    addAction(action);
+    return action;
+}
+
+void TMainForm::Connect(QAction* action, void (*command)(A_APPL&)) {
+    connect(action, &QAction::triggered, this, [this, command] { command(ApplRef); });
+}
+
+void TMainForm::BuildTopToolbars() {
+    auto* menuBar = new QMenuBar(this);
+    QMenu* file = menuBar->addMenu("&File");
+    QMenu* edit = menuBar->addMenu("&Edit");
+    QMenu* options = menuBar->addMenu("&Options");
+    QMenu* room = menuBar->addMenu("&Room");
+    QMenu* help = menuBar->addMenu("&Help");
+    BuildMenus(file, edit, options, room, help);
+    QToolBar* menus = NewToolbar("Menu Toolbar", this, Qt::TopToolBarArea);
+    menus->addWidget(menuBar);
+    addToolBarBreak();
+    BuildFreehandToolbar();
+    BuildGridToolbars();
+}
+
+void TMainForm::BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room, QMenu* help) {
+    BuildFileMenu(file);
+    BuildEditMenu(edit);
+    BuildOptionsMenu(options);
+    QAction* newRoom = NewAction("NewRoomMenu", "&New room wizard", "new_room");
+    newRoom->setShortcut(QKeySequence("Ctrl+N"));
+    QAction* openRoom = NewAction("OpenRoomMenu", "&Open room...", "open_room");
+    openRoom->setShortcut(QKeySequence("Ctrl+M"));
+    Connect(openRoom, OpenRoomCommand);
+    QAction* saveRoom = NewAction("SaveRoomMenu", "&Save", "save_room");
+    saveRoom->setShortcut(QKeySequence("Ctrl+I"));
+    Connect(saveRoom, SaveRoomCommand);
+    QAction* saveRoomAs = NewAction("SaveAsRoomMenu", "Save &As...", nullptr);
+    Connect(saveRoomAs, SaveAsRoomCommand);
+    room->addActions({newRoom, openRoom, saveRoom, saveRoomAs});
+    QAction* topics = NewAction("HelpTopicsMenu", "&Help Topics", "help", "help-contents");
+    topics->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(topics, &QAction::triggered, this,
+            [this] { OpenHelpPage(ApplRef, "Manual/index.html"); });
+    QAction* tutorial = NewAction("TutorialMenu", "&Tutorial", nullptr);
+    connect(tutorial, &QAction::triggered, this,
+            [this] { OpenHelpPage(ApplRef, "Manual/tutorial/index.html"); });
+    QAction* about = NewAction("AboutMenu", "&About...", "about", "help-about");
+    connect(about, &QAction::triggered, this, [this] { AboutBox->exec(); });
+    help->addActions({topics, tutorial});
+    help->addSeparator();
+    help->addAction(about);
+}
+
+void TMainForm::BuildFileMenu(QMenu* file) {
+    QAction* newDesign = NewAction("NewMenu", "&New design wizard", "new_design", "document-new");
+    Connect(newDesign, NewDesignWizardCommand);
+    QAction* open = NewAction("OpenMenu", "&Open design...", "open_design", "document-open");
+    open->setShortcut(QKeySequence("Ctrl+O"));
+    connect(open, &QAction::triggered, this, [this] { OpenDesign(ApplRef, ""); });
+    QAction* importTrk = NewAction("ImportTrkMenu", "Import .tr&k...", nullptr);
+    importTrk->setVisible(false);
+    QAction* importTr2 = NewAction("ImportTr2Menu", "Import .tr&2...", nullptr);
+    QAction* save = NewAction("SaveMenu", "&Save", "save_design", "document-save");
+    save->setShortcut(QKeySequence("Ctrl+S"));
+    Connect(save, SaveCommand);
+    QAction* saveAs = NewAction("SaveAsMenu", "Save &As...", nullptr, "document-save-as");
+    Connect(saveAs, SaveAsCommand);
+    file->addActions({newDesign, open, importTrk, importTr2, save, saveAs});
+    file->addSeparator();
+    file->addAction(NewAction("StockEditorMenu", "&Inventory Editor", "inventory"));
+    file->addAction(NewAction("TrackDefEditorMenu", "Track &Definitions Editor", "definitions"));
+    file->addSeparator();
+    QAction* pageSetup = NewAction("PageSetupMenu", "Page S&etup...", nullptr);
+    connect(pageSetup, &QAction::triggered, this, &TMainForm::PageSetupMenuClick);
+    file->addAction(pageSetup);
+    AddOption(file, "PrintMonochromeMenu", "Print &Monochrome", nullptr, ViewOption::PrintMono);
+    QAction* print = NewAction("PrintMenu", "&Print Design...", "print_design", "document-print");
+    print->setShortcut(QKeySequence("Ctrl+P"));
+    connect(print, &QAction::triggered, this, &TMainForm::PrintMenuClick);
+    file->addAction(print);
+    file->addSeparator();
+    file->addAction(NewAction("ShowTracklistMenu", "Show &Tracklist (HTML)...", "show_html"));
+    QAction* gif = NewAction("SaveAsGIF", "Save screen as .&GIF", "save_gif");
+    connect(gif, &QAction::triggered, this, &TMainForm::SaveGIFClick);
+    file->addAction(gif);
+    file->addSeparator();
+    for (int i = 0; i < 4; ++i) {
+        LastFileMenus[i] = NewAction(("LastFile" + std::to_string(i + 1) + "Menu").c_str(),
+                                     QString("&%1 x").arg(i + 1), nullptr);
+        connect(LastFileMenus[i], &QAction::triggered, this,
+                [this, i] { OpenRecentFile(ApplRef, i + 1); });
+        file->addAction(LastFileMenus[i]);
+    }
+    LastFileLineMenu = file->addSeparator();
+    LastFileLineMenu->setObjectName("LastFileLineMenu");
+    QAction* exit = NewAction("ExitMenu", "E&xit", "exit", "application-exit");
+    connect(exit, &QAction::triggered, this, &TMainForm::ExitMenuClick);
+    file->addAction(exit);
+}
+
+void TMainForm::BuildEditMenu(QMenu* edit) {
+    QAction* undo = NewAction("UndoItemMenu", "&Undo design", "undo", "edit-undo");
+    undo->setShortcut(QKeySequence("Ctrl+Z"));
+    Connect(undo, UndoCommand);
+    UndoActions.push_back(undo);
+    QAction* redo = NewAction("RedoItemMenu", "&Redo design", "redo", "edit-redo");
+    redo->setShortcut(QKeySequence("Ctrl+Y"));
+    Connect(redo, RedoCommand);
+    RedoActions.push_back(redo);
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    QAction* insertTrack = NewAction("InsertTrackMenu", "I&nsert Track", "insert_track");
+    insertTrack->setShortcut(QKeySequence("Ctrl+T"));
+    connect(insertTrack, &QAction::triggered, this,
+            [this] { SetEditMode(ApplRef, EditMode::InsertTrack); });
+    QAction* deleteTrack = NewAction("DeleteTrackMenu", "D&elete Track", "delete_track");
+    deleteTrack->setShortcut(QKeySequence("Ctrl+X"));
+    edit->addActions({insertTrack, deleteTrack});
+    edit->addSeparator();
+    QAction* deleteSection =
+        NewAction("DeleteTrackSectionMenu", "&Delete Track Selection", "delete_sections");
+    deleteSection->setShortcut(QKeySequence::Delete);
+    edit->addAction(deleteSection);
+    edit->addSeparator();
+    // Ctrl+S stays with "Save"; deleting a shape gets its own key.
+    QAction* deleteShape =
+        NewAction("DeleteFreehandShape", "Delete Freehand &Shape", "delete_shape");
+    deleteShape->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    edit->addAction(deleteShape);
+    edit->addSeparator();
+    QAction* overwrite = NewAction("ToggleOverwriteMenu", "Toggle Overwri&te", nullptr);
+    connect(overwrite, &QAction::triggered, this, &TMainForm::OverwriteButtonClick);
+    edit->addAction(overwrite);
+}
+
+void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,
+                          ViewOption option) {
+    QAction* action = NewAction(name, text, nullptr);
+    action->setCheckable(true);
+    if (shortcut)
+        action->setShortcut(QKeySequence(shortcut));
+    connect(action, &QAction::triggered, this, [this, option] {
+        ToggleOption(ApplRef, option);
+        RefreshOptionChecks();
+    });
+    OptionActions[option] = action;
+    menu->addAction(action);
+}
+
+void TMainForm::RefreshOptionChecks() {
+    for (auto& [option, action] : OptionActions)
+        action->setChecked(OptionValue(ApplRef, option));
+}
+
+void TMainForm::BuildOptionsMenu(QMenu* options) {
+    AddOption(options, "MetricMenu", "&Metric", "Ctrl+Alt+M", ViewOption::Metric);
+    AddOption(options, "FilledMenu", "&Filled", "Ctrl+Alt+F", ViewOption::Filled);
+    AddOption(options, "RulerMenu", "&Ruler", "Ctrl+Alt+R", ViewOption::Ruler);
+    AddOption(options, "ColorLanesMenu", "&Color Lanes", "Ctrl+Alt+L", ViewOption::ColorLanes);
+    options->addSeparator();
+    AddOption(options, "ColorOutOfStockMenu", "Color O&ut of stock", "Ctrl+Alt+U",
+              ViewOption::ColorOutOfStock);
+    AddOption(options, "ShowOutOfStockMenu", "Show Ou&t of stock", "Ctrl+Alt+T",
+              ViewOption::ShowOutOfStock);
+    AddOption(options, "ShowPointsMenu", "&Show Points", "Ctrl+Alt+S", ViewOption::ShowPoints);
+    AddOption(options, "ShowPartCodesMenu", "Show &Part Codes", "Ctrl+Alt+C",
+              ViewOption::ShowPartCodes);
+    options->addSeparator();
+    AddOption(options, "DesignGridMenu", "&Design Grid", "Ctrl+Alt+D", ViewOption::DesignGrid);
+    AddOption(options, "RoomGridMenu", "R&oom Grid", "Ctrl+Alt+O", ViewOption::RoomGrid);
+}

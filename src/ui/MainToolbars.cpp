@@ -1,0 +1,277 @@
+#include "Main.h"
+
+#include "Icons.h"
+#include "app/Appl.h"
+#include "app/DesignCommands.h"
+#include "app/History.h"
+#include "app/RoomCommands.h"
+#include "app/ViewCommands.h"
+#include "view/ViewMath.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSlider>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ZOOM_FIELD_WIDTH = 70;
+constexpr int GRID_FIELD_WIDTH = 60;
+constexpr int SLIDER_WIDTH = 160;
+
+} // namespace
+
+QToolBar* TMainForm::NewToolbar(const char* caption, QMainWindow* owner, Qt::ToolBarArea area) {
+    auto* bar = new QToolBar(caption, owner);
+    bar->setObjectName(QString(caption).remove(' '));
+    bar->setIconSize(QSize(20, 20));
+    owner->addToolBar(area, bar);
+    return bar;
+}
+
+QAction* TMainForm::ToolButton(QToolBar* bar, const char* name, const char* caption,
+                               const char* hint, const char* icon, const char* themeIcon) {
+    QAction* action = NewAction(name, caption, icon, themeIcon);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    bar->addAction(action);
+    return action;
+}
+
+void TMainForm::AddZoomControls(QToolBar* bar, P_PANEL& panel, QLineEdit*& field, QSlider*& slider,
+                                const char* fieldName, const char* sliderName) {
+    bar->addWidget(new QLabel(" Zoom:", bar));
+    field = new QLineEdit(bar);
+    field->setObjectName(fieldName);
+    field->setFixedWidth(ZOOM_FIELD_WIDTH);
+    field->setToolTip("Set Zoom factor numeric");
+    bar->addWidget(field);
+    slider = new QSlider(Qt::Horizontal, bar);
+    slider->setObjectName(sliderName);
+    slider->setRange(ZOOM_BAR_MIN, ZOOM_BAR_MAX);
+    slider->setValue(ZOOM_BAR_START);
+    slider->setFixedWidth(SLIDER_WIDTH);
+    slider->setToolTip("Zoom");
+    bar->addWidget(slider);
+    QLineEdit* shown = field;
+    connect(slider, &QSlider::valueChanged, this, [this, &panel, shown](int position) {
+        shown->setText(QString::fromStdString(ZoomBarMoved(ApplRef, panel, position)));
+    });
+    connect(field, &QLineEdit::editingFinished, this, [this, &panel, shown] {
+        const std::string text = shown->text().toLatin1().toStdString();
+        shown->setText(QString::fromStdString(ZoomEntered(ApplRef, panel, text)));
+    });
+}
+
+void TMainForm::BuildDesignToolbars(QMainWindow* page) {
+    QToolBar* file = NewToolbar("File Toolbar", page, Qt::TopToolBarArea);
+    Connect(ToolButton(file, "NewDesignButton", "New Design", "New Design", "new_design",
+                       "document-new"),
+            NewDesignWizardCommand);
+    connect(ToolButton(file, "OpenDesignButton", "Open Design", "Open Design", "open_design",
+                       "document-open"),
+            &QAction::triggered, this, [this] { OpenDesign(ApplRef, ""); });
+    Connect(ToolButton(file, "SaveButton", "Save Design", "Save Current Design", "save_design",
+                       "document-save"),
+            SaveCommand);
+    connect(ToolButton(file, "PrintButton", "Print Design", "Print Current Design", "print_design",
+                       "document-print"),
+            &QAction::triggered, this, &TMainForm::PrintMenuClick);
+    ToolButton(file, "InventoryButton", "Inventory Editor", "Inventory Editor", "inventory");
+    ToolButton(file, "TrackDefinitionButton", "Track Definition Editor", "Track Definition Editor",
+               "definitions");
+    ToolButton(file, "ShowHtmlButton", "Show HTML", "Show Design as HTML", "show_html");
+    connect(ToolButton(file, "SaveGifButton", "Save GIF", "Save screen as .GIF", "save_gif"),
+            &QAction::triggered, this, &TMainForm::SaveGIFClick);
+    file->addSeparator();
+    connect(ToolButton(file, "SelectButton", "Select", "Select", "select"), &QAction::triggered,
+            this, [this] { SetEditMode(ApplRef, EditMode::Select); });
+    connect(ToolButton(file, "MoveButton", "Move", "Move origin", "move"), &QAction::triggered,
+            this, [this] { SetEditMode(ApplRef, EditMode::MoveStart); });
+    file->addSeparator();
+    QAction* undo = ToolButton(file, "UndoButton", "Undo", "Undo", "undo", "edit-undo");
+    Connect(undo, UndoCommand);
+    UndoActions.push_back(undo);
+    QAction* redo = ToolButton(file, "RedoButton", "Redo", "Redo", "redo", "edit-redo");
+    Connect(redo, RedoCommand);
+    RedoActions.push_back(redo);
+
+    QToolBar* insert = NewToolbar("Insert Toolbar", page, Qt::TopToolBarArea);
+    OverwriteButton = new QToolButton(insert);
+    OverwriteButton->setObjectName("OverwriteButton");
+    OverwriteButton->setText("Inser&t");
+    OverwriteButton->setToolTip("Edit mode of drag & drop parts");
+    OverwriteButton->setIcon(AppIcon("insert_mode"));
+    OverwriteButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    connect(OverwriteButton, &QToolButton::clicked, this, &TMainForm::OverwriteButtonClick);
+    insert->addWidget(OverwriteButton);
+
+    QToolBar* border = NewToolbar("Border Toolbar", page, Qt::TopToolBarArea);
+    BorderSet = new QCheckBox("&Set border", border);
+    BorderSet->setObjectName("BorderSet");
+    BorderSet->setToolTip("Add or Remove borders?");
+    BorderSet->setChecked(true);
+    border->addWidget(BorderSet);
+    connect(
+        ToolButton(border, "InnerBorder", "&Inner", "Add or Remove Inner Border", "inner_border"),
+        &QAction::triggered, this,
+        [this] { BorderCommand(ApplRef, true, BorderSet->isChecked()); });
+    connect(
+        ToolButton(border, "OuterBorder", "&Outer", "Add or Remove Outer Border", "outer_border"),
+        &QAction::triggered, this,
+        [this] { BorderCommand(ApplRef, false, BorderSet->isChecked()); });
+    border->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    QToolBar* zoom = NewToolbar("Zoom Toolbar", page, Qt::TopToolBarArea);
+    connect(ToolButton(zoom, "MaxCenterZoom", "Center and Zoom", "Center and maximize zoom",
+                       "center_zoom", "zoom-fit-best"),
+            &QAction::triggered, this,
+            [this] { ZoomFactor->setText(QString::fromStdString(CentreAndZoomCommand(ApplRef))); });
+    AddZoomControls(zoom, ApplRef.Design, ZoomFactor, ZoomBar, "ZoomFactor", "ZoomBar");
+}
+
+void TMainForm::BuildTrackToolbar(QMainWindow* trackPanel) {
+    QToolBar* track = NewToolbar("Track Toolbar", trackPanel, Qt::LeftToolBarArea);
+    track->setOrientation(Qt::Vertical);
+    auto add = [&](const char* name, const char* caption, const char* hint, const char* icon) {
+        QAction* action = ToolButton(track, name, caption, hint, icon);
+        TrackButtons.push_back(action);
+        return action;
+    };
+    add("DeleteSectionButton", "Delete Sections", "Delete selected track sections",
+        "delete_sections");
+    track->addSeparator();
+    add("AnchorSectionButton", "Anchor Section", "Anchor selected section", "anchor_section");
+    track->addSeparator();
+    add("RaiseTrackButton", "Raise Track", "Raise selected track sections", "raise_track");
+    add("LowerTrackButton", "Lower Track", "Lower selected track sections", "lower_track");
+    track->addSeparator();
+    connect(ToolButton(track, "InsertTrackButton", "Insert Track", "Insert Track", "insert_track"),
+            &QAction::triggered, this, [this] { SetEditMode(ApplRef, EditMode::InsertTrack); });
+    add("DeleteTrackButton", "Delete Track", "Delete selected Track", "delete_track");
+    track->addSeparator();
+    auto enterWithTrack = [this](EditMode mode) {
+        if (ApplRef.Design.SelectedTrack)
+            SetEditMode(ApplRef, mode);
+    };
+    connect(add("CopyTrackButton", "Copy Track", "Copy selected Track", "copy_track"),
+            &QAction::triggered, this, [=] { enterWithTrack(EditMode::CopyTrack); });
+    add("MirrorButton", "Mirror Track", "Mirror selected track", "mirror_track");
+    track->addSeparator();
+    connect(add("SplitTrackButton", "Split Track", "Split selected track into two seperate tracks",
+                "split_track"),
+            &QAction::triggered, this, [=] { enterWithTrack(EditMode::SplitTrack); });
+    connect(ToolButton(track, "JoinTrackButton", "Join Track", "Join two tracks", "join_track"),
+            &QAction::triggered, this, [this] { SetEditMode(ApplRef, EditMode::JoinTrackStart); });
+    track->addSeparator();
+    QuickRotateMenu = new QToolButton(track);
+    QuickRotateMenu->setObjectName("QuickRotateMenu");
+    QuickRotateMenu->setText("Quick Rotate");
+    QuickRotateMenu->setToolTip("Quick Rotate 90 degrees steps");
+    QuickRotateMenu->setIcon(AppIcon("quick_rotate"));
+    QuickRotateMenu->setPopupMode(QToolButton::InstantPopup);
+    auto* rotations = new QMenu(QuickRotateMenu);
+    const char* const names[][3] = {{"RotateNorthButton", "North", "rotate_north"},
+                                    {"RotateSouthButton", "South", "rotate_south"},
+                                    {"RotateWestButton", "West", "rotate_west"},
+                                    {"RotateEastButton", "East", "rotate_east"}};
+    for (const auto& name : names) {
+        QAction* action = NewAction(name[0], name[1], name[2]);
+        action->setToolTip("Rotate selected track");
+        rotations->addAction(action);
+    }
+    rotations->addSeparator();
+    QAction* rotate = NewAction("RotateTrackButton", "Rotate", "rotate_free");
+    rotate->setToolTip("Rotate selected track");
+    connect(rotate, &QAction::triggered, this, [=] { enterWithTrack(EditMode::RotateStart); });
+    rotations->addAction(rotate);
+    QuickRotateMenu->setMenu(rotations);
+    track->addWidget(QuickRotateMenu);
+}
+
+void TMainForm::BuildFreehandToolbar() {
+    QToolBar* bar = NewToolbar("Freehand Toolbar", this, Qt::TopToolBarArea);
+    auto mode = [this](QAction* action, EditMode editMode) {
+        // The freehand commands need a canvas with a freehand layer.
+        connect(action, &QAction::triggered, this, [this, editMode] {
+            if (ApplRef.CurrentPanel())
+                SetEditMode(ApplRef, editMode);
+        });
+    };
+    mode(ToolButton(bar, "FreePolylineButton", "Insert Polyline", "Insert Polyline", "polyline"),
+         EditMode::StartPolyline);
+    mode(ToolButton(bar, "FreePolygonButton", "Insert Polygon", "Insert Polygon", "polygon"),
+         EditMode::StartPolygon);
+    mode(
+        ToolButton(bar, "FreeRectangleButton", "Insert Rectangle", "Insert Rectangle", "rectangle"),
+        EditMode::StartRectangle);
+    mode(ToolButton(bar, "FreeFilledRectangleButton", "Insert Filled Rectangle",
+                    "Insert Filled Rectangle", "filled_rectangle"),
+         EditMode::StartRectangleFill);
+    mode(ToolButton(bar, "FreeTextButton", "Insert Text", "Insert Text", "text"), EditMode::Text);
+    FreeEditTextButton = ToolButton(bar, "FreeEditTextButton", "Change Selected Text",
+                                    "Change Selected Text", "edit_text");
+    FreeColorPicker = new QToolButton(bar);
+    FreeColorPicker->setObjectName("FreeColorPicker");
+    FreeColorPicker->setToolTip("Change / Select Color");
+    bar->addWidget(FreeColorPicker);
+    mode(ToolButton(bar, "FreeMovePointButton", "Move a Point of Selected Shape",
+                    "Move a Point of Selected Shape", "move_point"),
+         EditMode::StartMovePoint);
+    FreeDeleteShapeButton = ToolButton(bar, "FreeDeleteShapeButton", "Delete Selected Shape",
+                                       "Delete Selected Shape", "delete_shape");
+    mode(ToolButton(bar, "FreeMeasureButton", "Measure Distance", "Measure Distance", "measure"),
+         EditMode::StartMeasurement);
+    FreePenWidth = new QLineEdit(bar);
+    FreePenWidth->setObjectName("FreePenWidth");
+    FreePenWidth->setToolTip("Change / Select Pen Width");
+    FreePenWidth->setMaxLength(8);
+    FreePenWidth->setFixedWidth(40);
+    bar->addWidget(FreePenWidth)->setVisible(false); // hidden on the main window
+}
+
+QLineEdit* TMainForm::GridField(QToolBar* bar, const char* name, P_PANEL& panel, bool xSpacing) {
+    auto* field = new QLineEdit(bar);
+    field->setObjectName(name);
+    field->setFixedWidth(GRID_FIELD_WIDTH);
+    bar->addWidget(field);
+    connect(field, &QLineEdit::editingFinished, this, [this, field, &panel, xSpacing] {
+        const std::string text = field->text().toLatin1().toStdString();
+        field->setText(QString::fromStdString(GridEntered(ApplRef, panel, xSpacing, text)));
+    });
+    return field;
+}
+
+void TMainForm::BuildGridToolbars() {
+    QToolBar* design = NewToolbar("Design Grid Spacings", this, Qt::TopToolBarArea);
+    design->addWidget(new QLabel(" Design:", design));
+    InfoDesignGridX = GridField(design, "InfoDesignGridX", ApplRef.Design, true);
+    design->addWidget(new QLabel("x", design));
+    InfoDesignGridY = GridField(design, "InfoDesignGridY", ApplRef.Design, false);
+    QToolBar* room = NewToolbar("Room Grid Spacings", this, Qt::TopToolBarArea);
+    room->addWidget(new QLabel(" Room:", room));
+    InfoRoomGridX = GridField(room, "InfoRoomGridX", ApplRef.Room, true);
+    room->addWidget(new QLabel("x", room));
+    InfoRoomGridY = GridField(room, "InfoRoomGridY", ApplRef.Room, false);
+}
+
+void TMainForm::BuildRoomToolbars(QMainWindow* page) {
+    QToolBar* file = NewToolbar("Room File Toolbar", page, Qt::TopToolBarArea);
+    ToolButton(file, "NewRoomButton", "New Room", "New Room", "new_room");
+    Connect(ToolButton(file, "OpenRoomButton", "Open Room", "Open Room", "open_room"),
+            OpenRoomCommand);
+    Connect(ToolButton(file, "RoomSaveButton", "Save Room", "Save Room", "save_room"),
+            SaveRoomCommand);
+    file->addSeparator();
+    connect(ToolButton(file, "SelectRoomButton", "Select", "Select", "select"), &QAction::triggered,
+            this, [this] { SetEditMode(ApplRef, EditMode::Select); });
+    connect(ToolButton(file, "MoveRoomButton", "Move", "Move origin", "move"), &QAction::triggered,
+            this, [this] { SetEditMode(ApplRef, EditMode::MoveStart); });
+    QToolBar* zoom = NewToolbar("Room Zoom Toolbar", page, Qt::TopToolBarArea);
+    AddZoomControls(zoom, ApplRef.Room, RoomZoomFactor, RoomZoomBar, "RoomZoomFactor",
+                    "RoomZoomBar");
+}

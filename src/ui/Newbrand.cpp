@@ -1,0 +1,42 @@
+#include "Newbrand.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+constexpr int MAX_CODE_LENGTH = 16;
+
+} // namespace
+
+TDefineNewBrand::TDefineNewBrand(QWidget* parent) : QDialog(parent, Qt::Tool) {
+    setWindowTitle("Ask Brand Code");
+    setFixedSize(231, 70);
+    auto* layout = new QGridLayout(this);
+    auto* label = new QLabel("Brand code:", this);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    Code = new QLineEdit(this);
+    Code->setMaxLength(MAX_CODE_LENGTH);
+    connect(Code, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int cursor = Code->cursorPosition();
+        Code->setText(text.toUpper());
+        Code->setCursorPosition(cursor);
+    });
+    OkButton = new QPushButton("OK", this);
+    auto* cancel = new QPushButton("Cancel", this);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(Code, 0, 1, 1, 2);
+    layout->addWidget(OkButton, 1, 1);
+    layout->addWidget(cancel, 1, 2);
+}
+
+void TDefineNewBrand::showEvent(QShowEvent* event) {
+    Code->clear();
+    OkButton->setDefault(true);
+    Code->setFocus();
+    QDialog::showEvent(event);
+}

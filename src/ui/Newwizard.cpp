@@ -1,0 +1,60 @@
+#include "Newwizard.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("New Design Wizard");
+    setFixedSize(294, 376);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Track Definition Type:", this));
+    BrandBox = new QListWidget(this);
+    layout->addWidget(BrandBox, 1);
+    auto* lanes = new QGroupBox("Number of lanes:", this);
+    auto* lanesLayout = new QVBoxLayout(lanes);
+    TwoLane = new QRadioButton("  2 Lane", lanes);
+    FourLane = new QRadioButton("  4 Lane", lanes);
+    SixLane = new QRadioButton("  6 Lane", lanes);
+    EightLane = new QRadioButton("  8 Lane", lanes);
+    TenLane = new QRadioButton("10 Lane", lanes);
+    for (QRadioButton* button : {TwoLane, FourLane, SixLane, EightLane, TenLane})
+        lanesLayout->addWidget(button);
+    layout->addWidget(lanes);
+    auto* bottom = new QHBoxLayout;
+    StartupCheckBox = new QCheckBox("Open at startup", this);
+    OkButton = new QPushButton("OK", this);
+    bottom->addWidget(StartupCheckBox);
+    bottom->addStretch();
+    bottom->addWidget(OkButton);
+    layout->addLayout(bottom);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(BrandBox, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+void TNewDesignWizard::Fill(const NewDesignRequest& request) {
+    BrandBox->clear();
+    for (const std::string& brand : request.Brands)
+        BrandBox->addItem(QString::fromLatin1(brand.c_str()));
+    BrandBox->setCurrentRow(request.Selected);
+    TwoLane->setChecked(true);
+    StartupCheckBox->setChecked(request.OpenAtStartup);
+    OkButton->setDefault(true);
+}
+
+NewDesignAnswer TNewDesignWizard::Answer(bool ok) const {
+    NewDesignAnswer answer;
+    answer.Ok = ok && BrandBox->currentRow() >= 0;
+    answer.Brand = BrandBox->currentRow();
+    const QRadioButton* buttons[] = {TwoLane, FourLane, SixLane, EightLane, TenLane};
+    for (int i = 0; i < 5; ++i)
+        if (buttons[i]->isChecked())
+            answer.Lanes = 2 * (i + 1);
+    answer.OpenAtStartup = StartupCheckBox->isChecked();
+    return answer;
+}
+
+NewDesignAnswer TNewDesignWizard::Ask(const NewDesignRequest& request) {
+    Fill(request);
+    return Answer(exec() == QDialog::Accepted);
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include "app/Dialogs.h"
+
+#include <memory>
+
+class TNewDesignWizard;
+
+// The real dialogs, shown with Qt, captioned "Vireldo".
+class QtDialogs : public AppDialogs {
+  public:
+    QtDialogs();
+    ~QtDialogs() override;
+    void Message(const std::string& text) override;
+    DialogAnswer YesNo(const std::string& text) override;
+    DialogAnswer YesNoCancel(const std::string& text) override;
+    std::string OpenFile(const FileDialogSpec& spec) override;
+    std::string SaveFile(const FileDialogSpec& spec) override;
+    NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;
+    bool PageSetup(QPrinter& printer) override;
+    bool Print(QPrinter& printer) override;
+
+  private:
+    std::unique_ptr<TNewDesignWizard> Wizard; // created once, shown again and again
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include <QLabel>
+#include <QStatusBar>
+#include <array>
+
+// The status bar of a canvas window: panel 0 the mode, 1 the pointer
+// position, 2 the measured distance, 3 the hint.
+class TStatusBar : public QStatusBar {
+    Q_OBJECT
+  public:
+    explicit TStatusBar(QWidget* parent);
+    void SetPanelText(int panel, const QString& text);
+    QString PanelText(int panel) const;
+
+  private:
+    std::array<QLabel*, 4> Panels{};
+};
