@@ -16,7 +16,8 @@ class StartupTest : public QObject {
   private:
     // Runs the program from dir; returns its exit code. The dialogs the run
     // showed are left in dialogs, the main window's caption in caption.
-    int Run(const std::string& dir, ScriptedDialogs*& dialogs, QString& caption) {
+    int Run(const std::string& dir, ScriptedDialogs*& dialogs, QString& caption,
+            const std::string& commandLine = "") {
         auto appl = std::make_unique<A_APPL>(dir);
         appl->SettingsFile = Settings.File("settings.ini");
         auto scripted = std::make_unique<ScriptedDialogs>();
@@ -36,12 +37,23 @@ class StartupTest : public QObject {
                 }
         });
         closer.start(10);
-        const int code = ProgramEntry(*appl, "");
+        const int code = ProgramEntry(*appl, commandLine);
         Appls.push_back(std::move(appl)); // the dialogs live as long as the test
         return code;
     }
 
     std::vector<std::unique_ptr<A_APPL>> Appls;
+
+    // Notes the class of every window that shows.
+    struct ShownWindows : QObject {
+        QStringList Classes;
+        bool eventFilter(QObject* object, QEvent* event) override {
+            if (event->type() == QEvent::Show && object->isWidgetType() &&
+                static_cast<QWidget*>(object)->isWindow())
+                Classes << object->metaObject()->className();
+            return false;
+        }
+    };
     TempDir Settings;
 
   private slots:
@@ -83,6 +95,41 @@ class StartupTest : public QObject {
         QCOMPARE(library.FindPart("MINI", "C90")->Stock, -1);
         QCOMPARE(library.FindPart("OTHER", "X1")->Stock, 3);
         QCOMPARE(caption, QString("untitled.tr3 - Vireldo 2000 V3.0b - MINI"));
+    }
+
+    void withoutAFileTheSplashShowsAndTheWizardRuns() {
+        ShownWindows shown;
+        qApp->installEventFilter(&shown);
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption), 0);
+        qApp->removeEventFilter(&shown);
+        QVERIFY(shown.Classes.contains("TSplashForm"));
+        QCOMPARE(dialogs->WizardRequests.size(), size_t(1));
+    }
+
+    void withAFileNeitherSplashNorWizard() {
+        ShownWindows shown;
+        qApp->installEventFilter(&shown);
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        const std::string design = std::string(VIRELDO_FIXTURES) + "oval.tr3";
+        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption, design), 0);
+        qApp->removeEventFilter(&shown);
+        QVERIFY(!shown.Classes.contains("TSplashForm"));
+        QVERIFY(dialogs->WizardRequests.empty());
+        QVERIFY(dialogs->Messages.empty());
+        QCOMPARE(caption, QString("oval.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
+        QCOMPARE(Appls.back()->Design.Design.TrackCount(), 2);
+    }
+
+    void aQuotedNameIsTakenWholeAndReportedAsNotOpenable() {
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption, "\"my oval.tr3\""), 0);
+        QCOMPARE(dialogs->Messages.size(), size_t(1));
+        QCOMPARE(dialogs->Messages[0], std::string("Cannot open file \"my oval.tr3\" !"));
+        QVERIFY(!Appls.back()->Design.Design.IsModified());
     }
 
     void captionShowsTheFileNameWithoutItsFolder() {

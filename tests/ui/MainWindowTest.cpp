@@ -1,0 +1,500 @@
+#include "MainFixture.h"
+#include "app/DesignCommands.h"
+#include "app/History.h"
+#include "app/RoomCommands.h"
+#include "app/ViewCommands.h"
+#include "ui/CanvasPanel.h"
+#include "view/ViewMath.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSlider>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsUntitledAndSavedWithOneEmptyTrack() {
+        MainFixture f;
+        QVERIFY(f.Form->Started());
+        QCOMPARE(f.Form->windowTitle(), QString("untitled.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
+        QCOMPARE(f.Design().TrackCount(), 1);
+        QVERIFY(f.Design().Tracks[0].HoldsOnlyEmptyPart());
+        QVERIFY(!f.Design().IsModified());
+        QVERIFY(!f.Action("UndoItemMenu")->isEnabled());
+        QVERIFY(!f.Action("RedoButton")->isEnabled());
+        QCOMPARE(f.Appl->Design.SelectedTrack, &f.Design().Tracks[0]);
+        QCOMPARE(f.Status(0), QString("Select"));
+        QCOMPARE(f.Form->ZoomFactor->text(), QString(" 2.0000"));
+        QCOMPARE(f.Form->InfoDesignGridX->text(), QString("10.0000"));
+        QCOMPARE(f.Appl->EmptyPart.Code, std::string("XXXX"));
+    }
+
+    void firstRunKeepsDefaultsAndWritesEverySetting() {
+        MainFixture f;
+        QVERIFY(f.Appl->Metric);
+        QVERIFY(f.Appl->Design.Grid);
+        f.Form.reset();
+        QSettings store(QString::fromStdString(f.Dir.File("settings.ini")), QSettings::IniFormat);
+        QCOMPARE(store.value("FreshInstall").toInt(), 0);
+        for (const char* name :
+             {"PrintMono",      "Metric",          "Brand",        "Room",        "WindowState",
+              "Ruler",          "ColorLanes",      "Filled",       "ShowPoints",  "ShowPartCodes",
+              "ShowOutOfStock", "ColorOutOfStock", "LastUsedPath", "LastFile1",   "LastFile4",
+              "DesignZoom",     "WizardStartup",   "DesignGrid",   "DesignXGrid", "DesignYGrid",
+              "RoomGrid",       "RoomXGrid",       "RoomYGrid",    "DefineGrid",  "DefineXGrid",
+              "DefineYGrid"})
+            QVERIFY2(store.contains(name), name);
+        QCOMPARE(store.value("Brand").toString(), QString("S132SPORT"));
+        QCOMPARE(store.value("Room").toString(), QString("untitled.rm3"));
+        QCOMPARE(store.value("DesignXGrid").toByteArray().size(), 8);
+    }
+
+    void secondRunReadsWhatTheFirstWrote() {
+        MainFixture f;
+        f.Appl->Metric = false;
+        f.Appl->Design.Grid = false;
+        f.Appl->Design.GridX = 2.5f;
+        f.Appl->Design.Design.SetDesignBrand(f.Appl->Library.FindBrand("HO64STD"));
+        f.Restart();
+        QVERIFY(!f.Appl->Metric);
+        QVERIFY(!f.Appl->Design.Grid);
+        QCOMPARE(f.Appl->Design.GridX, 2.5f);
+        QCOMPARE(f.Form->InfoDesignGridX->text(), QString("2.5000"));
+        QCOMPARE(f.Design().Brand->Name, std::string("HO64STD"));
+        QVERIFY(!f.Action("DesignGridMenu")->isChecked());
+        QVERIFY(!f.Action("MetricMenu")->isChecked());
+        // The zoom always starts from the slider, whatever was stored.
+        QCOMPARE(f.Appl->Design.Zoom, 2.0f);
+    }
+
+    void storedValuesThatNoLongerFitAreIgnored() {
+        MainFixture f;
+        f.Form.reset();
+        {
+            QSettings store(QString::fromStdString(f.Dir.File("settings.ini")),
+                            QSettings::IniFormat);
+            store.remove("Metric");
+            store.setValue("Brand", "GONE");
+            store.setValue("Room", "untitled.rm3");
+            store.setValue("Ruler", "not a number");
+        }
+        f.Start(VIRELDO_DATA);
+        QVERIFY(f.Appl->Metric);
+        QVERIFY(f.Appl->Design.Ruler);
+        QCOMPARE(f.Design().Brand->Name, std::string("S132SPORT"));
+        QCOMPARE(f.Appl->Room.RoomFileName, std::string("untitled.rm3"));
+        // Setting the marker again brings the defaults back.
+        f.Appl->Metric = false;
+        f.Form.reset();
+        QSettings(QString::fromStdString(f.Dir.File("settings.ini")), QSettings::IniFormat)
+            .setValue("FreshInstall", 1);
+        f.Start(VIRELDO_DATA);
+        QVERIFY(f.Appl->Metric);
+    }
+
+    void storedRoomIsOpenedAtStart() {
+        MainFixture f;
+        f.Appl->Room.RoomFileName = std::string(VIRELDO_FIXTURES) + "room.rm3";
+        f.Restart();
+        QCOMPARE(f.Appl->Room.Layer.ShapeCount, 2);
+        QCOMPARE(f.Appl->Room.Offset.X, -12.0f);
+    }
+
+    void fatalWithoutDefinitions() {
+        TempDir empty;
+        MainFixture f(empty.Dir());
+        QVERIFY(!f.Form->Started());
+        QCOMPARE(f.Dialogs->Messages.size(), size_t(1));
+    }
+
+    void saveAsksForANameOnlyWhenUnnamed() {
+        MainFixture f;
+        f.Dialogs->FileNames.push_back(f.Dir.File("first.tr3"));
+        f.Trigger("SaveMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(1));
+        QCOMPARE(f.Dialogs->FileDialogs[0].Title, std::string("Save Track design"));
+        QCOMPARE(f.Dialogs->FileDialogs[0].Filter, std::string("Tracks 2000|*.tr3|All Files|*.*"));
+        QVERIFY(std::filesystem::exists(f.Dir.File("first.tr3")));
+        QCOMPARE(f.Form->windowTitle(), QString("first.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
+        QCOMPARE(f.Appl->RecentFiles[0], f.Dir.File("first.tr3"));
+        QCOMPARE(f.Appl->LastUsedPath, f.Dir.Dir());
+        f.Design().Tracks[0].Modified = true;
+        f.Trigger("SaveButton");
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(1)); // no second dialog
+        QVERIFY(!f.Design().IsModified());
+        f.Trigger("SaveAsMenu"); // cancelled
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(2));
+        QCOMPARE(f.Design().FileName, f.Dir.File("first.tr3"));
+    }
+
+    void unwritableSaveIsReported() {
+        MainFixture f;
+        std::filesystem::create_directories(f.Dir.File("taken.tr3/inner"));
+        f.Dialogs->FileNames.push_back(f.Dir.File("taken.tr3"));
+        f.Design().Tracks[0].Modified = true;
+        f.Trigger("SaveMenu");
+        QCOMPARE(f.Dialogs->Messages.back(), "Cannot write file " + f.Dir.File("taken.tr3") + " !");
+        QVERIFY(f.Design().IsModified());
+    }
+
+    void openAsksAboutAnUnsavedDesignFirst() {
+        MainFixture f;
+        f.Design().Tracks[0].Modified = true;
+        f.Dialogs->Answers.push_back(DialogAnswer::Cancel);
+        f.Trigger("OpenMenu");
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("Design changed - Do you want to save design untitled.tr3 ?"));
+        QVERIFY(f.Dialogs->FileDialogs.empty());
+        f.Dialogs->Answers.push_back(DialogAnswer::No);
+        f.Dialogs->FileNames.push_back(f.DesignFile("two.tr3"));
+        f.Trigger("OpenMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().Title, std::string("Open Vireldo Design"));
+        QCOMPARE(f.Design().Tracks[0].PartCount, 2);
+        QVERIFY(!f.Design().IsModified());
+        QCOMPARE(f.Appl->Design.SelectedTrack, nullptr);
+        QVERIFY(!f.Action("UndoButton")->isEnabled());
+    }
+
+    void openingAFileThatCannotBeReadStillNamesTheDesign() {
+        MainFixture f;
+        OpenDesign(*f.Appl, "\"quoted.tr3\"");
+        QCOMPARE(f.Dialogs->Messages.back(), std::string("Cannot open file \"quoted.tr3\" !"));
+        QCOMPARE(f.Design().FileName, std::string("\"quoted.tr3\""));
+        QCOMPARE(f.Appl->RecentFiles[0], std::string("\"quoted.tr3\""));
+        QCOMPARE(f.Design().TrackCount(), 0);
+    }
+
+    void recentFileList() {
+        MainFixture f;
+        std::vector<std::string> files;
+        for (const char* name : {"a.tr3", "b.tr3", "c.tr3", "d.tr3"}) {
+            files.push_back(f.DesignFile(name));
+            OpenDesign(*f.Appl, files.back());
+        }
+        QCOMPARE(f.Appl->RecentFiles[0], files[3]);
+        QCOMPARE(f.Appl->RecentFiles[3], files[0]);
+        QVERIFY(f.Action("LastFile4Menu")->isVisible());
+        QCOMPARE(f.Action("LastFile1Menu")->text(), QString::fromStdString("&1 " + files[3]));
+        // Opening entry 3 by name leaves the order; through its menu item it moves up.
+        OpenDesign(*f.Appl, files[1]);
+        QCOMPARE(f.Appl->RecentFiles[2], files[1]);
+        f.Trigger("LastFile3Menu");
+        QCOMPARE(f.Appl->RecentFiles[0], files[1]);
+        QCOMPARE(f.Appl->RecentFiles[1], files[3]);
+        QCOMPARE(f.Appl->RecentFiles[2], files[2]);
+        QCOMPARE(f.Design().FileName, files[1]);
+        // A fifth file drops entry 4.
+        const std::string fifth = f.DesignFile("e.tr3");
+        OpenDesign(*f.Appl, fifth);
+        QCOMPARE(f.Appl->RecentFiles[0], fifth);
+        QCOMPARE(f.Appl->RecentFiles[3], files[2]);
+    }
+
+    void cancelledRecentOpenStillReorders() {
+        MainFixture f;
+        f.Appl->RecentFiles = {"1.tr3", "2.tr3", "3.tr3", "4.tr3"};
+        f.Design().Tracks[0].Modified = true;
+        f.Dialogs->Answers.push_back(DialogAnswer::Cancel);
+        f.Trigger("LastFile4Menu");
+        QCOMPARE(f.Appl->RecentFiles[0], std::string("4.tr3"));
+        QCOMPARE(f.Appl->RecentFiles[3], std::string("3.tr3"));
+        QCOMPARE(f.Design().FileName, std::string("untitled.tr3"));
+    }
+
+    void recentMenuShowsOnlyFilledEntries() {
+        MainFixture f;
+        QVERIFY(!f.Action("LastFile1Menu")->isVisible());
+        QVERIFY(!f.Form->LastFileLineMenu->isVisible());
+        AddRecentFile(*f.Appl, "x.tr3");
+        QVERIFY(f.Action("LastFile1Menu")->isVisible());
+        QVERIFY(!f.Action("LastFile2Menu")->isVisible());
+        QVERIFY(f.Form->LastFileLineMenu->isVisible());
+    }
+
+    void wizardMakesGroupedTracksForMoreLanes() {
+        MainFixture f;
+        NewDesignAnswer answer;
+        answer.Ok = true;
+        answer.Brand = 1; // W124WIDE, 19.8 cm wide
+        answer.Lanes = 10;
+        answer.OpenAtStartup = false;
+        f.Dialogs->WizardAnswers.push_back(answer);
+        f.Trigger("NewMenu");
+        QCOMPARE(f.Dialogs->WizardRequests.back().Brands.size(), size_t(5));
+        QCOMPARE(f.Dialogs->WizardRequests.back().Selected, 0);
+        QCOMPARE(f.Design().TrackCount(), 5);
+        for (int k = 0; k < 5; ++k) {
+            QVERIFY(f.Design().Tracks[k].Group);
+            QCOMPARE(f.Design().Tracks[k].X, k * 19.8f);
+        }
+        QCOMPARE(f.Appl->Design.SelectedTrack, &f.Design().Tracks[0]);
+        QCOMPARE(f.Design().Brand->Name, std::string("W124WIDE"));
+        QVERIFY(!f.Appl->WizardStartup);
+        QVERIFY(!f.Design().IsModified());
+        QCOMPARE(f.Form->windowTitle(), QString("untitled.tr3 - Vireldo 2000 V3.0b - W124WIDE"));
+        answer.Lanes = 2;
+        answer.Brand = 2;
+        f.Dialogs->WizardAnswers.push_back(answer);
+        f.Trigger("NewMenu");
+        QCOMPARE(f.Dialogs->WizardRequests.back().Selected, 1); // the current brand
+        QCOMPARE(f.Design().TrackCount(), 1);
+        QVERIFY(!f.Design().Tracks[0].Group);
+    }
+
+    void cancelledWizardStillStoresOpenAtStartup() {
+        MainFixture f;
+        f.Appl->Design.SelectedTrack = nullptr;
+        NewDesignAnswer answer;
+        answer.Ok = false;
+        answer.OpenAtStartup = false;
+        f.Dialogs->WizardAnswers.push_back(answer);
+        f.Trigger("NewMenu");
+        QVERIFY(!f.Appl->WizardStartup);
+        QCOMPARE(f.Design().TrackCount(), 1);
+    }
+
+    void pageChangesSetTheCurrentPanel() {
+        MainFixture f;
+        SetEditMode(*f.Appl, EditMode::InsertTrack);
+        f.Form->MainTab->setCurrentIndex(1);
+        QCOMPARE(f.Appl->CurrentTab, 2);
+        QCOMPARE(f.Appl->CurrentPanel(), nullptr);
+        QCOMPARE(f.Appl->Edit.Mode, EditMode::Select);
+        f.Form->MainTab->setCurrentIndex(2);
+        QCOMPARE(f.Appl->CurrentTab, 3);
+        QCOMPARE(f.Appl->CurrentPanel(), &f.Appl->Room);
+        f.Form->MainTab->setCurrentIndex(0);
+        QCOMPARE(f.Appl->CurrentTab, 1);
+        QCOMPARE(f.Appl->CurrentPanel(), &f.Appl->Design);
+    }
+
+    void modesWriteCaptionHintAndPointer() {
+        MainFixture f;
+        f.Form->show();
+        f.Trigger("MoveButton");
+        QCOMPARE(f.Status(0), QString("Move Start"));
+        QCOMPARE(f.Status(3),
+                 QString("Click and hold the left mouse button to change the offset or "
+                         "click right mouse button to stop moving"));
+        QCOMPARE(f.Form->TrackCanvas->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(f.Form->RoomCanvas->cursor().shape(), Qt::BitmapCursor);
+        f.Trigger("InsertTrackMenu");
+        QCOMPARE(f.Status(0), QString("Insert Track"));
+        QCOMPARE(f.Form->TrackCanvas->cursor().shape(), Qt::CrossCursor);
+        f.Trigger("SelectButton");
+        QCOMPARE(
+            f.Status(3),
+            QString("Click the left mouse button on an item to select or drag the item around"));
+        QCOMPARE(f.Form->TrackCanvas->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void trackModesNeedASelectedTrack() {
+        MainFixture f;
+        f.Appl->Design.SelectedTrack = nullptr;
+        for (const char* name : {"CopyTrackButton", "SplitTrackButton", "RotateTrackButton"}) {
+            f.Trigger(name);
+            QCOMPARE(f.Appl->Edit.Mode, EditMode::Select);
+        }
+        f.Trigger("JoinTrackButton");
+        QCOMPARE(f.Appl->Edit.Mode, EditMode::JoinTrackStart);
+        f.Appl->Design.SelectedTrack = &f.Design().Tracks[0];
+        f.Trigger("CopyTrackButton");
+        QCOMPARE(f.Appl->Edit.Mode, EditMode::CopyTrack);
+        QCOMPARE(f.Status(0), QString("Copy Track"));
+    }
+
+    void measurementEndsWhenSelectIsEntered() {
+        MainFixture f;
+        f.Trigger("FreeMeasureButton");
+        QCOMPARE(f.Appl->Edit.Mode, EditMode::StartMeasurement);
+        f.Appl->Edit.DistanceActive = true;
+        SetEditMode(*f.Appl, EditMode::Select);
+        QVERIFY(!f.Appl->Edit.DistanceActive);
+        f.Form->MainTab->setCurrentIndex(1); // no canvas: no freehand mode
+        f.Trigger("FreePolylineButton");
+        QCOMPARE(f.Appl->Edit.Mode, EditMode::Select);
+    }
+
+    void trackButtonsFollowTheSelection() {
+        MainFixture f;
+        UpdateEditButtons(*f.Appl);
+        QVERIFY(f.Action("DeleteSectionButton")->isEnabled());
+        QVERIFY(f.Form->findChild<QToolButton*>("QuickRotateMenu")->isEnabled());
+        f.Appl->Design.SelectedTrack = nullptr;
+        UpdateEditButtons(*f.Appl);
+        QVERIFY(!f.Action("DeleteSectionButton")->isEnabled());
+        QVERIFY(!f.Action("MirrorButton")->isEnabled());
+        QVERIFY(f.Action("InsertTrackButton")->isEnabled());
+        QVERIFY(f.Action("JoinTrackButton")->isEnabled());
+        QVERIFY(!f.Action("FreeDeleteShapeButton")->isEnabled());
+        F_SHAPE* text = f.Appl->Design.Freehand.AddShape();
+        text->Kind = SK_Text;
+        f.Appl->Design.SelectedShape = text;
+        UpdateEditButtons(*f.Appl);
+        QVERIFY(f.Action("FreeDeleteShapeButton")->isEnabled());
+        QVERIFY(f.Action("FreeEditTextButton")->isEnabled());
+    }
+
+    void optionTogglesChangeTheirFlagAndCheckMark() {
+        MainFixture f;
+        const struct {
+            const char* Name;
+            ViewOption Option;
+        } options[] = {{"FilledMenu", ViewOption::Filled},
+                       {"RulerMenu", ViewOption::Ruler},
+                       {"MetricMenu", ViewOption::Metric},
+                       {"RoomGridMenu", ViewOption::RoomGrid},
+                       {"PrintMonochromeMenu", ViewOption::PrintMono},
+                       {"ShowPartCodesMenu", ViewOption::ShowPartCodes}};
+        for (const auto& option : options) {
+            const bool before = OptionValue(*f.Appl, option.Option);
+            QCOMPARE(f.Action(option.Name)->isChecked(), before);
+            f.Trigger(option.Name);
+            QCOMPARE(OptionValue(*f.Appl, option.Option), !before);
+            QCOMPARE(f.Action(option.Name)->isChecked(), !before);
+        }
+    }
+
+    void rulerToggleRepaintsTheCanvas() {
+        MainFixture f;
+        f.Appl->Design.SetSize(200, 200);
+        RepaintPanel(f.Appl->Canvases);
+        QCOMPARE(f.Appl->Design.WindowImage.pixel(5, 150) & 0xFFFFFF, 0xF0F0E6u);
+        f.Trigger("RulerMenu");
+        QCOMPARE(f.Appl->Design.WindowImage.pixel(5, 150) & 0xFFFFFF, 0xFFFFFFu);
+    }
+
+    void insertOverwriteToggle() {
+        MainFixture f;
+        QCOMPARE(f.Form->OverwriteButton->text(), QString("Inser&t"));
+        f.Trigger("ToggleOverwriteMenu");
+        QCOMPARE(f.Form->OverwriteButton->text(), QString("Overwri&te"));
+        f.Form->OverwriteButton->click();
+        QCOMPARE(f.Form->OverwriteButton->text(), QString("Inser&t"));
+    }
+
+    void borderButtonsSetBitsAndRecordSnapshots() {
+        MainFixture f;
+        T_TRACK& track = f.Design().Tracks[0];
+        L_PARTDEF* straight = f.Appl->Library.FindPart("S132SPORT", "S350");
+        for (int i = 0; i < 3; ++i)
+            *track.InsertAfter(nullptr) = T_PART{0, 0, straight};
+        f.Appl->Design.SelectionFirst = 1;
+        f.Appl->Design.SelectionLast = 2;
+        f.Trigger("InnerBorder");
+        QCOMPARE(track.Parts[0].Status, uint8_t(0));
+        QCOMPARE(track.Parts[1].Status, PS_INNER_BORDER);
+        QCOMPARE(track.Parts[2].Status, PS_INNER_BORDER);
+        QVERIFY(f.Action("UndoItemMenu")->isEnabled());
+        f.Form->findChild<QCheckBox*>("BorderSet")->setChecked(false);
+        f.Trigger("InnerBorder");
+        QCOMPARE(track.Parts[1].Status, uint8_t(0));
+        f.Trigger("UndoButton");
+        QCOMPARE(f.Design().Tracks[0].Parts[1].Status, PS_INNER_BORDER);
+        QVERIFY(f.Action("RedoItemMenu")->isEnabled());
+        // Without a range nothing changes, but the snapshot is still recorded.
+        f.Appl->Design.SelectedTrack = &f.Design().Tracks[0];
+        f.Appl->Design.SelectionFirst = f.Appl->Design.SelectionLast = -1;
+        f.Trigger("OuterBorder");
+        QVERIFY(!f.Action("RedoItemMenu")->isEnabled());
+        QCOMPARE(f.Design().Tracks[0].Parts[1].Status, PS_INNER_BORDER);
+    }
+
+    void zoomAndGridFields() {
+        MainFixture f;
+        f.Form->ZoomBar->setValue(48);
+        QCOMPARE(f.Form->ZoomFactor->text(), QString(" 3.8000"));
+        QCOMPARE(f.Appl->Design.Zoom, 3.8f);
+        f.Form->ZoomFactor->setText("-1");
+        emit f.Form->ZoomFactor->editingFinished();
+        QCOMPARE(f.Form->ZoomFactor->text(), QString(" 3.8000"));
+        f.Form->ZoomFactor->setText("1.25");
+        emit f.Form->ZoomFactor->editingFinished();
+        QCOMPARE(f.Appl->Design.Zoom, 1.25f);
+        f.Form->InfoRoomGridY->setText("0.05");
+        emit f.Form->InfoRoomGridY->editingFinished();
+        QCOMPARE(f.Form->InfoRoomGridY->text(), QString("10.0000"));
+        f.Form->InfoRoomGridY->setText("2.54");
+        emit f.Form->InfoRoomGridY->editingFinished();
+        QCOMPARE(f.Appl->Room.GridY, 2.54f);
+    }
+
+    void centreAndZoomFitsTheTracks() {
+        MainFixture f;
+        f.Appl->Design.SetSize(800, 600);
+        OpenDesign(*f.Appl, f.DesignFile("long.tr3", 4)); // 140 cm long, 15.6 wide
+        f.Trigger("MaxCenterZoom");
+        const BoundingBox& box = f.Appl->Design.View.Box;
+        QVERIFY(box.MaxY - box.MinY <= 600 && box.MaxY - box.MinY >= 580);
+        QVERIFY(std::abs((box.MinY + box.MaxY) / 2 - 300) <= 2);
+        QCOMPARE(f.Form->ZoomFactor->text(),
+                 QString::fromStdString(FormatZoom(f.Appl->Design.Zoom)));
+        QVERIFY(f.Appl->Design.Zoom > 4.0f);
+    }
+
+    void exitAsksAboutDesignRoomAndDefinitions() {
+        MainFixture f;
+        f.Design().Tracks[0].Modified = true;
+        f.Appl->Room.Layer.AddShape();
+        f.Appl->Define.DefinitionsChanged = true;
+        f.Dialogs->Answers = {DialogAnswer::No, DialogAnswer::No, DialogAnswer::Cancel};
+        QVERIFY(!AskBeforeExit(*f.Appl));
+        QCOMPARE(f.Dialogs->Messages.size(), size_t(3));
+        QCOMPARE(f.Dialogs->Messages[1],
+                 std::string("Room changed - Do you want to save room untitled.rm3 ?"));
+        QCOMPARE(f.Dialogs->Messages[2],
+                 std::string("Definitions changed - Do you want to save definitions ?"));
+        f.Dialogs->Answers = {DialogAnswer::Cancel};
+        QVERIFY(!f.Form->close()); // the close request is refused
+        f.Dialogs->Answers = {DialogAnswer::No, DialogAnswer::No, DialogAnswer::No};
+        QVERIFY(AskBeforeExit(*f.Appl));
+    }
+
+    void roomCommands() {
+        MainFixture f;
+        f.Appl->Room.Layer.AddShape()->AddPoint(1, 2);
+        f.Dialogs->FileNames.push_back(f.Dir.File("plan.rm3"));
+        f.Trigger("SaveRoomMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().Title, std::string("Save Room Template"));
+        QVERIFY(std::filesystem::exists(f.Dir.File("plan.rm3")));
+        QVERIFY(!f.Appl->Room.Layer.Changed);
+        f.Appl->Room.Layer.AddShape();
+        f.Trigger("SaveRoomMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(1));
+        QVERIFY(!f.Appl->Room.Layer.Changed);
+        f.Dialogs->FileNames.push_back(std::string(VIRELDO_FIXTURES) + "room.rm3");
+        f.Trigger("OpenRoomMenu");
+        QCOMPARE(f.Appl->Room.Layer.ShapeCount, 2);
+        QCOMPARE(f.Design().TrackCount(), 1); // the design is untouched
+    }
+
+    void gifNeedsTheDesignPage() {
+        MainFixture f;
+        f.Form->MainTab->setCurrentIndex(2);
+        f.Trigger("SaveAsGIF");
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("Please set current tab panel to 'Design' to use this function!"));
+        f.Form->MainTab->setCurrentIndex(0);
+        f.Dialogs->FileNames.push_back(f.Dir.File("pictures/../shot.gif"));
+        std::filesystem::create_directories(f.Dir.File("pictures"));
+        f.Trigger("SaveAsGIF");
+        QVERIFY(std::filesystem::exists(f.Dir.File("shot.gif")));
+        QCOMPARE(f.Appl->LastUsedPath, f.Dir.File("pictures/..") + "/");
+    }
+
+    void printingAsksThePrintDialog() {
+        MainFixture f;
+        f.Trigger("PrintMenu");
+        QCOMPARE(f.Dialogs->PrintDialogs, 1);
+        f.Trigger("PageSetupMenu");
+        QCOMPARE(f.Dialogs->PrintDialogs, 2);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
