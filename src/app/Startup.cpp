@@ -42,6 +42,7 @@ void OpenStartupDesign(A_APPL& appl) {
     appl.Design.Design.SetModified(false);
     SetEditMode(appl, EditMode::Select);
     ResetUndo(appl);
+    UpdateEditButtons(appl);
 }
 
 void OpenStoredRoom(A_APPL& appl) {

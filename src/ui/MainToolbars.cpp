@@ -37,7 +37,6 @@ QAction* TMainForm::ToolButton(QToolBar* bar, const char* name, const char* capt
                                const char* hint, const char* icon, const char* themeIcon) {
     QAction* action = NewAction(name, caption, icon, themeIcon);
     action->setToolTip(hint);
-    action->setStatusTip(hint);
     bar->addAction(action);
     return action;
 }
