@@ -2,6 +2,7 @@
 
 #include "view/Panel.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -23,4 +24,9 @@ void TCanvasPanel::resizeEvent(QResizeEvent* event) {
     PanelRef.SetSize(event->size().width(), event->size().height());
     if (Resized)
         Resized();
+}
+
+void TCanvasPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (PointerMoved)
+        PointerMoved(event->position().toPoint().x(), event->position().toPoint().y());
 }

@@ -13,10 +13,13 @@ class TCanvasPanel : public QWidget {
     P_PANEL& Panel() { return PanelRef; }
     // Called after a resize gave the panel its new size.
     std::function<void()> Resized;
+    // Called on every pointer move over the panel, with canvas pixels.
+    std::function<void(int, int)> PointerMoved;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     P_PANEL& PanelRef;

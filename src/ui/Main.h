@@ -81,6 +81,9 @@ class TMainForm : public QMainWindow, public AppWindow {
     void SaveGIFClick();
     void PrintMenuClick();
     void PageSetupMenuClick();
+    // The pointer's world position (or its distance from a measuring start)
+    // in the status bar.
+    void ShowPointerPosition(const P_PANEL& panel, int x, int y);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,8 +1,10 @@
 #include "Main.h"
 
 #include "CanvasPanel.h"
+#include "StatusBar.h"
 #include "app/Appl.h"
 #include "app/ViewCommands.h"
+#include "view/ViewMath.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -60,6 +62,7 @@ QWidget* TMainForm::BuildDesignPage() {
         if (ApplRef.CurrentPanel() == &ApplRef.Design)
             RepaintPanel(ApplRef.Canvases);
     };
+    TrackCanvas->PointerMoved = [this](int x, int y) { ShowPointerPosition(ApplRef.Design, x, y); };
     trackPanel->setCentralWidget(TrackCanvas);
     layout->addWidget(trackPanel, 1);
 
@@ -104,6 +107,7 @@ QWidget* TMainForm::BuildRoomPage() {
         if (ApplRef.CurrentPanel() == &ApplRef.Room)
             RepaintPanel(ApplRef.Canvases);
     };
+    RoomCanvas->PointerMoved = [this](int x, int y) { ShowPointerPosition(ApplRef.Room, x, y); };
     page->setCentralWidget(RoomCanvas);
     return page;
 }
@@ -116,4 +120,12 @@ void TMainForm::MainTabChange(int index) {
     PageChanged(ApplRef, index);
     ShowPenAndColour();
     RepaintPanel(ApplRef.Canvases);
+}
+
+void TMainForm::ShowPointerPosition(const P_PANEL& panel, int x, int y) {
+    const EditState& edit = ApplRef.Edit;
+    const DistanceState distance{edit.DistanceActive, edit.DistanceOrigin.X, edit.DistanceOrigin.Y};
+    const PointerTexts texts = PointerPositionTexts(panel, ApplRef.Metric, distance, x, y);
+    StatusBar->SetPanelText(STATUS_POSITION, QString::fromLatin1(texts.Position.c_str()));
+    StatusBar->SetPanelText(STATUS_DISTANCE, QString::fromLatin1(texts.Distance.c_str()));
 }

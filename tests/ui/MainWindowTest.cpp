@@ -487,6 +487,19 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Appl->LastUsedPath, f.Dir.File("pictures/..") + "/");
     }
 
+    void pointerPositionInTheStatusBar() {
+        MainFixture f;
+        f.Appl->Design.SetSize(800, 600);
+        f.Form->ShowPointerPosition(f.Appl->Design, 400, 300);
+        QCOMPARE(f.Status(1), QString("( 0.0000, 0.0000) m"));
+        QCOMPARE(f.Status(2), QString(""));
+        f.Trigger("MetricMenu");
+        f.Appl->Edit.DistanceActive = true;
+        f.Appl->Edit.DistanceOrigin = {400, 300};
+        f.Form->ShowPointerPosition(f.Appl->Design, 460, 380); // 30 by 40 cm at zoom 2
+        QCOMPARE(f.Status(2), QString("1.6404 ft"));
+    }
+
     void printingAsksThePrintDialog() {
         MainFixture f;
         f.Trigger("PrintMenu");
