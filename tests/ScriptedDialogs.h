@@ -20,8 +20,8 @@ class ScriptedDialogs : public AppDialogs {
     void Message(const std::string& text) override { Messages.push_back(text); }
     DialogAnswer YesNo(const std::string& text) override { return Answer(text); }
     DialogAnswer YesNoCancel(const std::string& text) override { return Answer(text); }
-    std::string OpenFile(const FileDialogSpec& spec) override { return FileName(spec); }
-    std::string SaveFile(const FileDialogSpec& spec) override { return FileName(spec); }
+    std::string OpenFile(const FileDialogSpec& request) override { return FileName(request); }
+    std::string SaveFile(const FileDialogSpec& request) override { return FileName(request); }
 
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override {
         WizardRequests.push_back(request);
@@ -45,8 +45,8 @@ class ScriptedDialogs : public AppDialogs {
         Answers.pop_front();
         return answer;
     }
-    std::string FileName(const FileDialogSpec& spec) {
-        FileDialogs.push_back(spec);
+    std::string FileName(const FileDialogSpec& request) {
+        FileDialogs.push_back(request);
         if (FileNames.empty())
             return std::string();
         std::string name = FileNames.front();

@@ -38,8 +38,8 @@ class AppDialogs {
     virtual DialogAnswer YesNo(const std::string& text) = 0;
     virtual DialogAnswer YesNoCancel(const std::string& text) = 0;
     // Empty when the user cancelled.
-    virtual std::string OpenFile(const FileDialogSpec& spec) = 0;
-    virtual std::string SaveFile(const FileDialogSpec& spec) = 0;
+    virtual std::string OpenFile(const FileDialogSpec& request) = 0;
+    virtual std::string SaveFile(const FileDialogSpec& request) = 0;
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
     // The printer set-up and print dialogs; false when cancelled.
     virtual bool PageSetup(QPrinter& printer) = 0;

@@ -37,8 +37,8 @@ QString QtFilter(const std::string& filter) {
     return filters.join(";;");
 }
 
-QString StartPath(const FileDialogSpec& spec) {
-    return spec.FileName.empty() ? ToQt(spec.StartDir) : ToQt(spec.FileName);
+QString StartPath(const FileDialogSpec& request) {
+    return request.FileName.empty() ? ToQt(request.StartDir) : ToQt(request.FileName);
 }
 
 DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) {
@@ -66,15 +66,15 @@ DialogAnswer QtDialogs::YesNoCancel(const std::string& text) {
     return Ask(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
-std::string QtDialogs::OpenFile(const FileDialogSpec& spec) {
-    return FromQt(QFileDialog::getOpenFileName(Owner(), ToQt(spec.Title), StartPath(spec),
-                                               QtFilter(spec.Filter)));
+std::string QtDialogs::OpenFile(const FileDialogSpec& request) {
+    return FromQt(QFileDialog::getOpenFileName(Owner(), ToQt(request.Title), StartPath(request),
+                                               QtFilter(request.Filter)));
 }
 
-std::string QtDialogs::SaveFile(const FileDialogSpec& spec) {
-    QFileDialog dialog(Owner(), ToQt(spec.Title), StartPath(spec), QtFilter(spec.Filter));
+std::string QtDialogs::SaveFile(const FileDialogSpec& request) {
+    QFileDialog dialog(Owner(), ToQt(request.Title), StartPath(request), QtFilter(request.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(ToQt(spec.DefaultExt));
+    dialog.setDefaultSuffix(ToQt(request.DefaultExt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::string();
     return FromQt(dialog.selectedFiles().first());

@@ -13,8 +13,8 @@ class QtDialogs : public AppDialogs {
     void Message(const std::string& text) override;
     DialogAnswer YesNo(const std::string& text) override;
     DialogAnswer YesNoCancel(const std::string& text) override;
-    std::string OpenFile(const FileDialogSpec& spec) override;
-    std::string SaveFile(const FileDialogSpec& spec) override;
+    std::string OpenFile(const FileDialogSpec& request) override;
+    std::string SaveFile(const FileDialogSpec& request) override;
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;
     bool PageSetup(QPrinter& printer) override;
     bool Print(QPrinter& printer) override;
