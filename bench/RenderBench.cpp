@@ -13,17 +13,8 @@ constexpr int CANVAS_WIDTH = 1280;
 constexpr int CANVAS_HEIGHT = 800;
 
 // The design canvas with its start-up view options around a design.
-struct Canvas {
-    MaxDesign& Source;
-    C_VIRELDO Design{&Source.EmptyDef};
-    C_ROOM Room;
-    C_DEFINE Define;
-    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    bool Metric = true;
-    CanvasSet Set{Design, Room, Define, *Placement, &Design, Metric};
-
-    explicit Canvas(MaxDesign& source) : Source(source) {
-        Design.InitDesignController();
+struct Canvas : StandaloneCanvases {
+    explicit Canvas(MaxDesign& source) {
         Design.Grid = Design.ShowPoints = true;
         Design.SetSize(CANVAS_WIDTH, CANVAS_HEIGHT);
         Design.Design = *source.Design;

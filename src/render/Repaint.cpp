@@ -75,9 +75,8 @@ void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
 
 // The panel's settings that every repaint starts from.
 void PrepareRepaint(P_PANEL& panel, bool filled, bool blit) {
-    panel.View.Scale = panel.Zoom;
+    panel.PrepareView();
     panel.View.Filled = filled;
-    panel.View.ShowPartCodes = panel.ShowPartCodes;
     panel.View.BlitWhenDone = blit;
 }
 

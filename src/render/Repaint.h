@@ -2,6 +2,7 @@
 #include "geometry/Placement.h"
 #include "view/Controllers.h"
 
+#include <memory>
 #include <string>
 
 class QPaintDevice;
@@ -15,6 +16,20 @@ struct CanvasSet {
     T_PLACEMENT& Placement;
     P_PANEL* Current = nullptr; // none on the Info page
     const bool& Metric;         // lengths in metric units (the application's setting)
+};
+
+// The three canvases on their own, without the application: for batch work
+// and measurements. The design canvas is current and starts as the program's.
+struct StandaloneCanvases {
+    L_PARTDEF EmptyDef;
+    C_VIRELDO Design{&EmptyDef};
+    C_ROOM Room;
+    C_DEFINE Define;
+    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
+    bool Metric = true;
+    CanvasSet Set{Design, Room, Define, *Placement, &Design, Metric};
+
+    StandaloneCanvases() { Design.InitDesignController(); }
 };
 
 // Repaints the current panel and copies it to the window.

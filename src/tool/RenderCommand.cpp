@@ -9,20 +9,11 @@
 
 namespace {
 
-// The three canvases of the program, set up as the design canvas starts.
-struct Workspace {
-    L_PARTDEF EmptyDef;
-    C_VIRELDO Design{&EmptyDef};
-    C_ROOM Room;
-    C_DEFINE Define;
-    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    bool Metric = true;
-    CanvasSet Canvases{Design, Room, Define, *Placement, &Design, Metric};
+// The canvases with the design canvas's start-up view options.
+struct Workspace : StandaloneCanvases {
+    CanvasSet& Canvases = Set;
 
-    Workspace() {
-        Design.InitDesignController();
-        Design.Grid = Design.ShowPoints = true; // the start-up view options
-    }
+    Workspace() { Design.Grid = Design.ShowPoints = true; }
 };
 
 std::string Extension(const std::string& name) {

@@ -8,22 +8,14 @@
 namespace {
 
 // The three canvases as the program holds them, 200 x 200 each.
-struct Canvases {
-    L_PARTDEF EmptyDef;
+struct Canvases : StandaloneCanvases {
     L_BRAND Brand;
-    C_VIRELDO Design{&EmptyDef};
-    C_ROOM Room;
-    C_DEFINE Define;
-    std::unique_ptr<T_PLACEMENT> Placement = NewPlacement();
-    bool Metric = true;
-    CanvasSet Set{Design, Room, Define, *Placement, &Design, Metric};
     int Blits = 0;
 
     Canvases() {
         Brand.DefaultWidth = 10;
         Brand.PartCount = 1;
         Brand.Parts[0] = Straight(20, 40);
-        Design.InitDesignController();
         Design.Design.SetDesignBrand(&Brand);
         for (P_PANEL* panel : {static_cast<P_PANEL*>(&Design), static_cast<P_PANEL*>(&Room)}) {
             panel->SetSize(200, 200);
