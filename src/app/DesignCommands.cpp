@@ -7,6 +7,7 @@
 #include "RoomCommands.h"
 #include "defs/DefinitionsFile.h"
 #include "design/DesignFile.h"
+#include "design/ImportTr2.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -198,4 +199,33 @@ bool AskBeforeExit(A_APPL& appl) {
         SaveDefinitions(appl.Library, appl.ProgramDir);
     }
     return true;
+}
+
+void ImportTr2Command(A_APPL& appl) {
+    if (!AskSaveDesign(appl))
+        return;
+    const std::string name =
+        appl.Dialogs().OpenFile({"Import Vireldo V2 designs", "Tracks V2|*.tr2|All Files|*.*",
+                                 "tr2", appl.LastUsedPath, ""});
+    if (name.empty())
+        return;
+    const std::string message = ImportTr2(appl.Design.Design, appl.Design.Freehand, name);
+    if (!message.empty())
+        ShowAppMessage(appl, message);
+    SetDesignTitle(appl, UNTITLED_DESIGN);
+    SetEditMode(appl, EditMode::Select);
+    ClearSelections(appl);
+    UpdateEditButtons(appl);
+    RepaintPanel(appl.Canvases);
+    RedrawPartSelectorForStock(appl);
+    RefreshInfoPage(appl);
+    ResetUndo(appl);
+}
+
+void ImportTrkCommand(A_APPL& appl) {
+    if (!AskSaveDesign(appl))
+        return;
+    appl.Dialogs().OpenFile({"Import Vireldo V1 designs", "Tracks V1|*.trk|All Files|*.*", "trk",
+                             appl.LastUsedPath, ""});
+    appl.Design.SelectedTrack = nullptr;
 }

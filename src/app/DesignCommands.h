@@ -21,3 +21,7 @@ void SaveAsCommand(A_APPL& appl);
 bool AskBeforeExit(A_APPL& appl);
 // The folder of a file name, with a trailing separator.
 std::string FolderOf(const std::string& fileName);
+// "Import .tr2...": a design of the previous generation with the current brand.
+void ImportTr2Command(A_APPL& appl);
+// "Import .trk...": the oldest format has no reader; the command only asks.
+void ImportTrkCommand(A_APPL& appl);

@@ -89,7 +89,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     connect(open, &QAction::triggered, this, [this] { OpenDesign(ApplRef, ""); });
     QAction* importTrk = NewAction("ImportTrkMenu", "Import .tr&k...", nullptr);
     importTrk->setVisible(false);
+    Connect(importTrk, ImportTrkCommand);
     QAction* importTr2 = NewAction("ImportTr2Menu", "Import .tr&2...", nullptr);
+    Connect(importTr2, ImportTr2Command);
     QAction* save = NewAction("SaveMenu", "&Save", "save_design", "document-save");
     save->setShortcut(QKeySequence("Ctrl+S"));
     Connect(save, SaveCommand);

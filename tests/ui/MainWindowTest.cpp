@@ -487,6 +487,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Appl->LastUsedPath, f.Dir.File("pictures/..") + "/");
     }
 
+    void importTr2MakesAnUnnamedSavedDesign() {
+        MainFixture f;
+        f.Dialogs->FileNames.push_back(std::string(VIRELDO_FIXTURES) + "oval.tr2");
+        f.Trigger("ImportTr2Menu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().Title, std::string("Import Vireldo V2 designs"));
+        QCOMPARE(f.Design().TrackCount(), 2);
+        QCOMPARE(f.Design().FileName, std::string("untitled.tr3"));
+        QVERIFY(!f.Design().IsModified());
+        QVERIFY(!f.Action("UndoItemMenu")->isEnabled());
+        QCOMPARE(f.Appl->Design.SelectedTrack, nullptr);
+        // With the wrong brand the import refuses the whole file.
+        f.Appl->Design.Design.SetDesignBrand(f.Appl->Library.FindBrand("HO64FLAT"));
+        f.Dialogs->FileNames.push_back(std::string(VIRELDO_FIXTURES) + "oval.tr2");
+        f.Trigger("ImportTr2Menu");
+        QVERIFY(f.Dialogs->Messages.back().find("Part number SF350 is unknown") == 0);
+        QCOMPARE(f.Design().TrackCount(), 0);
+    }
+
     void pointerPositionInTheStatusBar() {
         MainFixture f;
         f.Appl->Design.SetSize(800, 600);
