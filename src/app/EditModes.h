@@ -41,9 +41,6 @@ constexpr int STATUS_POSITION = 1;
 constexpr int STATUS_DISTANCE = 2;
 constexpr int STATUS_HINT = 3;
 
-const char* ModeCaption(EditMode mode);
-const char* ModeHint(EditMode mode);
-
 // Enters a mode: its caption and hint in the status bar, its pointer shapes.
 void SetEditMode(A_APPL& appl, EditMode mode);
 // Enables the track buttons while a track is selected, the shape buttons
