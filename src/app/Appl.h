@@ -15,7 +15,6 @@ constexpr int RECENT_FILE_COUNT = 4;
 constexpr int TAB_DESIGN = 1;
 constexpr int TAB_INFO = 2;
 constexpr int TAB_ROOM = 3;
-constexpr int TAB_DEFINITIONS = 4;
 
 // The shared editing state; the track selection lives in the design canvas.
 struct EditState {

@@ -144,13 +144,6 @@ void SetPointers(A_APPL& appl, EditMode mode) {
 
 } // namespace
 
-const char* ModeCaption(EditMode mode) {
-    return TextOf(mode).Caption;
-}
-const char* ModeHint(EditMode mode) {
-    return TextOf(mode).Hint;
-}
-
 void SetEditMode(A_APPL& appl, EditMode mode) {
     appl.Edit.Mode = mode;
     if (mode == EditMode::Select)

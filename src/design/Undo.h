@@ -27,8 +27,6 @@ class T_UNDO {
     bool UndoEnabled() const { return UndoCount > 0; }
     bool RedoEnabled() const { return UndoCount < RedoLimit; }
 
-    const T_DESIGN& Snapshot(int index) const { return (*History)[index]; }
-
   private:
     std::unique_ptr<std::array<T_DESIGN, UNDO_SNAPSHOTS>> History;
 };

@@ -28,7 +28,6 @@ class RasterBitmap {
 
     void BeginUpdate();
     void EndUpdate();
-    bool Updating() const { return Painter != nullptr; }
 
     void Clear(Rgb color);
     void SetPixel(int x, int y, Rgb color);
