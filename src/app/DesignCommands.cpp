@@ -55,6 +55,18 @@ bool AskSaveName(A_APPL& appl) {
     return true;
 }
 
+// What follows reading another design into the canvas: Select mode, no
+// selections, the buttons, the canvases and an empty history.
+void DesignReplaced(A_APPL& appl) {
+    SetEditMode(appl, EditMode::Select);
+    ClearSelections(appl);
+    UpdateEditButtons(appl);
+    RepaintPanel(appl.Canvases);
+    RedrawPartSelectorForStock(appl);
+    RefreshInfoPage(appl);
+    ResetUndo(appl);
+}
+
 void Save(A_APPL& appl) {
     const std::string message =
         SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
@@ -155,14 +167,8 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
     DrawPartSelector(appl);
     SetDesignTitle(appl, name);
     appl.LastUsedPath = FolderOf(name);
-    SetEditMode(appl, EditMode::Select);
-    ClearSelections(appl);
     RefreshRecentMenu(appl);
-    UpdateEditButtons(appl);
-    RepaintPanel(appl.Canvases);
-    RedrawPartSelectorForStock(appl);
-    RefreshInfoPage(appl);
-    ResetUndo(appl);
+    DesignReplaced(appl);
 }
 
 void OpenRecentFile(A_APPL& appl, int entry) {
@@ -213,13 +219,7 @@ void ImportTr2Command(A_APPL& appl) {
     if (!message.empty())
         ShowAppMessage(appl, message);
     SetDesignTitle(appl, UNTITLED_DESIGN);
-    SetEditMode(appl, EditMode::Select);
-    ClearSelections(appl);
-    UpdateEditButtons(appl);
-    RepaintPanel(appl.Canvases);
-    RedrawPartSelectorForStock(appl);
-    RefreshInfoPage(appl);
-    ResetUndo(appl);
+    DesignReplaced(appl);
 }
 
 void ImportTrkCommand(A_APPL& appl) {

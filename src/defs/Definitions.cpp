@@ -73,6 +73,13 @@ int L_BRAND::IndexOfPart(const L_PARTDEF* part) const {
     return -1;
 }
 
+L_PARTDEF* L_BRAND::FindCode(const std::string& code) {
+    for (int i = 0; i < PartCount; ++i)
+        if (Parts[i].Code == code)
+            return &Parts[i];
+    return nullptr;
+}
+
 L_DEFINITIONS::L_DEFINITIONS() {
     for (int i = 0; i < MAX_BRANDS; ++i)
         Brands[i] = &Storage[i];
@@ -111,13 +118,9 @@ L_BRAND* L_DEFINITIONS::FindBrand(const std::string& name) const {
 }
 
 L_PARTDEF* L_DEFINITIONS::FindPart(const std::string& brandName, const std::string& code) const {
-    for (int i = 0; i < Count; ++i) {
-        L_BRAND* brand = Brands[i];
-        if (brand->Name != brandName)
-            continue;
-        for (int j = 0; j < brand->PartCount; ++j)
-            if (brand->Parts[j].Code == code)
-                return &brand->Parts[j];
-    }
+    for (int i = 0; i < Count; ++i)
+        if (Brands[i]->Name == brandName)
+            if (L_PARTDEF* part = Brands[i]->FindCode(code))
+                return part;
     return nullptr;
 }

@@ -72,6 +72,8 @@ struct L_BRAND {
     bool MovePartUp(const L_PARTDEF* part);
     bool MovePartDown(const L_PARTDEF* part);
     int IndexOfPart(const L_PARTDEF* part) const;
+    // The first part in use with exactly this code, or null.
+    L_PARTDEF* FindCode(const std::string& code);
 };
 
 // The library of brands. Designs and undo snapshots hold pointers to a brand

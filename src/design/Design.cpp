@@ -34,10 +34,12 @@ bool T_DESIGN::FreeTrack(T_TRACK* track) {
 }
 
 T_TRACK* T_DESIGN::FindTrackOfPart(const T_PART* part) {
-    for (T_TRACK& track : Tracks)
-        if (track.InUse && track.FindPart(part) >= 0)
-            return &track;
-    return nullptr;
+    // A part's address tells its slot; no need to search every part.
+    int slot = 0, index = 0;
+    if (!LocatePart(part, slot, index))
+        return nullptr;
+    T_TRACK& track = Tracks[slot];
+    return track.InUse && index < track.PartCount ? &track : nullptr;
 }
 
 bool T_DESIGN::LocatePart(const T_PART* part, int& slot, int& index) const {

@@ -37,22 +37,15 @@ void WriteTrack(TextWriter& out, int slot, const T_TRACK& track) {
     }
 }
 
-// Finds a code in the design's own brand only, so that the design never
-// refers to a part of another brand that happens to share the brand's name.
-L_PARTDEF* FindInBrand(L_BRAND& brand, const std::string& code) {
-    for (int i = 0; i < brand.PartCount; ++i)
-        if (brand.Parts[i].Code == code)
-            return &brand.Parts[i];
-    return nullptr;
-}
-
 // Reads one track's part records into track (null for a track beyond the
 // design's limit: its records are read past).
 void ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& message) {
     const int32_t records = in.ReadInt();
     for (int32_t j = 0; j < records && !(j >= MAX_TRACK_PARTS && in.AtEnd()); ++j) {
         const std::string code = in.ReadText();
-        L_PARTDEF* def = code == EMPTY_PART_CODE ? nullptr : FindInBrand(*design.Brand, code);
+        // Only the design's own brand: a design never refers to a part of
+        // another brand that happens to share the brand's name.
+        L_PARTDEF* def = code == EMPTY_PART_CODE ? nullptr : design.Brand->FindCode(code);
         if (code != EMPTY_PART_CODE && !def)
             message = "Part number '" + code + "' is unknown! SKIPPED!";
         T_PART* part = def && track ? track->InsertAfter(nullptr) : nullptr;

@@ -74,13 +74,6 @@ void AddRoomRectangle(TextReader& in, F_FREEHAND& layer) {
     room->AddPoint(halfWidth, halfHeight);
 }
 
-L_PARTDEF* FindInBrand(L_BRAND* brand, const std::string& code) {
-    for (int i = 0; brand && i < brand->PartCount; ++i)
-        if (brand->Parts[i].Code == code)
-            return &brand->Parts[i];
-    return nullptr;
-}
-
 // Reads one track record with n parts; false (and the offending code in
 // unknown) when a code is not in the brand.
 bool ReadTrack(TextReader& in, T_DESIGN& design, int32_t n, std::string& unknown) {
@@ -99,7 +92,7 @@ bool ReadTrack(TextReader& in, T_DESIGN& design, int32_t n, std::string& unknown
         const Tr2PartLine line = SplitTr2PartLine(in.ReadText());
         if (!track)
             continue; // a track beyond the design's limit is read past
-        L_PARTDEF* def = FindInBrand(design.Brand, line.Code);
+        L_PARTDEF* def = design.Brand ? design.Brand->FindCode(line.Code) : nullptr;
         if (!def) {
             unknown = line.Code;
             return false;

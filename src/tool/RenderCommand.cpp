@@ -11,7 +11,6 @@ namespace {
 
 // The canvases with the design canvas's start-up view options.
 struct Workspace : StandaloneCanvases {
-    CanvasSet& Canvases = Set;
 
     Workspace() { Design.Grid = Design.ShowPoints = true; }
 };
@@ -25,13 +24,13 @@ std::string Extension(const std::string& name) {
 }
 
 void CentreAndZoom(Workspace& work) {
-    RepaintPanel(work.Canvases);
+    RepaintPanel(work.Set);
     const std::optional<float> zoom = FitZoom(work.Design, work.Design.View.Box);
     if (!zoom)
         return;
     work.Design.Zoom = *zoom;
     work.Design.View.MeasureOnly = true;
-    RepaintPanel(work.Canvases);
+    RepaintPanel(work.Set);
     work.Design.View.MeasureOnly = false;
     work.Design.Offset = CentreOffset(work.Design, work.Design.View.Box);
 }
@@ -41,7 +40,7 @@ bool WritePdf(Workspace& work, const std::string& name) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(300);
     pdf.setTitle(QString::fromLatin1(work.Design.Design.FileName.c_str()));
-    PrintDesign(work.Canvases, pdf, false);
+    PrintDesign(work.Set, pdf, false);
     return true;
 }
 
@@ -82,7 +81,7 @@ int RenderCommand(const ToolArgs& args) {
     }
     if (args.Options.count("fit"))
         CentreAndZoom(*work);
-    RepaintPanel(work->Canvases);
+    RepaintPanel(work->Set);
     const QImage& pixels = work->Design.WindowImage;
     const bool written = ext == "png"   ? pixels.save(QString::fromLocal8Bit(out.c_str()), "PNG")
                          : ext == "gif" ? SnapshotDesign(work->Design, out)

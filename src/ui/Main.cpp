@@ -7,13 +7,9 @@
 #include "Newbrand.h"
 #include "StatusBar.h"
 #include "app/Appl.h"
-#include "app/Caption.h"
 #include "app/DesignCommands.h"
-#include "app/History.h"
-#include "app/RoomCommands.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
-#include "app/ViewCommands.h"
 #include "edit/Trackpopup.h"
 #include "view/ViewMath.h"
 
