@@ -34,4 +34,14 @@ class AppWindow {
     virtual void EnableUndoRedo(bool undo, bool redo) = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual void ShowRecentFiles(const std::array<std::string, 4>& files) = 0;
+    // The tool tip of a canvas; an empty text turns it off.
+    virtual void SetHint(CanvasId canvas, const std::string& text) = 0;
+    // The "Info" window with the two lane lengths, its corner at a screen point.
+    virtual void ShowTrackPopup(int screenX, int screenY, const std::string& lane1,
+                                const std::string& lane2) = 0;
+    virtual void MoveTrackPopup(int screenX, int screenY) = 0;
+    virtual void HideTrackPopup() = 0;
+    // The zoom field and slider of a panel follow a zoom changed elsewhere.
+    virtual void ShowPanelZoom(CanvasId canvas, float zoom) = 0;
+    virtual void SetPaletteScrollMaximum(int maximum) = 0;
 };

@@ -16,15 +16,43 @@ constexpr int TAB_DESIGN = 1;
 constexpr int TAB_INFO = 2;
 constexpr int TAB_ROOM = 3;
 
+// A drag that a press may start once the pointer leaves the drag distance
+// with the button still down.
+enum class Gesture { None, DragTrack, JoinTrack, DragPart };
+
+// Where the palette ghost was last drawn, so that drawing it again there erases it.
+enum class GhostCanvas { None, PartSelector, Design };
+
 // The shared editing state; the track selection lives in the design canvas.
 struct EditState {
     EditMode Mode = EditMode::Select;
     ScreenPoint DragStart;
     float DragOriginX = 0.0f;
     float DragOriginY = 0.0f;
+    // What a cancelled drag or rotation puts back.
+    QuarterDegrees DragOriginAngle = 0;
     bool PendingPreview = false;
     bool DistanceActive = false;
     ScreenPoint DistanceOrigin;
+    // Drag detection: the press that may start a gesture and what it hit.
+    bool LeftDown = false;
+    Gesture PendingGesture = Gesture::None;
+    ScreenPoint GestureStart;
+    T_TRACK* GestureTrack = nullptr;
+    int GesturePart = -1;
+    // The palette: the cell under the pointer (-1: none), the dragged cell
+    // and the part highlighted under it with its own fill colour.
+    int HoveredEntry = -1;
+    T_PLACED DragGhost;
+    T_PART GhostPart; // what DragGhost shows and a drop inserts
+    GhostCanvas GhostOn = GhostCanvas::None;
+    float GhostScale = 1.0f;
+    T_PLACED* DropTarget = nullptr;
+    Rgb DropTargetColor = RGB_BLACK;
+    // A pan with the middle button: where it began and the offset then.
+    P_PANEL* PanPanel = nullptr;
+    ScreenPoint PanStart;
+    ViewOffset PanOrigin;
 };
 
 // The application object: all state of one run. Window classes receive it;
@@ -47,6 +75,11 @@ class A_APPL {
     C_VIRELDO Design{&EmptyPart};
     C_ROOM Room;
     C_DEFINE Define;
+    C_PALETTE Palette;
+    // The yellow part that shows where a double-click on the palette adds.
+    T_PLACED InsertPreview;
+    // Dropped parts are inserted; off, they overwrite the part they land on.
+    bool InsertMode = true;
     L_DEFINITIONS Library;
     std::unique_ptr<T_PLACEMENT> DrawList = NewPlacement();
     CanvasSet Canvases{Design, Room, Define, *DrawList, nullptr, Metric};

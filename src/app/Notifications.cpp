@@ -2,8 +2,6 @@
 
 #include "Appl.h"
 
-void DrawPartSelector(A_APPL&) {}
-
 void RefreshInfoPage(A_APPL&) {}
 
 void RedrawPartSelectorForStock(A_APPL& appl) {

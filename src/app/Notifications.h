@@ -2,8 +2,9 @@
 
 class A_APPL;
 
-// Redraws that the commands ask for. The part palette and the Info page's
-// track list come with later work; until then there is nothing to redraw.
+// Redraws that the commands ask for. The palette is drawn by the part
+// selector; the Info page's track list comes with later work and until then
+// there is nothing to refresh.
 void DrawPartSelector(A_APPL& appl);
 void RefreshInfoPage(A_APPL& appl);
 // The palette is redrawn after a change of the design only when its stock

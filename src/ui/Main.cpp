@@ -49,6 +49,7 @@ bool TMainForm::FormCreate() {
     A_APPL& appl = ApplRef;
     appl.Design.InitDesignController();
     BindCanvases();
+    BindPointerHandlers();
     appl.RecentFiles.fill(std::string());
     if (!LoadLibraryOrExplain(appl))
         return false;

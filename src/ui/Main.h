@@ -40,7 +40,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     QTabWidget* MainTab = nullptr;
     TCanvasPanel* TrackCanvas = nullptr;
     TCanvasPanel* RoomCanvas = nullptr;
-    QWidget* PartSelector = nullptr;
+    TCanvasPanel* PartSelector = nullptr;
     QScrollBar* PartSelectorScrollBar = nullptr;
     QTextBrowser* InfoBrowser = nullptr;
     TStatusBar* StatusBar = nullptr;
@@ -72,6 +72,13 @@ class TMainForm : public QMainWindow, public AppWindow {
     void EnableUndoRedo(bool undo, bool redo) override;
     void SetCaption(const std::string& caption) override;
     void ShowRecentFiles(const std::array<std::string, 4>& files) override;
+    void SetHint(CanvasId canvas, const std::string& text) override;
+    void ShowTrackPopup(int screenX, int screenY, const std::string& lane1,
+                        const std::string& lane2) override;
+    void MoveTrackPopup(int screenX, int screenY) override;
+    void HideTrackPopup() override;
+    void ShowPanelZoom(CanvasId canvas, float zoom) override;
+    void SetPaletteScrollMaximum(int maximum) override;
 
     // The handlers the menus and buttons call.
     void OverwriteButtonClick();
@@ -105,6 +112,10 @@ class TMainForm : public QMainWindow, public AppWindow {
     void BuildPages();
     QWidget* BuildDesignPage();
     QWidget* BuildRoomPage();
+    QWidget* BuildPartSelector(QWidget* parent);
+    // The canvases' and the palette's pointer events go to the editing handlers.
+    void BindPointerHandlers();
+    void BindWheel(TCanvasPanel* canvas, P_PANEL& panel);
     void BuildDesignToolbars(QMainWindow* page);
     void BuildTrackToolbar(QMainWindow* trackPanel);
     void BuildRoomToolbars(QMainWindow* page);

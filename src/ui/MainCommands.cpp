@@ -20,8 +20,8 @@ QPrinter& Printer() {
 } // namespace
 
 void TMainForm::OverwriteButtonClick() {
-    OverwriteButton->setText(OverwriteButton->text() == INSERT_CAPTION ? OVERWRITE_CAPTION
-                                                                       : INSERT_CAPTION);
+    ApplRef.InsertMode = !ApplRef.InsertMode;
+    OverwriteButton->setText(ApplRef.InsertMode ? INSERT_CAPTION : OVERWRITE_CAPTION);
 }
 
 void TMainForm::SaveGIFClick() {

@@ -7,6 +7,8 @@
 #include "app/History.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
+#include "edit/TrackCanvas.h"
+#include "edit/TrackCommands.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -147,11 +149,13 @@ void TMainForm::BuildEditMenu(QMenu* edit) {
             [this] { SetEditMode(ApplRef, EditMode::InsertTrack); });
     QAction* deleteTrack = NewAction("DeleteTrackMenu", "D&elete Track", "delete_track");
     deleteTrack->setShortcut(QKeySequence("Ctrl+X"));
+    Connect(deleteTrack, DeleteTrackCommand);
     edit->addActions({insertTrack, deleteTrack});
     edit->addSeparator();
     QAction* deleteSection =
         NewAction("DeleteTrackSectionMenu", "&Delete Track Selection", "delete_sections");
     deleteSection->setShortcut(QKeySequence::Delete);
+    Connect(deleteSection, DeleteSectionsCommand);
     edit->addAction(deleteSection);
     edit->addSeparator();
     // Ctrl+S stays with "Save"; deleting a shape gets its own key.
@@ -163,6 +167,10 @@ void TMainForm::BuildEditMenu(QMenu* edit) {
     QAction* overwrite = NewAction("ToggleOverwriteMenu", "Toggle Overwri&te", nullptr);
     connect(overwrite, &QAction::triggered, this, &TMainForm::OverwriteButtonClick);
     edit->addAction(overwrite);
+    // Escape leaves a drag or a waiting mode; it needs no menu entry.
+    QAction* cancel = NewAction("CancelEditing", "Cancel", nullptr);
+    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
+    Connect(cancel, CancelEditing);
 }
 
 void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,

@@ -3,9 +3,12 @@
 #include "CanvasPanel.h"
 #include "StatusBar.h"
 #include "app/Appl.h"
+#include "app/Notifications.h"
 #include "app/ViewCommands.h"
+#include "edit/PartSelector.h"
 #include "view/ViewMath.h"
 
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
@@ -15,8 +18,6 @@
 
 namespace {
 
-constexpr int KIES_PANEL_WIDTH = 143;
-constexpr int PART_SELECTOR_WIDTH = 141 - 16;
 
 // A page that holds its own docks: a main window used as a widget.
 QMainWindow* DockingPage(const char* name, QWidget* parent) {
@@ -66,36 +67,45 @@ QWidget* TMainForm::BuildDesignPage() {
     trackPanel->setCentralWidget(TrackCanvas);
     layout->addWidget(trackPanel, 1);
 
-    auto* kiesPanel = new QWidget(body);
-    kiesPanel->setObjectName("KiesPanel");
-    kiesPanel->setFixedWidth(KIES_PANEL_WIDTH);
-    auto* kies = new QVBoxLayout(kiesPanel);
-    kies->setContentsMargins(0, 0, 0, 0);
-    auto* hint = new QWidget(kiesPanel);
-    hint->setObjectName("HintPanel1");
-    auto* hintLayout = new QVBoxLayout(hint);
-    hintLayout->setContentsMargins(2, 2, 2, 2);
-    hintLayout->addWidget(new QLabel("Drag & Drop or", hint));
-    hintLayout->addWidget(new QLabel("double click to insert", hint));
-    kies->addWidget(hint);
-    auto* palette = new QHBoxLayout;
-    palette->setSpacing(0);
-    PartSelector = new QWidget(kiesPanel);
+    layout->addWidget(BuildPartSelector(body));
+    page->setCentralWidget(body);
+    return page;
+}
+
+// The palette with its hint panel at the top-left corner and its scroll bar
+// at the right edge; pointer events on the hint go to the palette.
+QWidget* TMainForm::BuildPartSelector(QWidget* parent) {
+    PartSelector = new TCanvasPanel(ApplRef.Palette, parent);
     PartSelector->setObjectName("PartSelector");
     PartSelector->setFixedWidth(PART_SELECTOR_WIDTH);
-    PartSelector->setAutoFillBackground(true);
-    PartSelector->setPalette(QPalette(Qt::white));
-    PartSelectorScrollBar = new QScrollBar(Qt::Vertical, kiesPanel);
+    auto* hint = new QFrame(PartSelector);
+    hint->setObjectName("HintPanel1");
+    hint->setGeometry(0, 0, HINT_PANEL_WIDTH, HINT_PANEL_HEIGHT);
+    hint->setAutoFillBackground(true);
+    hint->setBackgroundRole(QPalette::ToolTipBase);
+    hint->setFrameShape(QFrame::Panel);
+    hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* hintLayout = new QVBoxLayout(hint);
+    hintLayout->setContentsMargins(4, 2, 2, 2);
+    hintLayout->setSpacing(0);
+    for (const char* text : {"Drag && Drop or", "double click to insert"}) {
+        auto* label = new QLabel(QString(text).replace("&&", "&"), hint);
+        label->setForegroundRole(QPalette::ToolTipText);
+        hintLayout->addWidget(label);
+    }
+    PartSelectorScrollBar = new QScrollBar(Qt::Vertical, PartSelector);
     PartSelectorScrollBar->setObjectName("PartSelectorScrollBar");
     PartSelectorScrollBar->setSingleStep(32);
     PartSelectorScrollBar->setPageStep(128);
-    PartSelectorScrollBar->setMaximum(32);
-    palette->addWidget(PartSelector);
-    palette->addWidget(PartSelectorScrollBar);
-    kies->addLayout(palette, 1);
-    layout->addWidget(kiesPanel);
-    page->setCentralWidget(body);
-    return page;
+    PartSelectorScrollBar->setMaximum(0);
+    connect(PartSelectorScrollBar, &QScrollBar::valueChanged, this,
+            [this](int position) { PartSelectorScrolled(ApplRef, position); });
+    PartSelector->Resized = [this] {
+        PartSelectorScrollBar->setGeometry(PART_SELECTOR_WIDTH - PART_SELECTOR_SCROLLBAR_WIDTH, 0,
+                                           PART_SELECTOR_SCROLLBAR_WIDTH, PartSelector->height());
+        DrawPartSelector(ApplRef);
+    };
+    return PartSelector;
 }
 
 QWidget* TMainForm::BuildRoomPage() {

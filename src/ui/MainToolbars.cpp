@@ -2,6 +2,7 @@
 
 #include "Icons.h"
 #include "app/Appl.h"
+#include "edit/TrackCommands.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
 #include "app/RoomCommands.h"
@@ -136,34 +137,43 @@ void TMainForm::BuildDesignToolbars(QMainWindow* page) {
 void TMainForm::BuildTrackToolbar(QMainWindow* trackPanel) {
     QToolBar* track = NewToolbar("Track Toolbar", trackPanel, Qt::LeftToolBarArea);
     track->setOrientation(Qt::Vertical);
-    auto add = [&](const char* name, const char* caption, const char* hint, const char* icon) {
+    auto add = [&](const char* name, const char* caption, const char* hint, const char* icon,
+                   void (*command)(A_APPL&)) {
         QAction* action = ToolButton(track, name, caption, hint, icon);
         TrackButtons.push_back(action);
+        Connect(action, command);
         return action;
     };
+    auto enter = [this](QAction* action, EditMode mode) {
+        connect(action, &QAction::triggered, this, [this, mode] { EnterTrackMode(ApplRef, mode); });
+    };
     add("DeleteSectionButton", "Delete Sections", "Delete selected track sections",
-        "delete_sections");
+        "delete_sections", DeleteSectionsCommand);
     track->addSeparator();
-    add("AnchorSectionButton", "Anchor Section", "Anchor selected section", "anchor_section");
+    add("AnchorSectionButton", "Anchor Section", "Anchor selected section", "anchor_section",
+        AnchorSectionCommand);
     track->addSeparator();
-    add("RaiseTrackButton", "Raise Track", "Raise selected track sections", "raise_track");
-    add("LowerTrackButton", "Lower Track", "Lower selected track sections", "lower_track");
+    add("RaiseTrackButton", "Raise Track", "Raise selected track sections", "raise_track",
+        RaiseTrackCommand);
+    add("LowerTrackButton", "Lower Track", "Lower selected track sections", "lower_track",
+        LowerTrackCommand);
     track->addSeparator();
     connect(ToolButton(track, "InsertTrackButton", "Insert Track", "Insert Track", "insert_track"),
             &QAction::triggered, this, [this] { SetEditMode(ApplRef, EditMode::InsertTrack); });
-    add("DeleteTrackButton", "Delete Track", "Delete selected Track", "delete_track");
+    add("DeleteTrackButton", "Delete Track", "Delete selected Track", "delete_track",
+        DeleteTrackCommand);
     track->addSeparator();
-    auto enterWithTrack = [this](EditMode mode) {
-        if (ApplRef.Design.SelectedTrack)
-            SetEditMode(ApplRef, mode);
-    };
-    connect(add("CopyTrackButton", "Copy Track", "Copy selected Track", "copy_track"),
-            &QAction::triggered, this, [=] { enterWithTrack(EditMode::CopyTrack); });
-    add("MirrorButton", "Mirror Track", "Mirror selected track", "mirror_track");
+    QAction* copy = ToolButton(track, "CopyTrackButton", "Copy Track", "Copy selected Track",
+                               "copy_track");
+    TrackButtons.push_back(copy);
+    enter(copy, EditMode::CopyTrack);
+    add("MirrorButton", "Mirror Track", "Mirror selected track", "mirror_track",
+        MirrorTrackCommand);
     track->addSeparator();
-    connect(add("SplitTrackButton", "Split Track", "Split selected track into two seperate tracks",
-                "split_track"),
-            &QAction::triggered, this, [=] { enterWithTrack(EditMode::SplitTrack); });
+    QAction* split = ToolButton(track, "SplitTrackButton", "Split Track",
+                                "Split selected track into two seperate tracks", "split_track");
+    TrackButtons.push_back(split);
+    enter(split, EditMode::SplitTrack);
     connect(ToolButton(track, "JoinTrackButton", "Join Track", "Join two tracks", "join_track"),
             &QAction::triggered, this, [this] { SetEditMode(ApplRef, EditMode::JoinTrackStart); });
     track->addSeparator();
@@ -174,19 +184,27 @@ void TMainForm::BuildTrackToolbar(QMainWindow* trackPanel) {
     QuickRotateMenu->setIcon(AppIcon("quick_rotate"));
     QuickRotateMenu->setPopupMode(QToolButton::InstantPopup);
     auto* rotations = new QMenu(QuickRotateMenu);
-    const char* const names[][3] = {{"RotateNorthButton", "North", "rotate_north"},
-                                    {"RotateSouthButton", "South", "rotate_south"},
-                                    {"RotateWestButton", "West", "rotate_west"},
-                                    {"RotateEastButton", "East", "rotate_east"}};
-    for (const auto& name : names) {
-        QAction* action = NewAction(name[0], name[1], name[2]);
+    struct Turn {
+        const char* Name;
+        const char* Caption;
+        const char* Icon;
+        QuarterDegrees Angle;
+    };
+    for (const Turn& turn : {Turn{"RotateNorthButton", "North", "rotate_north", NORTH},
+                             Turn{"RotateSouthButton", "South", "rotate_south", SOUTH},
+                             Turn{"RotateWestButton", "West", "rotate_west", WEST},
+                             Turn{"RotateEastButton", "East", "rotate_east", EAST}}) {
+        QAction* action = NewAction(turn.Name, turn.Caption, turn.Icon);
         action->setToolTip("Rotate selected track");
+        const QuarterDegrees angle = turn.Angle;
+        connect(action, &QAction::triggered, this,
+                [this, angle] { QuickRotateCommand(ApplRef, angle); });
         rotations->addAction(action);
     }
     rotations->addSeparator();
     QAction* rotate = NewAction("RotateTrackButton", "Rotate", "rotate_free");
     rotate->setToolTip("Rotate selected track");
-    connect(rotate, &QAction::triggered, this, [=] { enterWithTrack(EditMode::RotateStart); });
+    enter(rotate, EditMode::RotateStart);
     rotations->addAction(rotate);
     QuickRotateMenu->setMenu(rotations);
     track->addWidget(QuickRotateMenu);

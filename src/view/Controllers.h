@@ -3,7 +3,11 @@
 #include "design/Design.h"
 #include "design/Undo.h"
 #include "freehand/Freehand.h"
+#include "geometry/Placement.h"
 #include "room/Room.h"
+
+#include <array>
+#include <memory>
 
 // The design canvas: its view, the current design with its freehand layer and
 // undo history, and the track selection.
@@ -25,6 +29,18 @@ struct C_ROOM : P_PANEL, T_ROOM {
     C_ROOM() { View.UseBitmap = true; }
     // ResetRoom of the room, which also turns its view back to angle 0.
     void Reset();
+};
+
+// The part selector: the palette of the design's brand. Its view draws the
+// cells; each cell's placed part refers to the part record at its index.
+constexpr int MAX_PALETTE_CELLS = 2 * MAX_PARTDEFS; // every curve shows twice
+struct C_PALETTE : P_PANEL {
+    std::unique_ptr<T_PLACEMENT> Entries = NewPlacement();
+    std::array<T_PART, MAX_PALETTE_CELLS> Records{};
+    int ScrollPosition = 0;
+    int ScrollMaximum = 0;
+
+    C_PALETTE() { View.UseBitmap = true; }
 };
 
 // The part-drawing canvas of the definitions editor and the editor's state.

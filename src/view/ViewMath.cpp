@@ -56,7 +56,7 @@ void SnapToGrid(const P_PANEL& panel, bool metric, float& x, float& y) {
 }
 
 float ZoomFromBar(int position) {
-    return position * 0.075f + 0.2f;
+    return position * ZOOM_BAR_STEP + 0.2f;
 }
 
 std::string FormatZoom(float zoom) {

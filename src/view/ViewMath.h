@@ -23,6 +23,7 @@ void SnapToGrid(const P_PANEL& panel, bool metric, float& x, float& y);
 constexpr int ZOOM_BAR_MIN = 1;
 constexpr int ZOOM_BAR_MAX = 48;
 constexpr int ZOOM_BAR_START = 24;
+constexpr float ZOOM_BAR_STEP = 0.075f;
 float ZoomFromBar(int position);
 // " %2.4f" of the zoom, as the zoom fields show it.
 std::string FormatZoom(float zoom);

@@ -1,0 +1,10 @@
+#pragma once
+#include "view/Panel.h"
+#include "geometry/Placement.h"
+
+// Drawing single parts between repaints: into a panel's raster bitmap (the
+// caller refreshes the window), or straight onto its window image in
+// exclusive-or mode, so that drawing the same part again erases it (a copy
+// of the bitmap erases what was drawn without it).
+void DrawOnBitmap(P_PANEL& panel, const T_PLACED& placed);
+void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exclusiveOr);
