@@ -1,6 +1,6 @@
 #pragma once
-#include "view/Panel.h"
 #include "geometry/Placement.h"
+#include "view/Panel.h"
 
 // Drawing single parts between repaints: into a panel's raster bitmap (the
 // caller refreshes the window), or straight onto its window image in

@@ -108,12 +108,18 @@ void SetHint(A_APPL& appl, CanvasId canvas, const std::string& text) {
 // The ghost is drawn by exclusive-or, so drawing it again where it was erases it.
 void DrawGhost(A_APPL& appl) {
     EditState& edit = appl.Edit;
-    P_PANEL& canvas = edit.GhostOn == GhostCanvas::Design ? static_cast<P_PANEL&>(appl.Design)
-                                                          : appl.Palette;
+    P_PANEL& canvas =
+        edit.GhostOn == GhostCanvas::Design ? static_cast<P_PANEL&>(appl.Design) : appl.Palette;
     P_VIEW& view = appl.Palette.View;
     const float scale = view.Scale;
     view.Scale = edit.GhostScale;
-    DrawOnWindow(canvas, edit.DragGhost, view, true);
+    // Inverted colours: exclusive-or over white shows the part's own colours
+    // (a black part would not show at all).
+    T_PLACED shown = edit.DragGhost;
+    shown.FillColor ^= RGB_WHITE;
+    shown.FirstLaneColor ^= RGB_WHITE;
+    shown.SecondLaneColor ^= RGB_WHITE;
+    DrawOnWindow(canvas, shown, view, true);
     view.Scale = scale;
 }
 
@@ -127,16 +133,6 @@ void ShowGhost(A_APPL& appl, GhostCanvas on, float scale) {
     appl.Edit.GhostOn = on;
     appl.Edit.GhostScale = scale;
     DrawGhost(appl);
-}
-
-void RestoreDropTarget(A_APPL& appl) {
-    EditState& edit = appl.Edit;
-    if (!edit.DropTarget)
-        return;
-    edit.DropTarget->FillColor = edit.DropTargetColor;
-    DrawOnBitmap(appl.Design, *edit.DropTarget);
-    BlitPanel(appl.Canvases);
-    edit.DropTarget = nullptr;
 }
 
 void ErasePreview(A_APPL& appl) {
@@ -216,7 +212,8 @@ void Hover(A_APPL& appl, int x, int y) {
     }
     const L_PARTDEF& def = *cell->Part->Def;
     SetHint(appl, CanvasId::PartSelector,
-            def.Code + " - " + def.Description + " - Free: " + std::to_string(def.Stock - def.Used));
+            def.Code + " - " + def.Description +
+                " - Free: " + std::to_string(def.Stock - def.Used));
     edit.HoveredEntry = static_cast<int>(cell - appl.Palette.Entries->Entries.data());
     if (appl.Design.SelectedTrack && appl.CurrentPanel() == &appl.Design)
         ShowInsertPreview(appl, *cell->Part);
@@ -262,6 +259,16 @@ void Added(A_APPL& appl, T_TRACK& track, T_PART* part) {
 }
 
 } // namespace
+
+void RestoreDropTarget(A_APPL& appl) {
+    EditState& edit = appl.Edit;
+    if (!edit.DropTarget)
+        return;
+    edit.DropTarget->FillColor = edit.DropTargetColor;
+    DrawOnBitmap(appl.Design, *edit.DropTarget);
+    BlitPanel(appl.Canvases);
+    edit.DropTarget = nullptr;
+}
 
 bool PartAvailable(const A_APPL& appl, const L_PARTDEF& def) {
     return appl.Design.ShowOutOfStock || def.Used < def.Stock;

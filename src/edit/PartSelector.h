@@ -27,5 +27,7 @@ void PartSelectorScrolled(A_APPL& appl, int position);
 // The palette drag over the design canvas and its drop there.
 void PaletteDragOverDesign(A_APPL& appl, int x, int y);
 void PaletteDropOnDesign(A_APPL& appl, int x, int y);
+// The part highlighted under a drag gets its own fill colour back.
+void RestoreDropTarget(A_APPL& appl);
 // Escape during a palette drag: the ghost and the highlight go, nothing is added.
 void CancelPaletteDrag(A_APPL& appl);

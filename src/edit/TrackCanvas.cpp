@@ -267,8 +267,8 @@ void EndDrag(A_APPL& appl, EditMode next) {
 }
 
 std::string HoverHint(const T_PART& part) {
-    std::string hint = part.Def->Code + " - " + part.Def->Description + " - " +
-                       std::to_string(part.Height) + " ";
+    std::string hint =
+        part.Def->Code + " - " + part.Def->Description + " - " + std::to_string(part.Height) + " ";
     if (part.Status & PS_RIGHT)
         hint += "R";
     else if (part.Status & PS_LEFT)

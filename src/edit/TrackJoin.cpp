@@ -1,7 +1,7 @@
 #include "TrackJoin.h"
 
 #include "CanvasDraw.h"
-#include "Pointer.h"
+#include "PartSelector.h"
 #include "app/History.h"
 #include "render/PartRender.h"
 
@@ -28,16 +28,6 @@ T_PLACED* JoinTarget(A_APPL& appl, const T_TRACK* source, int x, int y, T_TRACK*
         if (IsTrackEnd(appl.Design.Design, hits->Hits[i]->Part, track, index) && track != source)
             return hits->Hits[i];
     return nullptr;
-}
-
-void RestoreDropTarget(A_APPL& appl) {
-    EditState& edit = appl.Edit;
-    if (!edit.DropTarget)
-        return;
-    edit.DropTarget->FillColor = edit.DropTargetColor;
-    DrawOnBitmap(appl.Design, *edit.DropTarget);
-    BlitPanel(appl.Canvases);
-    edit.DropTarget = nullptr;
 }
 
 // Copies the source onto the target's first part (g = 0) or after its last;

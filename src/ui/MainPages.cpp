@@ -18,7 +18,6 @@
 
 namespace {
 
-
 // A page that holds its own docks: a main window used as a widget.
 QMainWindow* DockingPage(const char* name, QWidget* parent) {
     auto* page = new QMainWindow(parent);
@@ -91,6 +90,10 @@ QWidget* TMainForm::BuildPartSelector(QWidget* parent) {
     for (const char* text : {"Drag && Drop or", "double click to insert"}) {
         auto* label = new QLabel(QString(text).replace("&&", "&"), hint);
         label->setForegroundRole(QPalette::ToolTipText);
+        // Small enough for the panel's fixed width.
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * 0.8);
+        label->setFont(font);
         hintLayout->addWidget(label);
     }
     PartSelectorScrollBar = new QScrollBar(Qt::Vertical, PartSelector);

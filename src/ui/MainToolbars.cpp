@@ -2,11 +2,11 @@
 
 #include "Icons.h"
 #include "app/Appl.h"
-#include "edit/TrackCommands.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
+#include "edit/TrackCommands.h"
 #include "view/ViewMath.h"
 
 #include <QAction>
@@ -163,8 +163,8 @@ void TMainForm::BuildTrackToolbar(QMainWindow* trackPanel) {
     add("DeleteTrackButton", "Delete Track", "Delete selected Track", "delete_track",
         DeleteTrackCommand);
     track->addSeparator();
-    QAction* copy = ToolButton(track, "CopyTrackButton", "Copy Track", "Copy selected Track",
-                               "copy_track");
+    QAction* copy =
+        ToolButton(track, "CopyTrackButton", "Copy Track", "Copy selected Track", "copy_track");
     TrackButtons.push_back(copy);
     enter(copy, EditMode::CopyTrack);
     add("MirrorButton", "Mirror Track", "Mirror selected track", "mirror_track",

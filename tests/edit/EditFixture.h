@@ -105,6 +105,14 @@ struct EditFixture : MainFixture {
         QTest::mouseMove(Canvas(), to);
         QTest::mouseRelease(Canvas(), Qt::LeftButton, {}, to);
     }
+    // A new design of grouped tracks from the wizard.
+    void NewGroupedDesign(int lanes) {
+        NewDesignAnswer answer;
+        answer.Ok = true;
+        answer.Lanes = lanes;
+        Dialogs->WizardAnswers.push_back(answer);
+        Trigger("NewMenu");
+    }
     int UndoCount() { return Panel().History.UndoCount; }
     EditMode Mode() { return Appl->Edit.Mode; }
 };

@@ -1,5 +1,5 @@
-#include "EditFixture.h"
 #include "edit/TrackCanvas.h"
+#include "EditFixture.h"
 #include "edit/TrackCommands.h"
 #include "edit/Trackpopup.h"
 #include "edit/ViewPan.h"
@@ -72,11 +72,7 @@ class TrackCanvasTest : public QObject {
 
     void draggingAGroupTrackMovesTheGroup() {
         EditFixture f;
-        NewDesignAnswer answer;
-        answer.Ok = true;
-        answer.Lanes = 4;
-        f.Dialogs->WizardAnswers.push_back(answer);
-        f.Trigger("NewMenu");
+        f.NewGroupedDesign(4);
         T_TRACK& first = f.Design().Tracks[0];
         T_TRACK& second = f.Design().Tracks[1];
         for (T_TRACK* track : {&first, &second})
@@ -129,8 +125,8 @@ class TrackCanvasTest : public QObject {
         f.Click(f.At(track, 0));
         f.Trigger("RotateTrackButton");
         QCOMPARE(f.Mode(), EditMode::RotateStart);
-        const int level = static_cast<int>(track.Y * f.Panel().Zoom + f.Panel().Offset.Y +
-                                           f.Panel().CentreY);
+        const int level =
+            static_cast<int>(track.Y * f.Panel().Zoom + f.Panel().Offset.Y + f.Panel().CentreY);
         QTest::mousePress(f.Canvas(), Qt::LeftButton, {}, QPoint(300, level));
         QTest::mouseMove(f.Canvas(), QPoint(300, level + below));
         QCOMPARE(track.Angle, angle);
@@ -156,7 +152,8 @@ class TrackCanvasTest : public QObject {
         }
         f.Trigger("InsertTrackButton");
         f.Click(QPoint(10, 10));
-        QCOMPARE(f.Dialogs->Messages.back(), std::string("You cannot add any more tracks (max 32) !"));
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("You cannot add any more tracks (max 32) !"));
         QCOMPARE(f.Mode(), EditMode::Select);
         QCOMPARE(f.UndoCount(), 1);
     }
@@ -255,7 +252,8 @@ class TrackCanvasTest : public QObject {
         f.Panel().SelectionLast = 3;
         f.Trigger("SplitTrackButton");
         f.Click(QPoint(10, 10));
-        QCOMPARE(f.Dialogs->Messages.back(), std::string("You cannot add any more tracks (max 32) !"));
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("You cannot add any more tracks (max 32) !"));
         QCOMPARE(f.Design().TrackCount(), MAX_TRACKS - 1);
         QCOMPARE(track.PartCount, 6);
         QCOMPARE(f.Mode(), EditMode::Select);
@@ -400,7 +398,7 @@ class TrackCanvasTest : public QObject {
         const WorldPoint after = ScreenToWorld(f.Panel(), at.x(), at.y());
         QVERIFY(std::fabs(after.X - before.X) < 0.01f && std::fabs(after.Y - before.Y) < 0.01f);
         QCOMPARE(f.Form->ZoomFactor->text(), QString::fromStdString(FormatZoom(f.Panel().Zoom)));
-        QCOMPARE(f.Form->ZoomBar->value(), 31); // 2.5 is nearest to 0.2 + 31 x 0.075
+        QCOMPARE(f.Form->ZoomBar->value(), 31);           // 2.5 is nearest to 0.2 + 31 x 0.075
         QCOMPARE(f.Panel().Zoom, zoom * WHEEL_ZOOM_STEP); // the slider did not set it
     }
 

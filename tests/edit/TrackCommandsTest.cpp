@@ -63,8 +63,8 @@ class TrackCommandsTest : public QObject {
 
     void anchoredPartStaysWhenPartsBeforeItGo() {
         EditFixture f;
-        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S087", "S175",
-                                   "C2-900"});
+        T_TRACK& track =
+            f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S087", "S175", "C2-900"});
         const std::vector<Pose> before = f.WorldPoses(track);
         SelectRange(f, track, 6, 7);
         f.Trigger("AnchorSectionButton");
@@ -120,11 +120,7 @@ class TrackCommandsTest : public QObject {
         QFETCH(QString, command);
         QFETCH(int, angle);
         EditFixture f;
-        NewDesignAnswer answer;
-        answer.Ok = true;
-        answer.Lanes = 6;
-        f.Dialogs->WizardAnswers.push_back(answer);
-        f.Trigger("NewMenu");
+        f.NewGroupedDesign(6);
         T_TRACK& second = f.Design().Tracks[1];
         f.Design().SetTrackAngle(&second, 100);
         PushUndo(*f.Appl);
