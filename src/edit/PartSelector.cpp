@@ -113,12 +113,10 @@ void DrawGhost(A_APPL& appl) {
     P_VIEW& view = appl.Palette.View;
     const float scale = view.Scale;
     view.Scale = edit.GhostScale;
-    // Inverted colours: exclusive-or over white shows the part's own colours
-    // (a black part would not show at all).
+    // The inverted fill: exclusive-or over white then shows the part's own
+    // colour (a black part would not show at all), and the lanes over it theirs.
     T_PLACED shown = edit.DragGhost;
     shown.FillColor ^= RGB_WHITE;
-    shown.FirstLaneColor ^= RGB_WHITE;
-    shown.SecondLaneColor ^= RGB_WHITE;
     DrawOnWindow(canvas, shown, view, true);
     view.Scale = scale;
 }
