@@ -24,6 +24,13 @@ class TempDir {
     std::filesystem::path Path;
 };
 
+// How many entries a folder holds, hidden ones included.
+inline int FilesIn(const TempDir& dir) {
+    const std::filesystem::path folder = dir.Dir();
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder),
+                                          std::filesystem::directory_iterator()));
+}
+
 inline void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }

@@ -2,9 +2,12 @@
 
 #include "TextValues.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 void TextWriter::Line(const std::string& text) {
     Buffer += text;
@@ -23,20 +26,81 @@ bool TextWriter::Commit(const std::string& path) const {
     return WriteFileAtomically(path, Buffer);
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& content) {
-    const std::string temporary = path + ".saving~";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = std::fclose(file) == 0 && written;
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int MAX_LINK_HOPS = 40; // as the system allows before it calls a link loop
+
+// The file a save really replaces: a symbolic link is followed to its target,
+// so the link stays and the user's file is brought up to date.
+fs::path SaveTarget(const std::string& path) {
+    fs::path target = path;
     std::error_code error;
-    if (written)
-        std::filesystem::rename(temporary, path, error);
-    if (!written || error) {
-        std::filesystem::remove(temporary, error);
+    for (int hop = 0; hop < MAX_LINK_HOPS && fs::is_symlink(fs::symlink_status(target, error));
+         ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target;
+}
+
+// A file marked read-only is not replaced, even by a user the system would let.
+bool MayReplace(const fs::path& target, mode_t& mode) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+        return errno == ENOENT;
+    }
+    mode = info.st_mode & 07777;
+    return S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 &&
+           ::access(target.c_str(), W_OK) == 0;
+}
+
+bool WriteAll(int fd, const std::string& content) {
+    size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+bool WriteFileAtomically(const std::string& path, const std::string& content) {
+    const fs::path target = SaveTarget(path);
+    mode_t mode = 0;
+    if (!MayReplace(target, mode))
+        return false;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // A fresh name created exclusively: nothing planted beside the file is followed.
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    bool written = WriteAll(fd, content) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
+    SyncFolder(folder);
     return true;
 }

@@ -19,5 +19,8 @@ class TextWriter {
     std::string Buffer;
 };
 
-// Replaces the file at path with content, atomically where the platform allows.
+// Replaces the file at path with content: written under a fresh name beside
+// the file (a link's target) and flushed to disk, then renamed over it with
+// its permission bits kept. A file marked read-only is refused; on any
+// failure the old file stays as it was.
 bool WriteFileAtomically(const std::string& path, const std::string& content);

@@ -111,7 +111,47 @@ TEST(TextWriter, CommitReplacesTheFileWhole) {
     out.Line("new");
     ASSERT_TRUE(out.Commit(dir.File("f")));
     EXPECT_EQ(ReadFile(dir.File("f")), "new\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("f.saving~")));
+    EXPECT_EQ(FilesIn(dir), 1); // no temporary file left
+}
+
+TEST(TextWriter, CommitThroughALinkUpdatesItsTarget) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("real"));
+    WriteFile(dir.File("real/design.tr3"), "old");
+    std::filesystem::create_symlink("real/design.tr3", dir.File("link.tr3"));
+    TextWriter out;
+    out.Line("new");
+    ASSERT_TRUE(out.Commit(dir.File("link.tr3")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.tr3")));
+    EXPECT_EQ(ReadFile(dir.File("real/design.tr3")), "new\r\n");
+}
+
+TEST(TextWriter, CommitKeepsPermissionsAndRefusesReadOnlyFiles) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteFile(dir.File("private"), "old");
+    fs::permissions(dir.File("private"), fs::perms::owner_read | fs::perms::owner_write);
+    TextWriter out;
+    out.Line("new");
+    ASSERT_TRUE(out.Commit(dir.File("private")));
+    EXPECT_EQ(fs::status(dir.File("private")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    WriteFile(dir.File("readonly"), "old");
+    fs::permissions(dir.File("readonly"), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_FALSE(out.Commit(dir.File("readonly")));
+    EXPECT_EQ(ReadFile(dir.File("readonly")), "old");
+}
+
+TEST(TextWriter, CommitNeverWritesThroughAPlantedLink) {
+    TempDir dir;
+    WriteFile(dir.File("victim"), "precious");
+    WriteFile(dir.File("f"), "old");
+    std::filesystem::create_symlink(dir.File("victim"), dir.File("f.saving~"));
+    TextWriter out;
+    out.Line("new");
+    ASSERT_TRUE(out.Commit(dir.File("f")));
+    EXPECT_EQ(ReadFile(dir.File("victim")), "precious");
+    EXPECT_EQ(ReadFile(dir.File("f")), "new\r\n");
 }
 
 TEST(TextWriter, FailedCommitLeavesTheOldFile) {
@@ -122,6 +162,6 @@ TEST(TextWriter, FailedCommitLeavesTheOldFile) {
     out.Line("new");
     EXPECT_FALSE(out.Commit(dir.File("target")));
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("target/inner")));
-    EXPECT_FALSE(std::filesystem::exists(dir.File("target.saving~")));
+    EXPECT_EQ(FilesIn(dir), 1); // the folder only: the temporary file is gone
     EXPECT_FALSE(out.Commit(dir.File("missing/folder/file")));
 }
