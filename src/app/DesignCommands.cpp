@@ -44,15 +44,34 @@ void MakeTracks(A_APPL& appl, int lanes) {
     }
 }
 
-// Asks for a file name to save under; false when cancelled.
-bool AskSaveName(A_APPL& appl) {
-    const std::string name = appl.Dialogs().SaveFile(DesignDialog(appl, "Save Track design"));
+bool Save(A_APPL& appl) {
+    const std::string message =
+        SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
+    if (!message.empty())
+        ShowAppMessage(appl, message);
+    return message.empty();
+}
+
+// Saves under a name the user chose; the design takes the name, the recent
+// list and the folder only once the file is written.
+bool SaveUnder(A_APPL& appl, const std::string& name) {
     if (name.empty())
         return false;
+    T_DESIGN& design = appl.Design.Design;
+    const std::string previous = design.FileName;
+    design.FileName = name;
+    if (!Save(appl)) {
+        design.FileName = previous;
+        return false;
+    }
     SetDesignTitle(appl, name);
     AddRecentFile(appl, name);
     appl.LastUsedPath = FolderOf(name);
     return true;
+}
+
+std::string AskSaveName(A_APPL& appl) {
+    return appl.Dialogs().SaveFile(DesignDialog(appl, "Save Track design"));
 }
 
 // What follows reading another design into the canvas: Select mode, no
@@ -65,13 +84,6 @@ void DesignReplaced(A_APPL& appl) {
     RedrawPartSelectorForStock(appl);
     RefreshInfoPage(appl);
     ResetUndo(appl);
-}
-
-void Save(A_APPL& appl) {
-    const std::string message =
-        SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
-    if (!message.empty())
-        ShowAppMessage(appl, message);
 }
 
 } // namespace
@@ -111,9 +123,8 @@ bool AskSaveDesign(A_APPL& appl) {
         "Design changed - Do you want to save design " + appl.Design.Design.FileName + " ?");
     if (answer == DialogAnswer::Cancel)
         return false;
-    if (answer == DialogAnswer::Yes)
-        SaveCommand(appl);
-    return true;
+    // A save that was cancelled or failed keeps the design: as Cancel.
+    return answer == DialogAnswer::No || SaveCommand(appl);
 }
 
 void NewDesignWizardCommand(A_APPL& appl) {
@@ -158,15 +169,18 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
     AddRecentFile(appl, name);
     SetDesignTitle(appl, name);
     C_VIRELDO& design = appl.Design;
+    bool whole = false;
     const std::string message =
-        LoadDesign(design.Design, appl.Library, design.Offset, design.Freehand);
+        LoadDesign(design.Design, appl.Library, design.Offset, design.Freehand, &whole);
     if (!message.empty())
         ShowAppMessage(appl, message);
     if (design.Design.Brand)
         design.Design.SetDesignBrand(design.Design.Brand);
     DrawPartSelector(appl);
-    SetDesignTitle(appl, name);
-    appl.LastUsedPath = FolderOf(name);
+    // What could not be read whole must not be saved over its file unasked.
+    SetDesignTitle(appl, whole ? name : UNTITLED_DESIGN);
+    if (whole)
+        appl.LastUsedPath = FolderOf(name);
     RefreshRecentMenu(appl);
     DesignReplaced(appl);
 }
@@ -180,15 +194,12 @@ void OpenRecentFile(A_APPL& appl, int entry) {
     OpenDesign(appl, files[0]);
 }
 
-void SaveCommand(A_APPL& appl) {
-    if (Unnamed(appl) && !AskSaveName(appl))
-        return;
-    Save(appl);
+bool SaveCommand(A_APPL& appl) {
+    return Unnamed(appl) ? SaveUnder(appl, AskSaveName(appl)) : Save(appl);
 }
 
-void SaveAsCommand(A_APPL& appl) {
-    if (AskSaveName(appl))
-        Save(appl);
+bool SaveAsCommand(A_APPL& appl) {
+    return SaveUnder(appl, AskSaveName(appl));
 }
 
 bool AskBeforeExit(A_APPL& appl) {
@@ -201,8 +212,12 @@ bool AskBeforeExit(A_APPL& appl) {
     if (answer == DialogAnswer::Cancel)
         return false;
     if (answer == DialogAnswer::Yes) {
+        if (!SaveDefinitions(appl.Library, appl.ProgramDir)) {
+            ShowAppMessage(appl,
+                           "Cannot write file " + appl.ProgramDir + DEFINITIONS_FILE_NAME + " !");
+            return false;
+        }
         appl.Define.DefinitionsChanged = false;
-        SaveDefinitions(appl.Library, appl.ProgramDir);
     }
     return true;
 }

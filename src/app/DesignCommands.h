@@ -15,8 +15,9 @@ void NewDesignWizardCommand(A_APPL& appl);
 void OpenDesign(A_APPL& appl, const std::string& fileName);
 // "&1" .. "&4": entry 1 to 4 of the recent list moves to the top and opens.
 void OpenRecentFile(A_APPL& appl, int entry);
-void SaveCommand(A_APPL& appl);
-void SaveAsCommand(A_APPL& appl);
+// False when the design was not written (cancelled, or the file could not be).
+bool SaveCommand(A_APPL& appl);
+bool SaveAsCommand(A_APPL& appl);
 // The questions before the program ends; false keeps it running.
 bool AskBeforeExit(A_APPL& appl);
 // The folder of a file name, with a trailing separator.

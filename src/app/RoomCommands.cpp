@@ -9,13 +9,29 @@ FileDialogSpec RoomDialog(const A_APPL& appl, const char* title) {
     return {title, "Room Template|*.rm3|All Files|*.*", "rm3", appl.LastUsedPath, ""};
 }
 
-bool AskRoomName(A_APPL& appl) {
-    const std::string name = appl.Dialogs().SaveFile(RoomDialog(appl, "Save Room Template"));
+bool Save(A_APPL& appl) {
+    if (SaveRoom(appl.Room, appl.Room.Offset))
+        return true;
+    ShowAppMessage(appl, "Cannot write file " + appl.Room.RoomFileName + " !");
+    return false;
+}
+
+// The room takes the chosen name and its folder only once it is written.
+bool SaveUnder(A_APPL& appl, const std::string& name) {
     if (name.empty())
         return false;
+    const std::string previous = appl.Room.RoomFileName;
     appl.Room.RoomFileName = name;
+    if (!Save(appl)) {
+        appl.Room.RoomFileName = previous;
+        return false;
+    }
     appl.LastUsedPath = FolderOf(name);
     return true;
+}
+
+std::string AskRoomName(A_APPL& appl) {
+    return appl.Dialogs().SaveFile(RoomDialog(appl, "Save Room Template"));
 }
 
 } // namespace
@@ -27,9 +43,8 @@ bool AskSaveRoom(A_APPL& appl) {
         "Room changed - Do you want to save room " + appl.Room.RoomFileName + " ?");
     if (answer == DialogAnswer::Cancel)
         return false;
-    if (answer == DialogAnswer::Yes)
-        SaveRoomCommand(appl);
-    return true;
+    // A save that was cancelled or failed keeps the room: as Cancel.
+    return answer == DialogAnswer::No || SaveRoomCommand(appl);
 }
 
 void LoadRoomFile(A_APPL& appl) {
@@ -52,13 +67,11 @@ void OpenRoomCommand(A_APPL& appl) {
     RepaintPanel(appl.Canvases);
 }
 
-void SaveRoomCommand(A_APPL& appl) {
-    if (appl.Room.RoomFileName == UNTITLED_ROOM && !AskRoomName(appl))
-        return;
-    SaveRoom(appl.Room, appl.Room.Offset);
+bool SaveRoomCommand(A_APPL& appl) {
+    return appl.Room.RoomFileName == UNTITLED_ROOM ? SaveUnder(appl, AskRoomName(appl))
+                                                   : Save(appl);
 }
 
-void SaveAsRoomCommand(A_APPL& appl) {
-    if (AskRoomName(appl))
-        SaveRoom(appl.Room, appl.Room.Offset);
+bool SaveAsRoomCommand(A_APPL& appl) {
+    return SaveUnder(appl, AskRoomName(appl));
 }

@@ -26,7 +26,19 @@ bool TextReader::ReadLine(std::string& line) {
     return true;
 }
 
+bool TextReader::MoreValues() {
+    if (!HasPending && !EndReached) {
+        Pending = ReadText();
+        HasPending = !EndReached;
+    }
+    return HasPending;
+}
+
 std::string TextReader::ReadText() {
+    if (HasPending) {
+        HasPending = false;
+        return std::move(Pending);
+    }
     std::string line;
     while (ReadLine(line)) {
         if (line.empty() || line[0] != '#')

@@ -17,6 +17,9 @@ class TextReader {
     bool IsOpen() const { return File != nullptr; }
     // True once a read found no further value line.
     bool AtEnd() const { return EndReached; }
+    // Whether another value line follows; it stays to be read. Readers use it
+    // so that a record the file announces but does not hold is not created.
+    bool MoreValues();
 
     std::string ReadText();
     // Integer as atol parses it, clamped to 32 bits.
@@ -31,4 +34,6 @@ class TextReader {
 
     std::FILE* File = nullptr;
     bool EndReached = false;
+    std::string Pending; // a value line looked at by MoreValues
+    bool HasPending = false;
 };

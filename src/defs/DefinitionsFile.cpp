@@ -77,12 +77,10 @@ void ReadBrand(TextReader& in, L_BRAND& brand) {
     brand.DefaultWidth = ReadFloat32(in);
     const int32_t count = in.ReadInt();
     L_PARTDEF excess;
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < count && in.MoreValues(); ++i) {
         if (i < MAX_PARTDEFS) {
             ReadPart(in, brand.Parts[i]);
             brand.PartCount = i + 1;
-        } else if (in.AtEnd()) {
-            break;
         } else {
             ReadPart(in, excess);
         }
@@ -192,11 +190,9 @@ void ReadDefinitions(L_DEFINITIONS& library, TextReader& in) {
     library.Clear();
     const int32_t count = in.ReadInt();
     auto excess = std::make_unique<L_BRAND>();
-    for (int32_t i = 0; i < count; ++i) {
+    for (int32_t i = 0; i < count && in.MoreValues(); ++i) {
         if (L_BRAND* brand = library.AddBrand())
             ReadBrand(in, *brand);
-        else if (in.AtEnd())
-            break;
         else
             ReadBrand(in, *excess);
     }

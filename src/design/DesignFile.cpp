@@ -38,10 +38,12 @@ void WriteTrack(TextWriter& out, int slot, const T_TRACK& track) {
 }
 
 // Reads one track's part records into track (null for a track beyond the
-// design's limit: its records are read past).
-void ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& message) {
+// design's limit: its records are read past). False when the file ended
+// before the records it announced.
+bool ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& message) {
     const int32_t records = in.ReadInt();
-    for (int32_t j = 0; j < records && !(j >= MAX_TRACK_PARTS && in.AtEnd()); ++j) {
+    int32_t j = 0;
+    for (; j < records && in.MoreValues(); ++j) {
         const std::string code = in.ReadText();
         // Only the design's own brand: a design never refers to a part of
         // another brand that happens to share the brand's name.
@@ -55,17 +57,19 @@ void ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& me
             *part = T_PART{static_cast<int8_t>(static_cast<uint8_t>(height)),
                            static_cast<uint8_t>(status), def};
     }
+    return j >= records && !in.AtEnd();
 }
 
-void ReadTrack(TextReader& in, T_DESIGN& design, std::string& message) {
+// False when the file ended inside the track.
+bool ReadTrack(TextReader& in, T_DESIGN& design, std::string& message) {
     T_TRACK* track = design.AllocateTrack();
     const int32_t angle = in.ReadInt();
     const float x = static_cast<float>(in.ReadFloat());
     const float y = static_cast<float>(in.ReadFloat());
     const int32_t group = in.ReadInt();
-    ReadParts(in, design, track, message);
+    const bool complete = ReadParts(in, design, track, message);
     if (!track)
-        return;
+        return complete;
     // A damaged file must not put an angle or anchor outside what the
     // geometry can index.
     track->Angle = NormalizeAngle(angle);
@@ -73,6 +77,7 @@ void ReadTrack(TextReader& in, T_DESIGN& design, std::string& message) {
     track->Y = y;
     track->Group = (group & 1) != 0;
     track->Anchor = std::clamp(group / 2, 0, track->PartCount - 1);
+    return complete;
 }
 
 } // namespace
@@ -117,7 +122,10 @@ std::string SaveDesign(T_DESIGN& design, const ViewOffset& offset, F_FREEHAND& f
 }
 
 std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffset& offset,
-                       F_FREEHAND& freehand) {
+                       F_FREEHAND& freehand, bool* readWhole) {
+    bool scratch = true;
+    bool& whole = readWhole ? *readWhole : scratch;
+    whole = false;
     design.ClearDesign();
     TextReader in(design.FileName);
     if (!in.IsOpen())
@@ -131,11 +139,21 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
     offset.Y = static_cast<float>(in.ReadFloat());
     std::string message;
     const int32_t tracks = in.ReadInt();
-    for (int32_t i = 0; i < tracks && !(i >= MAX_TRACKS && in.AtEnd()); ++i)
-        ReadTrack(in, design, message);
+    bool complete = !in.AtEnd();
+    int32_t i = 0;
+    for (; i < tracks && in.MoreValues(); ++i)
+        complete = ReadTrack(in, design, message) && complete;
+    complete = complete && i >= tracks;
     freehand.ClearLayer();
     if (in.ReadInt() != 0)
-        freehand.ReadFreehandSection(in);
+        complete = freehand.ReadFreehandSection(in) && complete;
     design.SetModified(false);
+    whole = complete;
+    if (!complete)
+        return DamagedMessage(design.FileName);
     return message;
+}
+
+std::string DamagedMessage(const std::string& fileName) {
+    return "File " + fileName + " is damaged or incomplete; what could be read is shown.";
 }

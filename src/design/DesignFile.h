@@ -16,6 +16,11 @@ void WriteDesign(const T_DESIGN& design, const ViewOffset& offset, F_FREEHAND& f
                  TextWriter& out);
 
 // Reads the design file named by FileName against the library. Returns "" or
-// the one message for the user.
+// the one message for the user. readWhole, when given, tells whether the
+// design is all the file holds: false when the file could not be opened,
+// names an unknown brand or ends before what it announces, so that saving
+// what was read would replace more than it keeps.
 std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffset& offset,
-                       F_FREEHAND& freehand);
+                       F_FREEHAND& freehand, bool* readWhole = nullptr);
+// The message for a file that ends before the records it announces.
+std::string DamagedMessage(const std::string& fileName);

@@ -57,6 +57,8 @@ struct F_FREEHAND {
     int IndexOfShape(const F_SHAPE* shape) const;
     F_SHAPE* FindShapeAt(const ViewTransform& view, int sx, int sy);
 
-    void ReadFreehandSection(TextReader& in);
+    // False when the file ended before the shapes or points it announced;
+    // what was there is read, nothing beyond it is made up.
+    bool ReadFreehandSection(TextReader& in);
     void WriteFreehandSection(TextWriter& out);
 };

@@ -6,8 +6,9 @@
 namespace {
 
 // Reads one shape record into shape; a record beyond the layer's limit is read
-// into a scratch shape so that the values after it stay in step.
-void ReadShape(TextReader& in, F_SHAPE& shape) {
+// into a scratch shape so that the values after it stay in step. False when
+// the file ended before its announced points.
+bool ReadShape(TextReader& in, F_SHAPE& shape) {
     shape.ResetShape();
     shape.Kind = in.ReadInt();
     shape.Color = in.ReadInt();
@@ -17,11 +18,13 @@ void ReadShape(TextReader& in, F_SHAPE& shape) {
         shape.TextSize = in.ReadInt();
     }
     const int32_t count = in.ReadInt();
-    for (int32_t i = 0; i < count && !(i >= MAX_POINTS && in.AtEnd()); ++i) {
+    int32_t i = 0;
+    for (; i < count && in.MoreValues(); ++i) {
         const float x = static_cast<float>(in.ReadFloat());
         const float y = static_cast<float>(in.ReadFloat());
         shape.AddPoint(x, y);
     }
+    return i >= count && !in.AtEnd();
 }
 
 void WriteShape(TextWriter& out, const F_SHAPE& shape) {
@@ -49,21 +52,22 @@ void WriteShape(TextWriter& out, const F_SHAPE& shape) {
 
 } // namespace
 
-void F_FREEHAND::ReadFreehandSection(TextReader& in) {
+bool F_FREEHAND::ReadFreehandSection(TextReader& in) {
     ClearLayer();
     const int32_t count = in.ReadInt();
     F_SHAPE excess;
-    for (int32_t i = 0; i < count; ++i) {
+    bool complete = true;
+    int32_t i = 0;
+    for (; i < count && in.MoreValues(); ++i) {
         if (i < MAX_SHAPES) {
-            ReadShape(in, Shapes[i]);
+            complete = ReadShape(in, Shapes[i]) && complete;
             ShapeCount = i + 1;
-        } else if (in.AtEnd()) {
-            break;
         } else {
-            ReadShape(in, excess);
+            complete = ReadShape(in, excess) && complete;
         }
     }
     Changed = false;
+    return complete && i >= count;
 }
 
 void F_FREEHAND::WriteFreehandSection(TextWriter& out) {

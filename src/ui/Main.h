@@ -134,6 +134,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     QAction* NewAction(const char* name, const QString& text, const char* icon,
                        const char* themeIcon = nullptr);
     void Connect(QAction* action, void (*command)(A_APPL&));
+    void Connect(QAction* action, bool (*command)(A_APPL&));
     void AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,
                    ViewOption option);
     void RefreshOptionChecks();

@@ -39,6 +39,10 @@ void TMainForm::Connect(QAction* action, void (*command)(A_APPL&)) {
     connect(action, &QAction::triggered, this, [this, command] { command(ApplRef); });
 }
 
+void TMainForm::Connect(QAction* action, bool (*command)(A_APPL&)) {
+    connect(action, &QAction::triggered, this, [this, command] { command(ApplRef); });
+}
+
 void TMainForm::BuildTopToolbars() {
     auto* menuBar = new QMenuBar(this);
     QMenu* file = menuBar->addMenu("&File");

@@ -170,14 +170,12 @@ TEST(DefinitionsFile, MissingFileLeavesTheLibraryEmpty) {
     EXPECT_EQ(library->Count, 0);
 }
 
-TEST(DefinitionsFile, TruncatedFileReadsEmptyValues) {
+TEST(DefinitionsFile, TruncatedFileKeepsOnlyWhatIsThere) {
     auto library = Load("2\nFIRST\nfirst brand\n2\n1\n1.5\n");
-    ASSERT_EQ(library->Count, 2);
+    ASSERT_EQ(library->Count, 1); // the second brand is not in the file
     EXPECT_EQ(library->Brands[0]->Name, "FIRST");
     EXPECT_FLOAT_EQ(library->Brands[0]->PartSelectorZoom, 1.5f);
     EXPECT_EQ(library->Brands[0]->PartCount, 0);
-    EXPECT_EQ(library->Brands[1]->Name, "");
-    EXPECT_FALSE(library->Brands[1]->Metric);
 }
 
 TEST(DefinitionsFile, ExcessBrandsAndPartsAreReadPastAndDropped) {
@@ -209,10 +207,11 @@ TEST(DefinitionsFile, ExcessBrandsAndPartsAreReadPastAndDropped) {
 }
 
 TEST(DefinitionsFile, HugeCountsOnAShortFileStopAtItsEnd) {
-    auto library = Load("2000000000\nONLY\nd\n2\n1\n1\n10\n2000000000\n");
-    ASSERT_EQ(library->Count, MAX_BRANDS);
+    auto library = Load("2000000000\nONLY\nd\n2\n1\n1\n10\n2000000000\nP\npart\n");
+    ASSERT_EQ(library->Count, 1);
     EXPECT_EQ(library->Brands[0]->Name, "ONLY");
-    EXPECT_EQ(library->Brands[0]->PartCount, MAX_PARTDEFS);
+    EXPECT_EQ(library->Brands[0]->PartCount, 1);
+    EXPECT_EQ(library->Brands[0]->Parts[0].Code, "P");
 }
 
 TEST(DefinitionsFile, SaveReplacesTheFileAndKeepsItOnFailure) {

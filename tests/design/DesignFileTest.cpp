@@ -206,16 +206,43 @@ TEST_F(DesignFileFixture, ExcessTracksAndPartsAreReadPastAndDropped) {
     EXPECT_EQ(Freehand->Shapes[0].Text, "after");
 }
 
-TEST_F(DesignFileFixture, TruncatedAndDamagedFilesStayInBounds) {
+TEST_F(DesignFileFixture, TruncatedAndDamagedFilesStayInBoundsAndAreReported) {
     std::unique_ptr<T_DESIGN> reread;
-    EXPECT_EQ(Load("T\n0\n0\n2000000000\n-5000\n", reread), "");
-    EXPECT_EQ(reread->TrackCount(), MAX_TRACKS);
+    const std::string damaged = DamagedMessage(Dir.File("d.tr3"));
+    EXPECT_EQ(damaged, "File " + Dir.File("d.tr3") +
+                           " is damaged or incomplete; what could be read is shown.");
+    EXPECT_EQ(Load("T\n0\n0\n2000000000\n-5000\n", reread), damaged);
+    EXPECT_EQ(reread->TrackCount(), 1);      // no track the file does not hold
     EXPECT_EQ(reread->Tracks[0].Angle, 760); // -5000 brought into 0..1439
-    EXPECT_TRUE(reread->Tracks[1].HoldsOnlyEmptyPart());
-    // Past the end every code reads empty, which the brand does not know.
-    EXPECT_EQ(Load("T\n0\n0\n1\n0\n0\n0\n0\n2000000000\nS\n", reread),
-              "Part number '' is unknown! SKIPPED!");
+    EXPECT_EQ(Load("T\n0\n0\n1\n0\n0\n0\n0\n2000000000\nS\n", reread), damaged);
     EXPECT_EQ(reread->Tracks[0].PartCount, 1);
+    EXPECT_EQ(reread->Tracks[0].Parts[0].Def->Code, "S");
+    EXPECT_EQ(Load("T\n0\n0\n", reread), damaged);
+    EXPECT_EQ(reread->TrackCount(), 0);
+}
+
+TEST_F(DesignFileFixture, OnlyAWholeReadLetsTheDesignKeepItsFile) {
+    std::unique_ptr<T_DESIGN> reread;
+    const std::string whole =
+        CrLf({"T", "0", "0", "1", "0", "0", "0", "0", "1", "S", "0", "0", "0"});
+    const struct {
+        std::string Content;
+        bool Whole;
+    } cases[] = {{whole, true},
+                 {whole.substr(0, whole.size() - 8), false},
+                 {CrLf({"UNKNOWN", "0", "0", "0", "0"}), false}};
+    for (const auto& c : cases) {
+        WriteFile(Dir.File("d.tr3"), c.Content);
+        reread = Lib.NewDesign();
+        reread->FileName = Dir.File("d.tr3");
+        bool readWhole = !c.Whole;
+        LoadDesign(*reread, *Lib.Library, Offset, *Freehand, &readWhole);
+        EXPECT_EQ(readWhole, c.Whole) << c.Content;
+    }
+    reread->FileName = Dir.File("none.tr3");
+    bool readWhole = true;
+    LoadDesign(*reread, *Lib.Library, Offset, *Freehand, &readWhole);
+    EXPECT_FALSE(readWhole);
 }
 
 TEST_F(DesignFileFixture, SaveWritesTheFileAndMarksTheDesignSaved) {

@@ -8,12 +8,14 @@
 
 namespace {
 
-std::unique_ptr<F_FREEHAND> ReadSection(const std::string& content) {
+std::unique_ptr<F_FREEHAND> ReadSection(const std::string& content, bool* whole = nullptr) {
     TempDir dir;
     WriteFile(dir.File("f"), content);
     TextReader in(dir.File("f"));
     auto layer = std::make_unique<F_FREEHAND>();
-    layer->ReadFreehandSection(in);
+    const bool complete = layer->ReadFreehandSection(in);
+    if (whole)
+        *whole = complete;
     return layer;
 }
 
@@ -111,22 +113,30 @@ TEST(FreehandFile, ExcessShapesAndPointsAreReadPastAndDropped) {
     EXPECT_EQ(in.ReadInt(), 4242);
 }
 
-TEST(FreehandFile, TruncatedSectionReadsEmptyValues) {
-    auto layer = ReadSection("3\n2\n255\n");
-    ASSERT_EQ(layer->ShapeCount, 3);
+TEST(FreehandFile, TruncatedSectionKeepsOnlyWhatIsThere) {
+    bool whole = true;
+    auto layer = ReadSection("3\n2\n255\n", &whole);
+    EXPECT_FALSE(whole);
+    ASSERT_EQ(layer->ShapeCount, 1); // the two shapes the file lacks are not made up
     EXPECT_EQ(layer->Shapes[0].Kind, SK_Polyline);
     EXPECT_EQ(layer->Shapes[0].Color, 255);
     EXPECT_EQ(layer->Shapes[0].PenWidth, 0);
-    EXPECT_EQ(layer->Shapes[2].Kind, SK_None);
-    EXPECT_EQ(layer->Shapes[2].PointCount, 0);
+    auto points = ReadSection("1\n2\n0\n1\n5\n1\n2\n", &whole);
+    EXPECT_FALSE(whole);
+    EXPECT_EQ(points->Shapes[0].PointCount, 1);
+    ReadSection(CrLf({"1", "2", "0", "1", "1", "3", "4"}), &whole);
+    EXPECT_TRUE(whole);
 }
 
 TEST(FreehandFile, HugeAndNegativeCountsDoNotRunAway) {
-    auto huge = ReadSection("2000000000\n1\n0\n1\nhello\n9\n1\n4\n5\n");
-    EXPECT_EQ(huge->ShapeCount, MAX_SHAPES);
+    bool whole = true;
+    auto huge = ReadSection("2000000000\n1\n0\n1\nhello\n9\n1\n4\n5\n", &whole);
+    EXPECT_EQ(huge->ShapeCount, 1);
     EXPECT_EQ(huge->Shapes[0].Text, "hello");
-    auto negative = ReadSection("-5\n");
+    EXPECT_FALSE(whole);
+    auto negative = ReadSection("-5\n", &whole);
     EXPECT_EQ(negative->ShapeCount, 0);
+    EXPECT_TRUE(whole);
     auto points = ReadSection("1\n2\n0\n1\n-3\n");
     EXPECT_EQ(points->Shapes[0].PointCount, 0);
 }

@@ -160,13 +160,103 @@ class MainWindowTest : public QObject {
         QVERIFY(!f.Action("UndoButton")->isEnabled());
     }
 
-    void openingAFileThatCannotBeReadStillNamesTheDesign() {
+    void openingAFileThatCannotBeReadLeavesTheDesignUnnamed() {
         MainFixture f;
+        const std::string folder = f.Appl->LastUsedPath;
         OpenDesign(*f.Appl, "\"quoted.tr3\"");
         QCOMPARE(f.Dialogs->Messages.back(), std::string("Cannot open file \"quoted.tr3\" !"));
-        QCOMPARE(f.Design().FileName, std::string("\"quoted.tr3\""));
+        QCOMPARE(f.Design().FileName, std::string("untitled.tr3"));
         QCOMPARE(f.Appl->RecentFiles[0], std::string("\"quoted.tr3\""));
+        QCOMPARE(f.Appl->LastUsedPath, folder);
         QCOMPARE(f.Design().TrackCount(), 0);
+    }
+
+    // Opened designs that were not read whole: saving asks for a name, so
+    // the file they came from is never replaced by what little was read.
+    void unreadableDesignsAskForANameOnSave_data() {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown brand") << "NOSUCHBRAND\n0\n0\n1\n0\n0\n0\n0\n0\n0\n"
+                                       << "Brand NOSUCHBRAND is unknown!";
+        QTest::newRow("truncated")
+            << "S132SPORT\n0\n0\n2\n0\n0\n0\n0\n3\nS350\n0\n0\n"
+            << "File %1 is damaged or incomplete; what could be read is shown.";
+    }
+    void unreadableDesignsAskForANameOnSave() {
+        QFETCH(QString, content);
+        QFETCH(QString, message);
+        MainFixture f;
+        const std::string file = f.Dir.File("real.tr3");
+        WriteFile(file, content.toStdString());
+        OpenDesign(*f.Appl, file);
+        QCOMPARE(QString::fromStdString(f.Dialogs->Messages.back()),
+                 message.arg(QString::fromStdString(file)));
+        QCOMPARE(f.Design().FileName, std::string("untitled.tr3"));
+        QCOMPARE(f.Appl->RecentFiles[0], file);
+        f.Trigger("SaveMenu"); // Ctrl+S: the dialog asks, cancelled here
+        QCOMPARE(f.Dialogs->FileDialogs.back().Title, std::string("Save Track design"));
+        QCOMPARE(ReadFile(file), content.toStdString());
+    }
+
+    // "Yes" to the question, then the save dialog cancelled or the file not
+    // written: the command stops and the design stays.
+    void aSaveThatDidNotHappenStopsTheCommand_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("writeFails");
+        for (const char* command : {"OpenMenu", "NewMenu", "Exit"}) {
+            QTest::newRow((std::string(command) + ", cancelled").c_str()) << command << false;
+            QTest::newRow((std::string(command) + ", failed").c_str()) << command << true;
+        }
+    }
+    void aSaveThatDidNotHappenStopsTheCommand() {
+        QFETCH(QString, command);
+        QFETCH(bool, writeFails);
+        MainFixture f;
+        f.Design().Tracks[0].Modified = true;
+        f.Dialogs->Answers.push_back(DialogAnswer::Yes);
+        if (writeFails) {
+            std::filesystem::create_directories(f.Dir.File("taken.tr3/inner"));
+            f.Dialogs->FileNames.push_back(f.Dir.File("taken.tr3"));
+        }
+        const std::string folder = f.Appl->LastUsedPath;
+        if (command == "Exit")
+            QVERIFY(!AskBeforeExit(*f.Appl));
+        else
+            f.Trigger(qPrintable(command));
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(1)); // only the save dialog
+        QVERIFY(f.Dialogs->WizardRequests.empty());
+        QVERIFY(f.Design().IsModified());
+        QCOMPARE(f.Design().FileName, std::string("untitled.tr3"));
+        QCOMPARE(f.Appl->LastUsedPath, folder);
+        if (writeFails)
+            QCOMPARE(f.Dialogs->Messages.back(),
+                     "Cannot write file " + f.Dir.File("taken.tr3") + " !");
+    }
+
+    void failedRoomAndDefinitionsSavesAreReported() {
+        MainFixture f;
+        f.Appl->Room.Layer.AddShape()->AddPoint(1, 2);
+        std::filesystem::create_directories(f.Dir.File("taken.rm3/inner"));
+        f.Dialogs->FileNames.push_back(f.Dir.File("taken.rm3"));
+        f.Trigger("SaveAsRoomMenu");
+        QCOMPARE(f.Dialogs->Messages.back(), "Cannot write file " + f.Dir.File("taken.rm3") + " !");
+        QVERIFY(f.Appl->Room.Layer.Changed);
+        QCOMPARE(f.Appl->Room.RoomFileName, std::string("untitled.rm3"));
+        f.Dialogs->Answers = {DialogAnswer::Yes};
+        f.Dialogs->FileNames.push_back(f.Dir.File("taken.rm3"));
+        QVERIFY(!AskBeforeExit(*f.Appl)); // the room is not lost
+        QVERIFY(f.Appl->Room.Layer.Changed);
+        // Definitions into a program folder that cannot take the file.
+        f.Appl->Room.Layer.Changed = false;
+        f.Appl->Define.DefinitionsChanged = true;
+        const std::string programDir = f.Appl->ProgramDir;
+        f.Appl->ProgramDir = f.Dir.File("missing") + "/";
+        f.Dialogs->Answers = {DialogAnswer::Yes};
+        QVERIFY(!AskBeforeExit(*f.Appl));
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 "Cannot write file " + f.Appl->ProgramDir + "Vireldo30.df3 !");
+        QVERIFY(f.Appl->Define.DefinitionsChanged);
+        f.Appl->ProgramDir = programDir;
     }
 
     void recentFileList() {
