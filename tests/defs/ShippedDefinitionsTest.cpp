@@ -37,19 +37,25 @@ TEST(ShippedDefinitions, FiveSystemsInTableOrder) {
 
 TEST(ShippedDefinitions, HasEveryKindOfPart) {
     auto library = Shipped();
-    int interfaces = 0, freeforms = 0, silkscreens = 0, swaps = 0;
+    int interfaces = 0, freeforms = 0, silkscreens = 0, changers = 0;
     for (int b = 0; b < library->Count; ++b)
         for (int p = 0; p < library->Brands[b]->PartCount; ++p) {
             const L_PARTDEF& part = library->Brands[b]->Parts[p];
             interfaces += part.Type == PT_Interface;
             freeforms += part.Type == PT_Freeform;
             silkscreens += static_cast<bool>(part.Silkscreen);
-            swaps += part.CrossTrack;
+            // A digital changer lets a car change lanes; the lanes themselves
+            // go on, so lane lengths and colours do not swap after it.
+            if (part.Code.rfind("LC", 0) == 0) {
+                ++changers;
+                EXPECT_FALSE(part.CrossTrack) << part.Code;
+                EXPECT_NE(part.Description.find("Digital lane changer"), std::string::npos);
+            }
         }
     EXPECT_GE(interfaces, 1);
     EXPECT_GE(freeforms, 1);
     EXPECT_GE(silkscreens, 3);
-    EXPECT_EQ(swaps, 3);
+    EXPECT_EQ(changers, 3);
 }
 
 // Lane 2 of a curve is lane distance x angle (radians) longer than lane 1.
