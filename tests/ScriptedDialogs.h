@@ -9,6 +9,7 @@
 class ScriptedDialogs : public AppDialogs {
   public:
     std::vector<std::string> Messages; // every message box text, in order
+    std::vector<MessageKind> Kinds;    // the icon of every Message, in order
     std::deque<DialogAnswer> Answers;  // for YesNo and YesNoCancel, Cancel when empty
     std::deque<std::string> FileNames; // for the file dialogs, cancel when empty
     std::vector<FileDialogSpec> FileDialogs;
@@ -17,7 +18,10 @@ class ScriptedDialogs : public AppDialogs {
     bool PrintAnswer = false;
     int PrintDialogs = 0;
 
-    void Message(const std::string& text) override { Messages.push_back(text); }
+    void Message(const std::string& text, MessageKind kind) override {
+        Messages.push_back(text);
+        Kinds.push_back(kind);
+    }
     DialogAnswer YesNo(const std::string& text) override { return Answer(text); }
     DialogAnswer YesNoCancel(const std::string& text) override { return Answer(text); }
     std::string OpenFile(const FileDialogSpec& request) override { return FileName(request); }

@@ -48,7 +48,7 @@ bool Save(A_APPL& appl) {
     const std::string message =
         SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
     if (!message.empty())
-        ShowAppMessage(appl, message);
+        ShowAppError(appl, message);
     return message.empty();
 }
 
@@ -173,7 +173,7 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
     const std::string message =
         LoadDesign(design.Design, appl.Library, design.Offset, design.Freehand, &whole);
     if (!message.empty())
-        ShowAppMessage(appl, message);
+        whole ? ShowAppMessage(appl, message) : ShowAppError(appl, message);
     if (design.Design.Brand)
         design.Design.SetDesignBrand(design.Design.Brand);
     DrawPartSelector(appl);
@@ -232,7 +232,7 @@ void ImportTr2Command(A_APPL& appl) {
         return;
     const std::string message = ImportTr2(appl.Design.Design, appl.Design.Freehand, name);
     if (!message.empty())
-        ShowAppMessage(appl, message);
+        ShowAppError(appl, message);
     SetDesignTitle(appl, UNTITLED_DESIGN);
     DesignReplaced(appl);
 }

@@ -6,6 +6,9 @@ class QPrinter;
 
 enum class DialogAnswer { Yes, No, Cancel, Ok };
 
+// The icon of a message: a failure shows as an error, a refusal as a warning.
+enum class MessageKind { Information, Warning, Error };
+
 // What a file dialog shows: title, filter ("Name|*.ext|All Files|*.*"),
 // default extension and start folder.
 struct FileDialogSpec {
@@ -34,7 +37,7 @@ struct NewDesignAnswer {
 class AppDialogs {
   public:
     virtual ~AppDialogs() = default;
-    virtual void Message(const std::string& text) = 0;
+    virtual void Message(const std::string& text, MessageKind kind) = 0;
     virtual DialogAnswer YesNo(const std::string& text) = 0;
     virtual DialogAnswer YesNoCancel(const std::string& text) = 0;
     // Empty when the user cancelled.

@@ -170,5 +170,9 @@ void UpdateEditButtons(A_APPL& appl) {
 }
 
 void ShowAppMessage(A_APPL& appl, const std::string& text) {
-    appl.Dialogs().Message(text);
+    appl.Dialogs().Message(text, MessageKind::Warning);
+}
+
+void ShowAppError(A_APPL& appl, const std::string& text) {
+    appl.Dialogs().Message(text, MessageKind::Error);
 }

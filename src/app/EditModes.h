@@ -48,3 +48,5 @@ void SetEditMode(A_APPL& appl, EditMode mode);
 void UpdateEditButtons(A_APPL& appl);
 // The message box of every refusal and error: "Vireldo", one OK button.
 void ShowAppMessage(A_APPL& appl, const std::string& text);
+// The same for a failure (a file that could not be read or written).
+void ShowAppError(A_APPL& appl, const std::string& text);

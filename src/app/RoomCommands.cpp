@@ -12,7 +12,7 @@ FileDialogSpec RoomDialog(const A_APPL& appl, const char* title) {
 bool Save(A_APPL& appl) {
     if (SaveRoom(appl.Room, appl.Room.Offset))
         return true;
-    ShowAppMessage(appl, "Cannot write file " + appl.Room.RoomFileName + " !");
+    ShowAppError(appl, "Cannot write file " + appl.Room.RoomFileName + " !");
     return false;
 }
 

@@ -14,7 +14,7 @@ bool LoadLibraryOrExplain(A_APPL& appl) {
     LoadStock(appl.Library, appl.ProgramDir);
     if (appl.Library.Count > 0)
         return true;
-    appl.Dialogs().Message("Cannot load track definition file '" + appl.ProgramDir +
+    ShowAppError(appl, "Cannot load track definition file '" + appl.ProgramDir +
                            DEFINITIONS_FILE_NAME + "' ! \n\nEXIT VIRELDO!");
     return false;
 }

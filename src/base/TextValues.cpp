@@ -77,3 +77,13 @@ std::string FormatInt(int64_t value) {
     const auto result = std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
+
+std::string NameForMessage(const std::string& name) {
+    std::string shown = name.substr(0, MESSAGE_NAME_LENGTH);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    if (name.size() > MESSAGE_NAME_LENGTH)
+        shown += "...";
+    return shown;
+}

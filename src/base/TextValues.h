@@ -23,3 +23,8 @@ int32_t ClampToInt32(int64_t value);
 // "%f": six decimals, point separator.
 std::string FormatFloat(double value);
 std::string FormatInt(int64_t value);
+
+// A name read from a file, fit for a message: control characters become "?"
+// and more than MESSAGE_NAME_LENGTH characters are cut short with "...".
+constexpr size_t MESSAGE_NAME_LENGTH = 64;
+std::string NameForMessage(const std::string& name);

@@ -2,6 +2,7 @@
 
 #include "Design.h"
 #include "base/TextReader.h"
+#include "base/TextValues.h"
 #include "base/TextWriter.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ bool ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& me
         // another brand that happens to share the brand's name.
         L_PARTDEF* def = code == EMPTY_PART_CODE ? nullptr : design.Brand->FindCode(code);
         if (code != EMPTY_PART_CODE && !def)
-            message = "Part number '" + code + "' is unknown! SKIPPED!";
+            message = "Part number '" + NameForMessage(code) + "' is unknown! SKIPPED!";
         T_PART* part = def && track ? track->InsertAfter(nullptr) : nullptr;
         const int64_t height = in.ReadInt();
         const int64_t status = in.ReadInt();
@@ -133,7 +134,7 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
     const std::string brandName = in.ReadText();
     L_BRAND* brand = library.FindBrand(brandName);
     if (!brand)
-        return "Brand " + brandName + " is unknown!";
+        return "Brand " + NameForMessage(brandName) + " is unknown!";
     design.Brand = brand;
     offset.X = static_cast<float>(in.ReadFloat());
     offset.Y = static_cast<float>(in.ReadFloat());

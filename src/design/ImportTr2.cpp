@@ -147,7 +147,7 @@ std::string ImportTr2(T_DESIGN& design, F_FREEHAND& freehand, const std::string&
         if (!ReadTrack(in, design, n, unknown)) {
             design.ClearDesign();
             freehand.ClearLayer();
-            return "Part number " + unknown +
+            return "Part number " + NameForMessage(unknown) +
                    " is unknown in current active brand! I think you are using a brand that "
                    "does not match the .TR2 file!";
         }

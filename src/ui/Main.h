@@ -8,6 +8,7 @@
 class A_APPL;
 class QAction;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QScrollBar;
@@ -56,6 +57,9 @@ class TMainForm : public QMainWindow, public AppWindow {
     QLineEdit* InfoDesignGridY = nullptr;
     QLineEdit* InfoRoomGridX = nullptr;
     QLineEdit* InfoRoomGridY = nullptr;
+    // The unit of the grid spacings: centimetres, or inches without Metric.
+    QLabel* DesignGridUnit = nullptr;
+    QLabel* RoomGridUnit = nullptr;
     QLineEdit* FreePenWidth = nullptr;
     QToolButton* FreeColorPicker = nullptr;
     TTrackPopupForm* TrackPopup = nullptr;

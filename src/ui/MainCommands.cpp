@@ -34,9 +34,12 @@ void TMainForm::SaveGIFClick() {
         {"Save GIF", "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath, ""});
     if (name.empty())
         return;
-    appl.LastUsedPath = FolderOf(name);
     RepaintPanel(appl.Canvases);
-    SnapshotDesign(appl.Design, name);
+    if (!SnapshotDesign(appl.Design, name)) {
+        ShowAppError(appl, "Cannot write file " + name + " !");
+        return;
+    }
+    appl.LastUsedPath = FolderOf(name);
 }
 
 void TMainForm::PageSetupMenuClick() {

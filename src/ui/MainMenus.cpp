@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
@@ -194,6 +195,9 @@ void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const
 void TMainForm::RefreshOptionChecks() {
     for (auto& [option, action] : OptionActions)
         action->setChecked(OptionValue(ApplRef, option));
+    const QString unit = ApplRef.Metric ? " cm" : " in";
+    DesignGridUnit->setText(unit);
+    RoomGridUnit->setText(unit);
 }
 
 void TMainForm::BuildOptionsMenu(QMenu* options) {

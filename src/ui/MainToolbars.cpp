@@ -269,11 +269,17 @@ void TMainForm::BuildGridToolbars() {
     InfoDesignGridX = GridField(design, "InfoDesignGridX", ApplRef.Design, true);
     design->addWidget(new QLabel("x", design));
     InfoDesignGridY = GridField(design, "InfoDesignGridY", ApplRef.Design, false);
+    DesignGridUnit = new QLabel(design);
+    DesignGridUnit->setObjectName("DesignGridUnit");
+    design->addWidget(DesignGridUnit);
     QToolBar* room = NewToolbar("Room Grid Spacings", this, Qt::TopToolBarArea);
     room->addWidget(new QLabel(" Room:", room));
     InfoRoomGridX = GridField(room, "InfoRoomGridX", ApplRef.Room, true);
     room->addWidget(new QLabel("x", room));
     InfoRoomGridY = GridField(room, "InfoRoomGridY", ApplRef.Room, false);
+    RoomGridUnit = new QLabel(room);
+    RoomGridUnit->setObjectName("RoomGridUnit");
+    room->addWidget(RoomGridUnit);
 }
 
 void TMainForm::BuildRoomToolbars(QMainWindow* page) {

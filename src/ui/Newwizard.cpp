@@ -1,15 +1,20 @@
 #include "Newwizard.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
     setWindowTitle("New Design Wizard");
-    setFixedSize(294, 376);
+    setFixedSize(WIZARD_WIDTH, WIZARD_HEIGHT);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Track Definition Type:", this));
     BrandBox = new QListWidget(this);
+    // Long descriptions wrap instead of scrolling sideways.
+    BrandBox->setWordWrap(true);
+    BrandBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(BrandBox, 1);
     auto* lanes = new QGroupBox("Number of lanes:", this);
     auto* lanesLayout = new QVBoxLayout(lanes);
@@ -34,8 +39,17 @@ TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
 
 void TNewDesignWizard::Fill(const NewDesignRequest& request) {
     BrandBox->clear();
-    for (const std::string& brand : request.Brands)
-        BrandBox->addItem(QString::fromLatin1(brand.c_str()));
+    int widest = 0;
+    const QFontMetrics metrics(BrandBox->font());
+    for (const std::string& brand : request.Brands) {
+        const QString description = QString::fromLatin1(brand.c_str());
+        auto* item = new QListWidgetItem(description, BrandBox);
+        item->setToolTip(description);
+        widest = std::max(widest, metrics.horizontalAdvance(description));
+    }
+    // As wide as the longest description, within reason; beyond that it wraps.
+    const int room = widest + BRAND_BOX_MARGIN + BrandBox->verticalScrollBar()->sizeHint().width();
+    setFixedSize(std::clamp(room, WIZARD_WIDTH, MAX_WIZARD_WIDTH), WIZARD_HEIGHT);
     BrandBox->setCurrentRow(request.Selected);
     TwoLane->setChecked(true);
     StartupCheckBox->setChecked(request.OpenAtStartup);

@@ -8,6 +8,11 @@
 #include <QRadioButton>
 
 // Asks for the brand and the number of lanes of a new design.
+constexpr int WIZARD_WIDTH = 294;
+constexpr int WIZARD_HEIGHT = 376;
+constexpr int MAX_WIZARD_WIDTH = 640;
+constexpr int BRAND_BOX_MARGIN = 48; // the dialog's and the list's borders and padding
+
 class TNewDesignWizard : public QDialog {
     Q_OBJECT
   public:

@@ -54,8 +54,12 @@ DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) 
 
 } // namespace
 
-void QtDialogs::Message(const std::string& text) {
-    QMessageBox::information(Owner(), CAPTION, ToQt(text), QMessageBox::Ok);
+void QtDialogs::Message(const std::string& text, MessageKind kind) {
+    const QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
+                                   : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                                  : QMessageBox::Information;
+    QMessageBox box(icon, CAPTION, ToQt(text), QMessageBox::Ok, Owner());
+    box.exec();
 }
 
 DialogAnswer QtDialogs::YesNo(const std::string& text) {

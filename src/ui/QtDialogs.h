@@ -10,7 +10,7 @@ class QtDialogs : public AppDialogs {
   public:
     QtDialogs();
     ~QtDialogs() override;
-    void Message(const std::string& text) override;
+    void Message(const std::string& text, MessageKind kind) override;
     DialogAnswer YesNo(const std::string& text) override;
     DialogAnswer YesNoCancel(const std::string& text) override;
     std::string OpenFile(const FileDialogSpec& request) override;

@@ -54,6 +54,22 @@ TEST(TextValues, FormatsInTheCLocaleWhateverTheUserLocale) {
     EXPECT_EQ(FormatInt(-7), "-7");
 }
 
+TEST(TextValues, NamesForMessagesAreShortAndPrintable) {
+    const struct {
+        std::string Name;
+        std::string Shown;
+    } cases[] = {{"S132SPORT", "S132SPORT"},
+                 {std::string("A\x01\tB\x7F", 5), "A??B?"},
+                 {std::string(64, 'x'), std::string(64, 'x')},
+                 {std::string(65, 'x'), std::string(64, 'x') + "..."},
+                 {std::string("\xB0"
+                              "C"),
+                  "\xB0"
+                  "C"}}; // Latin-1 letters stay
+    for (const auto& c : cases)
+        EXPECT_EQ(NameForMessage(c.Name), c.Shown);
+}
+
 TEST(TextReader, SkipsCommentsAndAcceptsBothLineEnds) {
     TempDir dir;
     WriteFile(dir.File("f"), "# head\r\n#\n12\r\n# label\n\n#x\r\n text with blank \r\n"

@@ -4,10 +4,14 @@
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "ui/CanvasPanel.h"
+#include "ui/Newwizard.h"
 #include "view/ViewMath.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
 #include <QTabWidget>
@@ -231,6 +235,85 @@ class MainWindowTest : public QObject {
         if (writeFails)
             QCOMPARE(f.Dialogs->Messages.back(),
                      "Cannot write file " + f.Dir.File("taken.tr3") + " !");
+    }
+
+    void aBinaryFileGivesAShortErrorMessage() {
+        MainFixture f;
+        std::string garbage(4000, '\x01');
+        for (size_t i = 0; i < garbage.size(); i += 7)
+            garbage[i] = static_cast<char>('A' + i % 26);
+        WriteFile(f.Dir.File("binary.tr3"), garbage + "\n\x02\x03\n");
+        OpenDesign(*f.Appl, f.Dir.File("binary.tr3"));
+        const std::string& message = f.Dialogs->Messages.back();
+        QVERIFY(message.rfind("Brand ", 0) == 0);
+        QVERIFY(message.size() < 100);
+        QVERIFY(message.find('\x01') == std::string::npos);
+        QCOMPARE(f.Dialogs->Kinds.back(), MessageKind::Error);
+    }
+
+    void refusalsWarnAndFailuresShowErrors() {
+        MainFixture f;
+        f.Design().Tracks[0].Group = true;
+        f.Trigger("DeleteTrackButton");
+        QCOMPARE(f.Dialogs->Kinds.back(), MessageKind::Warning);
+        std::filesystem::create_directories(f.Dir.File("taken.tr3/inner"));
+        f.Dialogs->FileNames.push_back(f.Dir.File("taken.tr3"));
+        f.Trigger("SaveAsMenu");
+        QCOMPARE(f.Dialogs->Kinds.back(), MessageKind::Error);
+    }
+
+    void aFailedGifKeepsTheFolderAndSaysSo() {
+        MainFixture f;
+        const std::string folder = f.Appl->LastUsedPath;
+        f.Dialogs->FileNames.push_back(f.Dir.File("missing/picture.gif"));
+        f.Trigger("SaveAsGIF");
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 "Cannot write file " + f.Dir.File("missing/picture.gif") + " !");
+        QCOMPARE(f.Appl->LastUsedPath, folder);
+        f.Dialogs->FileNames.push_back(f.Dir.File("picture.gif"));
+        f.Trigger("SaveAsGIF");
+        QCOMPARE(f.Appl->LastUsedPath, f.Dir.Dir());
+    }
+
+    void statusPanelsKeepTheirWidths() {
+        MainFixture f;
+        f.Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.Form.get()));
+        TStatusBar* bar = f.Form->StatusBar;
+        int widths[3];
+        for (int i = 0; i < 3; ++i) {
+            widths[i] = bar->PanelWidth(i);
+            QVERIFY(widths[i] >= PANEL_WIDTHS[i]);
+        }
+        f.Trigger("FreeFilledRectangleButton");
+        bar->SetPanelText(1, "(-12.3456, -78.9012) ft");
+        bar->SetPanelText(2, "123.4567 ft");
+        QCoreApplication::processEvents();
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(bar->PanelWidth(i), widths[i]);
+    }
+
+    void gridFieldsShowTheirUnit() {
+        MainFixture f;
+        QCOMPARE(f.Form->DesignGridUnit->text(), QString(" cm"));
+        f.Trigger("MetricMenu");
+        QCOMPARE(f.Form->DesignGridUnit->text(), QString(" in"));
+        QCOMPARE(f.Form->RoomGridUnit->text(), QString(" in"));
+    }
+
+    void wizardShowsWholeDescriptions() {
+        TNewDesignWizard wizard(nullptr);
+        NewDesignRequest request;
+        request.Brands = {"short",
+                          "HO (about 1:64) track on a 3-inch module, raised rails, 6-18 in radii"};
+        wizard.Fill(request);
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        const QListWidget* list = wizard.BrandBox;
+        QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(list->item(1)->toolTip(), QString::fromStdString(request.Brands[1]));
+        const int needed = list->fontMetrics().horizontalAdvance(list->item(1)->text());
+        QVERIFY(list->viewport()->width() >= needed);
     }
 
     void failedRoomAndDefinitionsSavesAreReported() {
