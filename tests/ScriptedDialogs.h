@@ -2,6 +2,7 @@
 #include "app/Dialogs.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,11 @@ class ScriptedDialogs : public AppDialogs {
     bool PrintAnswer = false;
     int PrintDialogs = 0;
 
+    std::function<void()> OnMessage; // runs while a message would show
+
     void Message(const std::string& text, MessageKind kind) override {
+        if (OnMessage)
+            OnMessage();
         Messages.push_back(text);
         Kinds.push_back(kind);
     }

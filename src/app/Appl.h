@@ -98,6 +98,7 @@ class A_APPL {
     bool HasDialogs() const { return DialogsImpl != nullptr; }
     // Tests install scripted dialogs here.
     void SetDialogs(std::unique_ptr<AppDialogs> dialogs) { DialogsImpl = std::move(dialogs); }
+    std::unique_ptr<AppDialogs> TakeDialogs() { return std::move(DialogsImpl); }
     // The main window, once it exists.
     AppWindow* Window = nullptr;
 

@@ -9,12 +9,57 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <exception>
 
 namespace {
 
+// The splash stays on top of every window: it goes before any dialog of the
+// start-up shows, or it would hide it.
+class SplashFirstDialogs : public AppDialogs {
+  public:
+    SplashFirstDialogs(std::unique_ptr<AppDialogs> inner, QWidget& splash)
+        : Inner(std::move(inner)), Splash(&splash) {}
+
+    void Message(const std::string& text, MessageKind kind) override {
+        CloseSplash();
+        Inner->Message(text, kind);
+    }
+    DialogAnswer YesNo(const std::string& text) override {
+        CloseSplash();
+        return Inner->YesNo(text);
+    }
+    DialogAnswer YesNoCancel(const std::string& text) override {
+        CloseSplash();
+        return Inner->YesNoCancel(text);
+    }
+    std::string OpenFile(const FileDialogSpec& request) override {
+        CloseSplash();
+        return Inner->OpenFile(request);
+    }
+    std::string SaveFile(const FileDialogSpec& request) override {
+        CloseSplash();
+        return Inner->SaveFile(request);
+    }
+    NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override {
+        CloseSplash();
+        return Inner->NewDesignWizard(request);
+    }
+    bool PageSetup(QPrinter& printer) override { return Inner->PageSetup(printer); }
+    bool Print(QPrinter& printer) override { return Inner->Print(printer); }
+
+  private:
+    void CloseSplash() {
+        if (Splash)
+            Splash->close();
+    }
+    std::unique_ptr<AppDialogs> Inner;
+    QPointer<QWidget> Splash;
+};
+
 int RunWindows(A_APPL& appl, const std::string& commandLine) {
     TSplashForm splash;
+    appl.SetDialogs(std::make_unique<SplashFirstDialogs>(appl.TakeDialogs(), splash));
     const bool withFile = !commandLine.empty();
     appl.Design.Design.FileName = withFile ? commandLine : UNTITLED_DESIGN;
     if (!withFile) {
@@ -24,8 +69,8 @@ int RunWindows(A_APPL& appl, const std::string& commandLine) {
     }
     appl.CurrentTab = TAB_DESIGN;
     appl.SetCurrentPanel(&appl.Design);
+    // No display name: the platform would add it to every caption.
     QApplication::setApplicationName(APPLICATION_TITLE);
-    QApplication::setApplicationDisplayName(APPLICATION_TITLE);
     TMainForm mainForm(appl);
     if (!mainForm.Started())
         return 0;

@@ -1,8 +1,11 @@
 #include "About.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QToolTip>
 #include <QUrl>
 
 namespace {
@@ -11,8 +14,15 @@ QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
     auto* label = new QLabel("<a href=\"" + url + "\">" + text + "</a>", parent);
     label->setCursor(Qt::PointingHandCursor);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    QObject::connect(label, &QLabel::linkActivated,
-                     [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
+    QObject::connect(label, &QLabel::linkActivated, [label](const QString& link) {
+        // Without a program for the address, it is at least ready to paste.
+        if (QDesktopServices::openUrl(QUrl(link)))
+            return;
+        QGuiApplication::clipboard()->setText(link);
+        QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())),
+                           "No program opens this address here; it is copied to the clipboard.",
+                           label);
+    });
     return label;
 }
 

@@ -18,6 +18,7 @@ class QTextBrowser;
 class QToolBar;
 class QToolButton;
 class TAboutBox;
+class THelpWindow;
 class TCanvasPanel;
 class TStatusBar;
 class TTrackPopupForm;
@@ -92,6 +93,9 @@ class TMainForm : public QMainWindow, public AppWindow {
     void SaveGIFClick();
     void PrintMenuClick();
     void PageSetupMenuClick();
+    // The manual's pages in the program's own help window.
+    void ShowHelpPage(const char* page);
+    THelpWindow* HelpWindow = nullptr;
     // The pointer's world position (or its distance from a measuring start)
     // in the status bar.
     void ShowPointerPosition(const P_PANEL& panel, int x, int y);

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "About.h"
+#include "HelpWindow.h"
 #include "Icons.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
@@ -11,20 +12,10 @@
 #include "edit/TrackCommands.h"
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QUrl>
-
-namespace {
-
-void OpenHelpPage(const A_APPL& appl, const char* page) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(appl.ProgramDir) + page));
-}
-
-} // namespace
 
 QAction* TMainForm::NewAction(const char* name, const QString& text, const char* icon,
                               const char* themeIcon) {
@@ -34,6 +25,12 @@ QAction* TMainForm::NewAction(const char* name, const QString& text, const char*
         action->setIcon(AppIcon(icon, themeIcon));
     addAction(action);
     return action;
+}
+
+void TMainForm::ShowHelpPage(const char* page) {
+    if (!HelpWindow)
+        HelpWindow = new THelpWindow(this);
+    HelpWindow->ShowPage(QString::fromStdString(ApplRef.ProgramDir) + page);
 }
 
 void TMainForm::Connect(QAction* action, void (*command)(A_APPL&)) {
@@ -76,11 +73,10 @@ void TMainForm::BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room
     room->addActions({newRoom, openRoom, saveRoom, saveRoomAs});
     QAction* topics = NewAction("HelpTopicsMenu", "&Help Topics", "help", "help-contents");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(topics, &QAction::triggered, this,
-            [this] { OpenHelpPage(ApplRef, "Manual/index.html"); });
+    connect(topics, &QAction::triggered, this, [this] { ShowHelpPage("Manual/index.html"); });
     QAction* tutorial = NewAction("TutorialMenu", "&Tutorial", nullptr);
     connect(tutorial, &QAction::triggered, this,
-            [this] { OpenHelpPage(ApplRef, "Manual/tutorial/index.html"); });
+            [this] { ShowHelpPage("Manual/tutorial/index.html"); });
     QAction* about = NewAction("AboutMenu", "&About...", "about", "help-about");
     connect(about, &QAction::triggered, this, [this] { AboutBox->exec(); });
     help->addActions({topics, tutorial});

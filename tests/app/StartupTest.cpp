@@ -22,6 +22,10 @@ class StartupTest : public QObject {
         appl->SettingsFile = Settings.File("settings.ini");
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
+        scripted->OnMessage = [this] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                SplashOverMessage |= window->inherits("TSplashForm") && window->isVisible();
+        };
         appl->SetDialogs(std::move(scripted));
         caption.clear();
         // Once the message loop runs, note the window and close it.
@@ -43,6 +47,7 @@ class StartupTest : public QObject {
     }
 
     std::vector<std::unique_ptr<A_APPL>> Appls;
+    bool SplashOverMessage = false;
 
     // Notes the class of every window that shows.
     struct ShownWindows : QObject {
@@ -65,7 +70,22 @@ class StartupTest : public QObject {
         QCOMPARE(dialogs->Messages.size(), size_t(1));
         QCOMPARE(dialogs->Messages[0], "Cannot load track definition file '" + dir.Dir() +
                                            "Vireldo30.df3' ! \n\nEXIT VIRELDO!");
-        QVERIFY(caption.isEmpty()); // no window was shown
+        QCOMPARE(dialogs->Kinds[0], MessageKind::Error);
+        QVERIFY(caption.isEmpty());  // no window was shown
+        QVERIFY(!SplashOverMessage); // the splash went first
+    }
+
+    void captionsAreTheProgramsOwn() {
+        TempDir dir;
+        ScriptedDialogs* dialogs = nullptr;
+        QString caption;
+        Run(dir.Dir(), dialogs, caption);
+        // No display name was set, so the platform adds none to the captions:
+        // the display name still follows the application name.
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName("probe");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("probe"));
+        QCoreApplication::setApplicationName(name);
     }
 
     void definitionsWithoutBrandsAreAsFatalAsNone() {

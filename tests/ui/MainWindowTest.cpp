@@ -4,6 +4,7 @@
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "ui/CanvasPanel.h"
+#include "ui/HelpWindow.h"
 #include "ui/Newwizard.h"
 #include "view/ViewMath.h"
 
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QtTest>
 
@@ -235,6 +237,23 @@ class MainWindowTest : public QObject {
         if (writeFails)
             QCOMPARE(f.Dialogs->Messages.back(),
                      "Cannot write file " + f.Dir.File("taken.tr3") + " !");
+    }
+
+    void helpPagesShowInTheProgram() {
+        MainFixture f;
+        f.Trigger("HelpTopicsMenu");
+        THelpWindow* help = f.Form->HelpWindow;
+        QVERIFY(help && help->isVisible());
+        QVERIFY(help->Browser->source().toLocalFile().endsWith("Manual/index.html"));
+        QVERIFY(help->Browser->toPlainText().contains("Building and editing tracks"));
+        QVERIFY(!help->BackButton->isEnabled());
+        f.Trigger("TutorialMenu");
+        QCOMPARE(f.Form->HelpWindow, help); // one window, the page changes
+        QVERIFY(help->Browser->source().toLocalFile().endsWith("Manual/tutorial/index.html"));
+        QVERIFY(help->BackButton->isEnabled());
+        help->BackButton->click();
+        QVERIFY(help->Browser->source().toLocalFile().endsWith("Manual/index.html"));
+        QVERIFY(help->ForwardButton->isEnabled());
     }
 
     void aBinaryFileGivesAShortErrorMessage() {
