@@ -4,12 +4,26 @@
 
 #include <QFontMetrics>
 
-void RasterBitmap::SetSize(int width, int height) {
-    if (width == Image.width() && height == Image.height())
+void RasterBitmap::SetSize(int width, int height, qreal pixelRatio) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (width == Width() && height == Height() && pixelRatio == Image.devicePixelRatio())
         return;
     Painter.reset();
-    Image = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+    // Device pixels behind the logical size: the painter scales every call, so
+    // a high-density screen gets sharp edges instead of an enlarged bitmap.
+    Image = QImage(qRound(width * pixelRatio), qRound(height * pixelRatio),
+                   QImage::Format_ARGB32_Premultiplied);
+    Image.setDevicePixelRatio(pixelRatio);
     Image.fill(Qt::white);
+}
+
+int RasterBitmap::Width() const {
+    return qRound(Image.width() / Image.devicePixelRatio());
+}
+
+int RasterBitmap::Height() const {
+    return qRound(Image.height() / Image.devicePixelRatio());
 }
 
 void RasterBitmap::BeginUpdate() {
@@ -38,8 +52,12 @@ void RasterBitmap::Clear(Rgb color) {
 }
 
 void RasterBitmap::SetPixel(int x, int y, Rgb color) {
-    if (x >= 0 && y >= 0 && x < Image.width() && y < Image.height())
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
+        return;
+    if (Image.devicePixelRatio() == 1.0)
         reinterpret_cast<QRgb*>(Image.scanLine(y))[x] = 0xFF000000u | color;
+    else
+        Paint().fillRect(QRectF(x, y, 1, 1), ToQColor(color));
 }
 
 void RasterBitmap::FillRect(int left, int top, int right, int bottom, Rgb color) {
@@ -133,8 +151,10 @@ int RasterBitmap::TextHeight() const {
 }
 
 void RasterBitmap::CopyTo(QImage& window) const {
-    if (window.size() != Image.size())
+    if (window.size() != Image.size() || window.devicePixelRatio() != Image.devicePixelRatio()) {
         window = QImage(Image.size(), QImage::Format_ARGB32_Premultiplied);
+        window.setDevicePixelRatio(Image.devicePixelRatio());
+    }
     QPainter painter(&window);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(0, 0, Image);

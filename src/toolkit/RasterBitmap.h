@@ -21,9 +21,10 @@ inline FixedPoint ToFixed(int x, int y) {
 // own colour and alpha. Drawing happens between BeginUpdate and EndUpdate.
 class RasterBitmap {
   public:
-    void SetSize(int width, int height);
-    int Width() const { return Image.width(); }
-    int Height() const { return Image.height(); }
+    // The logical size; pixelRatio device pixels stand behind each of its pixels.
+    void SetSize(int width, int height, qreal pixelRatio = 1.0);
+    int Width() const;
+    int Height() const;
     const QImage& Pixels() const { return Image; }
 
     void BeginUpdate();

@@ -51,7 +51,7 @@ void TCanvasPanel::paintEvent(QPaintEvent* event) {
 }
 
 void TCanvasPanel::resizeEvent(QResizeEvent* event) {
-    PanelRef.SetSize(event->size().width(), event->size().height());
+    PanelRef.SetSize(event->size().width(), event->size().height(), devicePixelRatioF());
     if (Resized)
         Resized();
 }

@@ -16,7 +16,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QToolButton>
@@ -25,7 +27,7 @@ TMainForm::TMainForm(A_APPL& appl) : ApplRef(appl) {
     InitIcons();
     setObjectName("MainForm");
     setWindowIcon(AppIcon("app"));
-    resize(1180, 780);
+    FitIntoScreen();
     StatusBar = new TStatusBar(this);
     setStatusBar(StatusBar);
     BuildPages();
@@ -36,6 +38,14 @@ TMainForm::TMainForm(A_APPL& appl) : ApplRef(appl) {
     AboutBox = new TAboutBox(this);
     appl.Window = this;
     StartedOk = FormCreate();
+}
+
+// The usual size, but never more than the screen's free area.
+void TMainForm::FitIntoScreen() {
+    QSize size(START_WIDTH, START_HEIGHT);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    resize(size);
 }
 
 TMainForm::~TMainForm() {

@@ -104,6 +104,9 @@ class TMainForm : public QMainWindow, public AppWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    static constexpr int START_WIDTH = 1180;
+    static constexpr int START_HEIGHT = 740;
+    void FitIntoScreen();
     bool FormCreate();
     void BindCanvases();
     void ApplySettings();

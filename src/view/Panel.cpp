@@ -5,12 +5,12 @@ P_PANEL::P_PANEL() {
     WindowImage.fill(Qt::white);
 }
 
-void P_PANEL::SetSize(int width, int height) {
+void P_PANEL::SetSize(int width, int height, qreal pixelRatio) {
     Width = width;
     Height = height;
     CentreX = width / 2;
     CentreY = height / 2;
-    Bitmap.SetSize(width, height);
+    Bitmap.SetSize(width, height, pixelRatio);
 }
 
 void P_PANEL::Blit() {

@@ -48,8 +48,9 @@ struct P_PANEL {
 
     P_PANEL();
     virtual ~P_PANEL() = default;
-    // The client size changed: centre and raster bitmap follow.
-    void SetSize(int width, int height);
+    // The client size changed: centre and raster bitmap follow. The bitmap
+    // has pixelRatio device pixels to each pixel of the size.
+    void SetSize(int width, int height, qreal pixelRatio = 1.0);
     // Copies the raster bitmap to the window image.
     void Blit();
     // Where the world origin lies on the panel.

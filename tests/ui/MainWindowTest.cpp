@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
@@ -292,6 +293,15 @@ class MainWindowTest : public QObject {
         f.Dialogs->FileNames.push_back(f.Dir.File("picture.gif"));
         f.Trigger("SaveAsGIF");
         QCOMPARE(f.Appl->LastUsedPath, f.Dir.Dir());
+    }
+
+    void windowFitsASmallLaptopScreen() {
+        MainFixture f;
+        const QSize least = f.Form->minimumSizeHint();
+        QVERIFY2(least.width() <= 1366 && least.height() <= 768,
+                 qPrintable(QString("%1x%2").arg(least.width()).arg(least.height())));
+        const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY(f.Form->width() <= free.width() && f.Form->height() <= free.height());
     }
 
     void statusPanelsKeepTheirWidths() {
