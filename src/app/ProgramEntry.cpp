@@ -77,7 +77,7 @@ int RunWindows(A_APPL& appl, const std::string& commandLine) {
     splash.hide();
     splash.close();
     mainForm.show();
-    if (appl.WizardStartup && appl.Design.Design.FileName == UNTITLED_DESIGN)
+    if (appl.WizardStartup && !withFile)
         NewDesignWizardCommand(appl);
     QApplication::exec();
     return 0;

@@ -150,6 +150,7 @@ class StartupTest : public QObject {
         QCOMPARE(dialogs->Messages.size(), size_t(1));
         QCOMPARE(dialogs->Messages[0], std::string("Cannot open file \"my oval.tr3\" !"));
         QVERIFY(!Appls.back()->Design.Design.IsModified());
+        QVERIFY(dialogs->WizardRequests.empty()); // a file was named, even if unreadable
     }
 
     void captionShowsTheFileNameWithoutItsFolder() {
