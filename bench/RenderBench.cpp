@@ -4,7 +4,6 @@
 #include "render/Repaint.h"
 #include "view/ViewMath.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -116,13 +115,3 @@ static void BM_MaxFourTimesFitFull(benchmark::State& state) {
     Measure(state, canvas, FULL);
 }
 BENCHMARK(BM_MaxFourTimesFitFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
