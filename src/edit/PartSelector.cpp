@@ -281,6 +281,9 @@ Rgb StockColour(const A_APPL& appl, const L_PARTDEF& def) {
 void DrawPartSelector(A_APPL& appl) {
     C_PALETTE& palette = appl.Palette;
     palette.Entries->Count = 0;
+    // The cells are laid out anew: an old index could name another part.
+    if (appl.Edit.Mode != EditMode::DragPart)
+        appl.Edit.HoveredEntry = -1;
     P_VIEW& view = palette.View;
     view.Filled = true;
     view.Printing = false;
