@@ -24,6 +24,14 @@ class TempDir {
     std::filesystem::path Path;
 };
 
+// A copy of a program folder (definitions, manual) inside dir: what the
+// program writes beside its definitions stays out of the source tree.
+inline std::string ProgramFolderCopy(const TempDir& dir, const std::string& source) {
+    const std::string copy = dir.File("program");
+    std::filesystem::copy(source, copy, std::filesystem::copy_options::recursive);
+    return copy + "/";
+}
+
 // How many entries a folder holds, hidden ones included.
 inline int FilesIn(const TempDir& dir) {
     const std::filesystem::path folder = dir.Dir();

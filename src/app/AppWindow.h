@@ -44,4 +44,8 @@ class AppWindow {
     // The zoom field and slider of a panel follow a zoom changed elsewhere.
     virtual void ShowPanelZoom(CanvasId canvas, float zoom) = 0;
     virtual void SetPaletteScrollMaximum(int maximum) = 0;
+    // The Info page shows the track list file, freshly read, without history.
+    virtual void ShowInfoFile(const std::string& fileName) = 0;
+    // The user's web browser opens a local page.
+    virtual void OpenInBrowser(const std::string& fileName) = 0;
 };

@@ -2,9 +2,8 @@
 
 class A_APPL;
 
-// Redraws that the commands ask for. The palette is drawn by the part
-// selector; the Info page's track list comes with later work and until then
-// there is nothing to refresh.
+// Redraws that the commands ask for: the palette (drawn by the part
+// selector) and the Info page's track list (written by the report commands).
 void DrawPartSelector(A_APPL& appl);
 void RefreshInfoPage(A_APPL& appl);
 // The palette is redrawn after a change of the design only when its stock

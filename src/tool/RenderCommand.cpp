@@ -1,5 +1,6 @@
 #include "DesignDocument.h"
 #include "render/Repaint.h"
+#include "report/TrackList.h"
 #include "view/ViewMath.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@ namespace {
 
 // The canvases with the design canvas's start-up view options.
 struct Workspace : StandaloneCanvases {
+    std::unique_ptr<DesignDocument> Document; // what the copied design refers to
 
     Workspace() { Design.Grid = Design.ShowPoints = true; }
 };
@@ -44,29 +46,27 @@ bool WritePdf(Workspace& work, const std::string& name) {
     return true;
 }
 
-} // namespace
-
-int RenderCommand(const ToolArgs& args) {
-    // A batch tool needs no display; fonts need a GUI application all the same.
+// A batch tool needs no display; fonts need a GUI application all the same.
+std::unique_ptr<QGuiApplication> GuiApplication() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "vireldo-tool";
     static char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
-    if (!args.Options.count("o"))
-        return Fail("render needs -o OUT (.png, .gif or .pdf)");
-    const std::string out = args.Options.at("o");
-    const std::string ext = Extension(out);
-    if (ext != "png" && ext != "gif" && ext != "pdf")
-        return Fail("render writes .png, .gif or .pdf, not " + out);
-    std::string error, message;
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// The design painted on the design canvas as the program paints it, with
+// the command's view options; null with the reason in error.
+std::unique_ptr<Workspace> PaintedDesign(const ToolArgs& args, const char* command,
+                                         std::string& error) {
+    std::string message;
     auto work = std::make_unique<Workspace>();
     if (!SetUpPanelOptions(args, work->Design, error))
-        return Fail(error);
-    auto document = LoadToolDesign(args, "render", error, message);
+        return nullptr;
+    auto document = LoadToolDesign(args, command, error, message);
     if (!document)
-        return Fail(error);
+        return nullptr;
     if (!message.empty())
         std::fprintf(stderr, "%s\n", message.c_str());
     work->Design.Design = document->Design;
@@ -74,17 +74,50 @@ int RenderCommand(const ToolArgs& args) {
     if (!args.Options.count("offset"))
         work->Design.Offset = document->Offset;
     if (args.Options.count("room")) {
-        if (!FileReadable(args.Options.at("room")))
-            return Fail("cannot read " + args.Options.at("room"));
+        if (!FileReadable(args.Options.at("room"))) {
+            error = "cannot read " + args.Options.at("room");
+            return nullptr;
+        }
         work->Room.RoomFileName = args.Options.at("room");
         LoadRoom(work->Room, work->Room.Offset);
     }
+    work->Document = std::move(document);
     if (args.Options.count("fit"))
         CentreAndZoom(*work);
     RepaintPanel(work->Set);
+    return work;
+}
+
+} // namespace
+
+int RenderCommand(const ToolArgs& args) {
+    const auto application = GuiApplication();
+    if (!args.Options.count("o"))
+        return Fail("render needs -o OUT (.png, .gif or .pdf)");
+    const std::string out = args.Options.at("o");
+    const std::string ext = Extension(out);
+    if (ext != "png" && ext != "gif" && ext != "pdf")
+        return Fail("render writes .png, .gif or .pdf, not " + out);
+    std::string error;
+    auto work = PaintedDesign(args, "render", error);
+    if (!work)
+        return Fail(error);
     const QImage& pixels = work->Design.WindowImage;
     const bool written = ext == "png"   ? pixels.save(QString::fromLocal8Bit(out.c_str()), "PNG")
                          : ext == "gif" ? SnapshotDesign(work->Design, out)
                                         : WritePdf(*work, out);
     return written ? 0 : Fail("cannot write " + out);
+}
+
+int ReportCommand(const ToolArgs& args) {
+    const auto application = GuiApplication();
+    std::string error;
+    auto work = PaintedDesign(args, "report", error);
+    if (!work)
+        return Fail(error);
+    TrackListUnits units;
+    units.Metric = !args.Options.count("feet");
+    C_VIRELDO& design = work->Design;
+    WriteOut(BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, units));
+    return 0;
 }

@@ -71,6 +71,15 @@ const Subcommand SUBCOMMANDS[] = {
      "    drawing, tracks, ruler) and writes OUT: .png, .gif (as \"Save screen as\n"
      "    .GIF\" does) or .pdf (printed on A4). --fit centres and zooms to fit first.",
      {"fit"}},
+    {"report",
+     ReportCommand,
+     {"dir", "zoom", "offset", "size"},
+     1,
+     "report FILE.tr3 [--dir DIR] [--feet] [--zoom Z] [--size WxH] [--fit]\n"
+     "    Writes the design's track list as the Info page shows it: parts with stock,\n"
+     "    used and free counts, every placed part, lane lengths (metres, or feet with\n"
+     "    --feet), curve counts, and the design size as painted at that zoom and size.",
+     {"feet", "fit"}},
     {"room",
      RoomCommand,
      {},

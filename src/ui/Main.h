@@ -84,6 +84,8 @@ class TMainForm : public QMainWindow, public AppWindow {
     void HideTrackPopup() override;
     void ShowPanelZoom(CanvasId canvas, float zoom) override;
     void SetPaletteScrollMaximum(int maximum) override;
+    void ShowInfoFile(const std::string& fileName) override;
+    void OpenInBrowser(const std::string& fileName) override;
 
     // The handlers the menus and buttons call.
     void OverwriteButtonClick();

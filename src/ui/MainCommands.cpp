@@ -3,8 +3,11 @@
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 
+#include <QDesktopServices>
 #include <QPrinter>
+#include <QTextBrowser>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -53,4 +56,17 @@ void TMainForm::PrintMenuClick() {
         return;
     printer.setDocName(windowTitle());
     PrintDesign(appl.Canvases, printer, appl.PrintMono);
+}
+
+void TMainForm::ShowInfoFile(const std::string& fileName) {
+    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(fileName));
+    if (InfoBrowser->source() == url)
+        InfoBrowser->reload();
+    else
+        InfoBrowser->setSource(url);
+    InfoBrowser->clearHistory();
+}
+
+void TMainForm::OpenInBrowser(const std::string& fileName) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(fileName)));
 }

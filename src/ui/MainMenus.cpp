@@ -6,6 +6,7 @@
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
+#include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "edit/TrackCanvas.h"
@@ -114,7 +115,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     connect(print, &QAction::triggered, this, &TMainForm::PrintMenuClick);
     file->addAction(print);
     file->addSeparator();
-    file->addAction(NewAction("ShowTracklistMenu", "Show &Tracklist (HTML)...", "show_html"));
+    QAction* tracklist = NewAction("ShowTracklistMenu", "Show &Tracklist (HTML)...", "show_html");
+    Connect(tracklist, ShowTracklistCommand);
+    file->addAction(tracklist);
     QAction* gif = NewAction("SaveAsGIF", "Save screen as .&GIF", "save_gif");
     connect(gif, &QAction::triggered, this, &TMainForm::SaveGIFClick);
     file->addAction(gif);

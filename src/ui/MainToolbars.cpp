@@ -4,6 +4,7 @@
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
+#include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "edit/TrackCommands.h"
@@ -84,7 +85,8 @@ void TMainForm::BuildDesignToolbars(QMainWindow* page) {
     ToolButton(file, "InventoryButton", "Inventory Editor", "Inventory Editor", "inventory");
     ToolButton(file, "TrackDefinitionButton", "Track Definition Editor", "Track Definition Editor",
                "definitions");
-    ToolButton(file, "ShowHtmlButton", "Show HTML", "Show Design as HTML", "show_html");
+    Connect(ToolButton(file, "ShowHtmlButton", "Show HTML", "Show Design as HTML", "show_html"),
+            ShowTracklistCommand);
     connect(ToolButton(file, "SaveGifButton", "Save GIF", "Save screen as .GIF", "save_gif"),
             &QAction::triggered, this, &TMainForm::SaveGIFClick);
     file->addSeparator();

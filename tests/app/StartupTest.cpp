@@ -60,6 +60,11 @@ class StartupTest : public QObject {
         }
     };
     TempDir Settings;
+    // A fresh copy of the shipped program folder for each run.
+    std::vector<std::unique_ptr<TempDir>> Copies;
+    std::string ShippedCopy() {
+        return ProgramFolderCopy(*Copies.emplace_back(std::make_unique<TempDir>()), VIRELDO_DATA);
+    }
 
   private slots:
     void missingDefinitionsEndWithTheMessageAndExitCodeZero() {
@@ -101,7 +106,7 @@ class StartupTest : public QObject {
     void shippedDefinitionsOpenTheWindow() {
         ScriptedDialogs* dialogs = nullptr;
         QString caption;
-        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption), 0);
+        QCOMPARE(Run(ShippedCopy(), dialogs, caption), 0);
         QVERIFY(dialogs->Messages.empty());
         QCOMPARE(caption, QString("untitled.tr3 - Vireldo 2000 V3.0b - S132SPORT"));
     }
@@ -122,7 +127,7 @@ class StartupTest : public QObject {
         qApp->installEventFilter(&shown);
         ScriptedDialogs* dialogs = nullptr;
         QString caption;
-        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption), 0);
+        QCOMPARE(Run(ShippedCopy(), dialogs, caption), 0);
         qApp->removeEventFilter(&shown);
         QVERIFY(shown.Classes.contains("TSplashForm"));
         QCOMPARE(dialogs->WizardRequests.size(), size_t(1));
@@ -134,7 +139,7 @@ class StartupTest : public QObject {
         ScriptedDialogs* dialogs = nullptr;
         QString caption;
         const std::string design = std::string(VIRELDO_FIXTURES) + "oval.tr3";
-        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption, design), 0);
+        QCOMPARE(Run(ShippedCopy(), dialogs, caption, design), 0);
         qApp->removeEventFilter(&shown);
         QVERIFY(!shown.Classes.contains("TSplashForm"));
         QVERIFY(dialogs->WizardRequests.empty());
@@ -146,7 +151,7 @@ class StartupTest : public QObject {
     void aQuotedNameIsTakenWholeAndReportedAsNotOpenable() {
         ScriptedDialogs* dialogs = nullptr;
         QString caption;
-        QCOMPARE(Run(VIRELDO_DATA, dialogs, caption, "\"my oval.tr3\""), 0);
+        QCOMPARE(Run(ShippedCopy(), dialogs, caption, "\"my oval.tr3\""), 0);
         QCOMPARE(dialogs->Messages.size(), size_t(1));
         QCOMPARE(dialogs->Messages[0], std::string("Cannot open file \"my oval.tr3\" !"));
         QVERIFY(!Appls.back()->Design.Design.IsModified());

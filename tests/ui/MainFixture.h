@@ -16,7 +16,9 @@ struct MainFixture {
     ScriptedDialogs* Dialogs = nullptr;
     std::unique_ptr<TMainForm> Form;
 
-    explicit MainFixture(const std::string& programDir = VIRELDO_DATA) { Start(programDir); }
+    explicit MainFixture(const std::string& programDir = "") {
+        Start(programDir.empty() ? ProgramFolderCopy(Dir, VIRELDO_DATA) : programDir);
+    }
 
     void Start(const std::string& programDir) {
         Form.reset();

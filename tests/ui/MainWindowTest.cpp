@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
+#include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "ui/CanvasPanel.h"
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -90,7 +92,7 @@ class MainWindowTest : public QObject {
             store.setValue("Room", "untitled.rm3");
             store.setValue("Ruler", "not a number");
         }
-        f.Start(VIRELDO_DATA);
+        f.Start(f.Appl->ProgramDir);
         QVERIFY(f.Appl->Metric);
         QVERIFY(f.Appl->Design.Ruler);
         QCOMPARE(f.Design().Brand->Name, std::string("S132SPORT"));
@@ -100,7 +102,7 @@ class MainWindowTest : public QObject {
         f.Form.reset();
         QSettings(QString::fromStdString(f.Dir.File("settings.ini")), QSettings::IniFormat)
             .setValue("FreshInstall", 1);
-        f.Start(VIRELDO_DATA);
+        f.Start(f.Appl->ProgramDir);
         QVERIFY(f.Appl->Metric);
     }
 
@@ -238,6 +240,47 @@ class MainWindowTest : public QObject {
         if (writeFails)
             QCOMPARE(f.Dialogs->Messages.back(),
                      "Cannot write file " + f.Dir.File("taken.tr3") + " !");
+    }
+
+    void infoPageShowsTheTrackList() {
+        MainFixture f;
+        f.Form->MainTab->setCurrentIndex(1);
+        const std::string info = f.Appl->ProgramDir + "info.html";
+        QVERIFY(std::filesystem::exists(info));
+        QCOMPARE(f.Form->InfoBrowser->source().toLocalFile().toStdString(), info);
+        QVERIFY(f.Form->InfoBrowser->toPlainText().contains("Track Sections Info"));
+        QVERIFY(f.Form->InfoBrowser->toPlainText().contains(" m"));
+        f.Trigger("MetricMenu");
+        QVERIFY(f.Form->InfoBrowser->toPlainText().contains(" ft"));
+        QVERIFY(ReadFile(info).find(" ft</TD>") != std::string::npos);
+    }
+
+    void tracklistNeedsTheDesignPageAndWritesItsFiles() {
+        MainFixture f;
+        f.Form->MainTab->setCurrentIndex(2);
+        f.Trigger("ShowTracklistMenu");
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("Please set current tab panel to 'Design' to use this function!"));
+        QVERIFY(!std::filesystem::exists(f.Appl->ProgramDir + "diy.html"));
+        f.Form->MainTab->setCurrentIndex(0);
+        f.Trigger("ShowHtmlButton");
+        QVERIFY(std::filesystem::exists(f.Appl->ProgramDir + "diy.html"));
+        QVERIFY(std::filesystem::exists(f.Appl->ProgramDir + "screen.gif"));
+    }
+
+    void reportsGoToTheUsersFolderWhenTheProgramsIsClosed() {
+        QStandardPaths::setTestModeEnabled(true);
+        MainFixture f;
+        f.Appl->ProgramDir = f.Dir.File("not-there") + "/";
+        std::string why;
+        const std::string folder = ReportFolder(*f.Appl, why);
+        QCOMPARE(QString::fromStdString(folder),
+                 QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/");
+        f.Form->MainTab->setCurrentIndex(1);
+        QVERIFY(std::filesystem::exists(folder + "info.html"));
+        QCOMPARE(f.Form->InfoBrowser->source().toLocalFile().toStdString(), folder + "info.html");
+        std::filesystem::remove(folder + "info.html");
+        QStandardPaths::setTestModeEnabled(false);
     }
 
     void helpPagesShowInTheProgram() {

@@ -1,0 +1,70 @@
+#include "ReportCommands.h"
+
+#include "Appl.h"
+#include "Notifications.h"
+#include "base/TextWriter.h"
+#include "report/TrackList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const INFO_FILE = "info.html";
+const char* const TRACKLIST_FILE = "diy.html";
+const char* const SNAPSHOT_FILE = "screen.gif";
+
+// Writes a report file into the report folder; its full name, or empty after
+// telling the user why not.
+std::string WriteReportFile(A_APPL& appl, const char* name, const std::string& html) {
+    std::string why;
+    const std::string folder = ReportFolder(appl, why);
+    if (!folder.empty() && WriteFileAtomically(folder + name, html))
+        return folder + name;
+    ShowAppError(appl, why.empty() ? "Cannot write file " + folder + name + " !" : why);
+    return std::string();
+}
+
+} // namespace
+
+std::string TrackListOfDesign(A_APPL& appl) {
+    TrackListUnits units;
+    units.Metric = appl.Metric;
+    units.DecimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
+    C_VIRELDO& design = appl.Design;
+    return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, units);
+}
+
+std::string ReportFolder(const A_APPL& appl, std::string& why) {
+    if (QFileInfo(QString::fromStdString(appl.ProgramDir)).isWritable())
+        return appl.ProgramDir;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (!data.isEmpty() && QDir().mkpath(data) && QFileInfo(data).isWritable())
+        return QDir(data).absolutePath().toStdString() + "/";
+    why = "Cannot write the track list: neither " + appl.ProgramDir +
+          " nor the user's data folder can be written !";
+    return std::string();
+}
+
+void RefreshInfoPage(A_APPL& appl) {
+    const std::string file = WriteReportFile(appl, INFO_FILE, TrackListOfDesign(appl));
+    if (!file.empty() && appl.Window)
+        appl.Window->ShowInfoFile(file);
+}
+
+void ShowTracklistCommand(A_APPL& appl) {
+    if (appl.CurrentPanel() != &appl.Design) {
+        ShowAppMessage(appl, "Please set current tab panel to 'Design' to use this function!");
+        return;
+    }
+    const std::string file = WriteReportFile(appl, TRACKLIST_FILE, TrackListOfDesign(appl));
+    if (file.empty())
+        return;
+    const std::string snapshot = file.substr(0, file.size() - 8) + SNAPSHOT_FILE;
+    if (!SnapshotDesign(appl.Design, snapshot))
+        ShowAppError(appl, "Cannot write file " + snapshot + " !");
+    if (appl.Window)
+        appl.Window->OpenInBrowser(file);
+}

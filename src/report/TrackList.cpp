@@ -1,0 +1,241 @@
+#include "TrackList.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double METRES_PER_CM = 0.01;
+constexpr double FEET_PER_CM = 0.0328083989501312;
+
+const char* const INNER_TABLE = "<TABLE width=100% border=0 bgcolor=#cccccc>";
+const char* const HEAD_ROW = "<TR bgcolor=#cccccc>";
+const char* const DATA_ROW = "<TR bgcolor=#eeeeee>";
+
+struct Html {
+    std::string Text;
+    const TrackListUnits& Units;
+
+    Html& operator<<(const std::string& piece) {
+        Text += piece;
+        return *this;
+    }
+    void Cell(const std::string& text) { Text += "<TD>" + EscapeHtml(text) + "</TD>"; }
+    void Number(int64_t value) { Text += "<TD align=right>" + std::to_string(value) + "</TD>"; }
+    void Length(float centimetres) {
+        const double value = Units.Metric ? centimetres * METRES_PER_CM : centimetres * FEET_PER_CM;
+        Text += "<TD align=right>" + FormatLength(value, Units.DecimalPoint) +
+                (Units.Metric ? " m</TD>" : " ft</TD>");
+    }
+    void Table(int columns, const char* title, const std::string& headings) {
+        Text += INNER_TABLE;
+        Text += HEAD_ROW + std::string("<TD colspan=") + std::to_string(columns) + "><H3>" + title +
+                "</H3></TD></TR>";
+        if (!headings.empty())
+            Text += HEAD_ROW + headings + "</TR>";
+    }
+};
+
+void Head(Html& out) {
+    out << "<HTML>"
+        << "<HEAD>"
+        << "<TITLE>Vireldo 2000 Design</TITLE>"
+        << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
+        << "<style type=\"text/css\">"
+        << " td { padding: 2px ; color: #0 ; "
+        << "      font-family: Arial, Helvetica, sans-serif; font-size: 8pt } "
+        << " h3 { font-family: Arial, Helvetica, sans-serif; font-size: 12pt } "
+        << " p  { font-family: Arial, Helvetica, sans-serif; font-size: 8pt } "
+        << "</style>"
+        << "</HEAD>"
+        << "<BODY>"
+        << "<TABLE bgcolor=#f0f0e6 border=0 cellspacing=8 width=100%>"
+        << "<TR>";
+}
+
+void SectionsInfo(Html& out, T_DESIGN& design) {
+    out << "<TD valign=top>";
+    out.Table(5, "Track Sections Info",
+              "<TD>Code</TD><TD>Section</TD><TD align=right>Stock</TD>"
+              "<TD align=right>Used</TD><TD align=right>Free</TD>");
+    if (L_BRAND* brand = design.Brand) {
+        for (int i = 0; i < brand->PartCount; ++i)
+            brand->Parts[i].Used = 0;
+        design.CountUses();
+        for (int i = 0; i < brand->PartCount; ++i) {
+            const L_PARTDEF& def = brand->Parts[i];
+            out << DATA_ROW;
+            out.Cell(def.Code);
+            out.Cell(def.Description);
+            out.Number(def.Stock);
+            out.Number(def.Used);
+            out.Number(static_cast<int64_t>(def.Stock) - def.Used);
+            out << "</TR>";
+        }
+    }
+    out << "</TABLE>"
+        << "</TD>";
+}
+
+// Lane accounting: a lane swap part flips the lanes from itself on; a left
+// curve drives lane 1 on the second lane's length.
+void AddLanes(const T_PART& part, bool& swapped, float& lane1, float& lane2) {
+    float a = part.Def->TravelLane1, b = part.Def->TravelLane2;
+    if (part.Def->CrossTrack)
+        swapped = !swapped;
+    if (swapped)
+        std::swap(a, b);
+    if (part.Status & PS_LEFT) {
+        lane1 += b;
+        lane2 += a;
+    } else {
+        lane1 += a;
+        lane2 += b;
+    }
+}
+
+void PartRow(Html& out, const T_PART& part, int number, float lane1, float lane2) {
+    out << DATA_ROW;
+    out.Cell(std::to_string(number));
+    out.Cell(part.Def->Code);
+    out.Cell(part.Def->Description);
+    out << ((part.Status & PS_LEFT)    ? "<TD align=center>L</TD>"
+            : (part.Status & PS_RIGHT) ? "<TD align=center>R</TD>"
+                                       : "<TD>&nbsp;</TD>");
+    out.Number(part.Height);
+    out << ((part.Status & PS_INNER_BORDER) ? "<TD align=center>x</TD>" : "<TD>&nbsp;</TD>");
+    out << ((part.Status & PS_OUTER_BORDER) ? "<TD align=center>x</TD>" : "<TD>&nbsp;</TD>");
+    out.Length(lane1);
+    out.Length(lane2);
+    out << "</TR>";
+}
+
+void SectionList(Html& out, T_DESIGN& design) {
+    out << "<TD valign=top>";
+    out.Table(9, "Track Section List",
+              "<TD>#</TD><TD>Code</TD><TD>Section</TD>"
+              "<TD>Dir</TD><TD>Height</TD><TD>&nbsp;I&nbsp;</TD><TD>&nbsp;O&nbsp;</TD>"
+              "<TD align=right>Lane 1</TD><TD align=right>Lane 2</TD>");
+    int number = 0;
+    for (const T_TRACK& track : design.Tracks) {
+        if (!track.InUse)
+            continue;
+        ++number;
+        float lane1 = 0.0f, lane2 = 0.0f;
+        bool swapped = false;
+        for (int i = 0; i < track.PartCount; ++i) {
+            const T_PART& part = track.Parts[i];
+            if (part.Def == design.EmptyDef()) {
+                out << DATA_ROW << "<TD>-</TD>"
+                    << "<TD>Nothing</TD>";
+                for (int k = 0; k < 7; ++k)
+                    out << "<TD></TD>";
+                out << "</TR>";
+                continue;
+            }
+            AddLanes(part, swapped, lane1, lane2);
+            PartRow(out, part, number, lane1, lane2);
+        }
+    }
+    out << "</TABLE>"
+        << "</TD>";
+}
+
+void SizeRow(Html& out, const char* label, float centimetres) {
+    const TrackListUnits& units = out.Units;
+    out << "<TR bgcolor=#eeeeee><TD>" << label << "</TD><TD>"
+        << FormatLength(units.Metric ? centimetres : centimetres * FEET_PER_CM, units.DecimalPoint)
+        << (units.Metric ? " cm</TD>" : " ft</TD>") << "</TR>";
+}
+
+void Totals(Html& out, T_DESIGN& design, const BoundingBox& extents, float zoom) {
+    out << "<TD valign=top>";
+    design.ComputeTrackStats(true, nullptr, 0, -1);
+    out.Table(3, "Track Lengths",
+              "<TD>Track</TD><TD align=right>Lane 1</TD><TD align=right>Lane 2</TD>");
+    int number = 0;
+    for (const T_TRACK& track : design.Tracks)
+        if (track.InUse) {
+            out << DATA_ROW;
+            out.Cell(std::to_string(++number));
+            out.Length(track.Lane1Total);
+            out.Length(track.Lane2Total);
+            out << "</TR>";
+        }
+    out << "</TABLE>"
+        << "<P></P>";
+    out.Table(3, "Track Curve Count",
+              "<TD>Track</TD><TD align=right>Left #</TD><TD align=right>Right #</TD>");
+    number = 0;
+    for (const T_TRACK& track : design.Tracks)
+        if (track.InUse) {
+            out << DATA_ROW;
+            out.Cell(std::to_string(++number));
+            out.Number(track.LeftCount);
+            out.Number(track.RightCount);
+            out << "</TR>";
+        }
+    out << "</TABLE>"
+        << "<P></P>";
+    // Nothing painted yet: no size rather than the negative reset extents.
+    const bool painted = !extents.IsReset() && zoom > 0;
+    const float width = painted ? static_cast<float>(extents.MaxX - extents.MinX) / zoom : 0.0f;
+    const float height = painted ? static_cast<float>(extents.MaxY - extents.MinY) / zoom : 0.0f;
+    out.Table(2, "Design Size", "");
+    SizeRow(out, "Width: ", width);
+    SizeRow(out, "Height: ", height);
+    out << "</TABLE>"
+        << "</TD>"
+        << "</TR>"
+        << "</TABLE>";
+}
+
+} // namespace
+
+std::string FormatLength(double value, char decimalPoint) {
+    const double hundredths = std::round(value * 100.0); // halves away from zero
+    const long long whole = std::llabs(static_cast<long long>(hundredths));
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%lld%c%02lld", hundredths < 0 ? "-" : "", whole / 100,
+                  decimalPoint, whole % 100);
+    return text;
+}
+
+std::string EscapeHtml(const std::string& text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string BuildTrackListHtml(T_DESIGN& design, const BoundingBox& extents, float zoom,
+                               const TrackListUnits& units) {
+    Html out{std::string(), units};
+    Head(out);
+    SectionsInfo(out, design);
+    SectionList(out, design);
+    Totals(out, design, extents, zoom);
+    out << "<p>Generated by Vireldo 2000 - "
+        << "<a href=\"" << HOME_PAGE << "\">" << HOME_PAGE << "</a>"
+        << "</p>"
+        << "</BODY>"
+        << "</HTML>";
+    return out.Text;
+}
