@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Answers the program's dialogs from a script and records what they said.
@@ -41,6 +42,26 @@ class ScriptedDialogs : public AppDialogs {
             WizardAnswers.pop_front();
         }
         return answer;
+    }
+    // The text dialog: each answer is the text and size typed, then OK; cancel
+    // when none is left. What the dialog was shown with is kept.
+    std::deque<std::pair<std::string, std::string>> TextAnswers;
+    std::vector<std::pair<std::string, std::string>> TextShown;
+    bool AskText(std::string& text, std::string& size) override {
+        TextShown.emplace_back(text, size);
+        if (TextAnswers.empty())
+            return false;
+        std::tie(text, size) = TextAnswers.front();
+        TextAnswers.pop_front();
+        return true;
+    }
+    std::deque<uint32_t> ColourAnswers; // cancelled when empty
+    bool ChooseColour(uint32_t& colour) override {
+        if (ColourAnswers.empty())
+            return false;
+        colour = ColourAnswers.front();
+        ColourAnswers.pop_front();
+        return true;
     }
     bool PageSetup(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }
     bool Print(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }

@@ -18,7 +18,7 @@ constexpr int TAB_ROOM = 3;
 
 // A drag that a press may start once the pointer leaves the drag distance
 // with the button still down.
-enum class Gesture { None, DragTrack, JoinTrack, DragPart };
+enum class Gesture { None, DragTrack, JoinTrack, DragPart, DragShape, MovePoint };
 
 // Where the palette ghost was last drawn, so that drawing it again there erases it.
 enum class GhostCanvas { None, PartSelector, Design };
@@ -39,7 +39,10 @@ struct EditState {
     Gesture PendingGesture = Gesture::None;
     ScreenPoint GestureStart;
     T_TRACK* GestureTrack = nullptr;
-    int GesturePart = -1;
+    int GesturePart = -1; // or the point of GestureShape
+    F_SHAPE* GestureShape = nullptr;
+    // What the text dialog's size field holds: the last size typed.
+    std::string TextSize = "8";
     // The palette: the cell under the pointer (-1: none), the dragged cell
     // and the part highlighted under it with its own fill colour.
     int HoveredEntry = -1;

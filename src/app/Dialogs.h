@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,10 @@ class AppDialogs {
     virtual std::string OpenFile(const FileDialogSpec& request) = 0;
     virtual std::string SaveFile(const FileDialogSpec& request) = 0;
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
+    // The freehand text dialog with a text and a size; false unless closed with OK.
+    virtual bool AskText(std::string& text, std::string& size) = 0;
+    // The colour of new shapes; false when cancelled. Colours are 0xRRGGBB.
+    virtual bool ChooseColour(uint32_t& colour) = 0;
     // The printer set-up and print dialogs; false when cancelled.
     virtual bool PageSetup(QPrinter& printer) = 0;
     virtual bool Print(QPrinter& printer) = 0;

@@ -45,6 +45,10 @@ class SplashFirstDialogs : public AppDialogs {
         CloseSplash();
         return Inner->NewDesignWizard(request);
     }
+    bool AskText(std::string& text, std::string& size) override {
+        return Inner->AskText(text, size);
+    }
+    bool ChooseColour(uint32_t& colour) override { return Inner->ChooseColour(colour); }
     bool PageSetup(QPrinter& printer) override { return Inner->PageSetup(printer); }
     bool Print(QPrinter& printer) override { return Inner->Print(printer); }
 

@@ -26,3 +26,13 @@ void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exc
     if (panel.WindowChanged)
         panel.WindowChanged();
 }
+
+void DrawCrossOnWindow(P_PANEL& panel, int x, int y, Rgb colour) {
+    QPainter painter(&panel.WindowImage);
+    painter.setPen(QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF));
+    painter.drawLine(x, y - 3, x, y + 3);
+    painter.drawLine(x - 3, y, x + 3, y);
+    painter.end();
+    if (panel.WindowChanged)
+        panel.WindowChanged();
+}

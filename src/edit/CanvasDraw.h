@@ -8,3 +8,5 @@
 // of the bitmap erases what was drawn without it).
 void DrawOnBitmap(P_PANEL& panel, const T_PLACED& placed);
 void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exclusiveOr);
+// A small cross straight onto the window: the next repaint removes it.
+void DrawCrossOnWindow(P_PANEL& panel, int x, int y, Rgb colour);

@@ -25,7 +25,8 @@ void PressLeft(A_APPL& appl, int x, int y) {
 
 void ArmGesture(A_APPL& appl, Gesture gesture, T_TRACK* track, int part) {
     EditState& edit = appl.Edit;
-    if (!edit.LeftDown)
+    // The first handler of a press that arms a gesture keeps it.
+    if (!edit.LeftDown || edit.PendingGesture != Gesture::None)
         return;
     edit.PendingGesture = gesture;
     edit.GestureTrack = track;

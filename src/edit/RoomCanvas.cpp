@@ -1,8 +1,12 @@
 #include "RoomCanvas.h"
 
+#include "FreehandEdit.h"
 #include "ViewPan.h"
 
 void RoomCanvasMouseDown(A_APPL& appl, const PointerEvent& event) {
+    if (event.Button == PointerButton::Left)
+        PressLeft(appl, event.X, event.Y);
+    FreehandMouseDown(appl, event);
     const EditMode mode = appl.Edit.Mode;
     if (event.Button == PointerButton::Middle)
         BeginPan(appl, appl.Room, event.X, event.Y);
@@ -13,9 +17,12 @@ void RoomCanvasMouseDown(A_APPL& appl, const PointerEvent& event) {
         SetEditMode(appl, EditMode::Select);
 }
 
-void RoomCanvasMouseUp(A_APPL& appl, const PointerEvent&) {
+void RoomCanvasMouseUp(A_APPL& appl, const PointerEvent& event) {
     ReleaseButtons(appl);
-    if (EndPan(appl) || appl.Edit.Mode != EditMode::Move)
+    if (EndPan(appl))
+        return;
+    FreehandMouseUp(appl, event);
+    if (appl.Edit.Mode != EditMode::Move)
         return;
     // The room's view is no part of the design: no snapshot.
     SetEditMode(appl, EditMode::MoveStart);
@@ -25,6 +32,12 @@ void RoomCanvasMouseUp(A_APPL& appl, const PointerEvent&) {
 void RoomCanvasMouseMove(A_APPL& appl, const PointerEvent& event) {
     if (MovePan(appl, event.X, event.Y))
         return;
+    const Gesture gesture = GestureStartedBy(appl, event.X, event.Y);
+    if (gesture == Gesture::DragShape)
+        StartShapeDrag(appl);
+    else if (gesture == Gesture::MovePoint)
+        StartPointMove(appl);
+    FreehandMouseMove(appl, event);
     if (appl.Edit.Mode == EditMode::Move)
         DragView(appl, appl.Room, event.X, event.Y);
 }

@@ -1,5 +1,6 @@
 #include "TrackCanvas.h"
 
+#include "FreehandEdit.h"
 #include "PartSelector.h"
 #include "TrackCommands.h"
 #include "TrackJoin.h"
@@ -195,7 +196,6 @@ void PressRotateStart(A_APPL& appl) {
 }
 
 void LeftPress(A_APPL& appl, const PointerEvent& event) {
-    PressLeft(appl, event.X, event.Y);
     switch (appl.Edit.Mode) {
     case EditMode::Select:
         PressSelect(appl, event);
@@ -346,6 +346,12 @@ void StartGesture(A_APPL& appl, const PointerEvent& event) {
         if (appl.Edit.Mode == EditMode::JoinTrackStart)
             StartJoinDrag(appl);
         break;
+    case Gesture::DragShape:
+        StartShapeDrag(appl);
+        break;
+    case Gesture::MovePoint:
+        StartPointMove(appl);
+        break;
     default:
         break;
     }
@@ -385,6 +391,10 @@ QuarterDegrees RotationAngle(const P_PANEL& panel, const T_TRACK& track, int y) 
 }
 
 void TrackCanvasMouseDown(A_APPL& appl, const PointerEvent& event) {
+    if (event.Button == PointerButton::Left)
+        PressLeft(appl, event.X, event.Y);
+    // The drawing first: a press that ends a shape goes on as a Select press.
+    FreehandMouseDown(appl, event);
     switch (event.Button) {
     case PointerButton::Left:
         LeftPress(appl, event);
@@ -404,6 +414,7 @@ void TrackCanvasMouseUp(A_APPL& appl, const PointerEvent& event) {
     ReleaseButtons(appl);
     if (EndPan(appl))
         return;
+    FreehandMouseUp(appl, event);
     switch (appl.Edit.Mode) {
     case EditMode::Popup:
         if (appl.Window)
@@ -431,11 +442,12 @@ void TrackCanvasMouseUp(A_APPL& appl, const PointerEvent& event) {
 void TrackCanvasMouseMove(A_APPL& appl, const PointerEvent& event) {
     if (MovePan(appl, event.X, event.Y))
         return;
+    StartGesture(appl, event);
+    FreehandMouseMove(appl, event);
     if (appl.Edit.PendingPreview) {
         appl.Edit.PendingPreview = false;
         RepaintPanel(appl.Canvases);
     }
-    StartGesture(appl, event);
     MoveByMode(appl, event);
 }
 

@@ -13,3 +13,8 @@ inline Rgb RgbFromStored(int32_t stored) {
     const uint32_t value = static_cast<uint32_t>(stored);
     return ((value & 0xFF) << 16) | (value & 0xFF00) | ((value >> 16) & 0xFF);
 }
+
+// The value a freehand shape stores for a colour: its bytes the other way round.
+inline int32_t StoredFromRgb(Rgb rgb) {
+    return static_cast<int32_t>(RgbFromStored(static_cast<int32_t>(rgb)));
+}

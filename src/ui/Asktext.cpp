@@ -1,17 +1,37 @@
 #include "Asktext.h"
 
-#include <QDialogButtonBox>
-#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 
-TAskTextForm::TAskTextForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Text");
-    auto* layout = new QFormLayout(this);
+namespace {
+
+constexpr int CLIENT_WIDTH = 415;
+constexpr int CLIENT_HEIGHT = 36;
+constexpr int TEXT_FIELD_WIDTH = 297;
+constexpr int SIZE_FIELD_WIDTH = 33;
+constexpr int MAX_TEXT = 128;
+
+} // namespace
+
+TAskTextForm::TAskTextForm(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle("Freehand Text");
+    setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
     Text = new QLineEdit(this);
-    Size = new QLineEdit(this);
-    layout->addRow("Text:", Text);
-    layout->addRow("Size:", Size);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addRow(buttons);
+    Text->setObjectName("Text");
+    Text->setFixedWidth(TEXT_FIELD_WIDTH);
+    Text->setMaxLength(MAX_TEXT);
+    Size = new QLineEdit("8", this);
+    Size->setObjectName("Size");
+    Size->setFixedWidth(SIZE_FIELD_WIDTH);
+    OKButtonn = new QPushButton("OK", this);
+    OKButtonn->setObjectName("OKButtonn");
+    OKButtonn->setDefault(true);
+    layout->addWidget(Text);
+    layout->addWidget(Size);
+    layout->addWidget(OKButtonn);
+    connect(OKButtonn, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,7 +1,6 @@
 #include "Main.h"
 
 #include "About.h"
-#include "Asktext.h"
 #include "CanvasPanel.h"
 #include "Icons.h"
 #include "Newbrand.h"
@@ -10,6 +9,7 @@
 #include "app/DesignCommands.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "edit/FreehandEdit.h"
 #include "edit/Trackpopup.h"
 #include "view/ViewMath.h"
 
@@ -33,7 +33,6 @@ TMainForm::TMainForm(A_APPL& appl) : ApplRef(appl) {
     BuildPages();
     BuildTopToolbars();
     TrackPopup = new TTrackPopupForm(this);
-    AskText = new TAskTextForm(this);
     DefineNewBrand = new TDefineNewBrand(this);
     AboutBox = new TAboutBox(this);
     appl.Window = this;
@@ -123,6 +122,16 @@ void TMainForm::ShowPenAndColour() {
     QPixmap swatch(16, 16);
     swatch.fill(QColor::fromRgb(panel->CurrentColour));
     FreeColorPicker->setIcon(QIcon(swatch));
+}
+
+// "Change / Select Color": the colour of new shapes and of the selected one.
+void TMainForm::FreeColorPickerChange() {
+    P_PANEL* panel = ApplRef.CurrentPanel();
+    uint32_t colour = panel ? panel->CurrentColour : 0;
+    if (!panel || !ApplRef.Dialogs().ChooseColour(colour))
+        return;
+    FreeColourCommand(ApplRef, colour);
+    ShowPenAndColour();
 }
 
 void TMainForm::ShowZoom(QLineEdit* field, float zoom) {

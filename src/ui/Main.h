@@ -22,7 +22,6 @@ class THelpWindow;
 class TCanvasPanel;
 class TStatusBar;
 class TTrackPopupForm;
-class TAskTextForm;
 class TDefineNewBrand;
 enum class ViewOption;
 struct P_PANEL;
@@ -64,7 +63,6 @@ class TMainForm : public QMainWindow, public AppWindow {
     QLineEdit* FreePenWidth = nullptr;
     QToolButton* FreeColorPicker = nullptr;
     TTrackPopupForm* TrackPopup = nullptr;
-    TAskTextForm* AskText = nullptr;
     TDefineNewBrand* DefineNewBrand = nullptr;
 
     // AppWindow
@@ -95,6 +93,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     void SaveGIFClick();
     void PrintMenuClick();
     void PageSetupMenuClick();
+    void FreeColorPickerChange();
     // The manual's pages in the program's own help window.
     void ShowHelpPage(const char* page);
     THelpWindow* HelpWindow = nullptr;

@@ -9,6 +9,7 @@
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
+#include "edit/FreehandEdit.h"
 #include "edit/TrackCanvas.h"
 #include "edit/TrackCommands.h"
 
@@ -166,6 +167,7 @@ void TMainForm::BuildEditMenu(QMenu* edit) {
     QAction* deleteShape =
         NewAction("DeleteFreehandShape", "Delete Freehand &Shape", "delete_shape");
     deleteShape->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    Connect(deleteShape, FreeDeleteShapeCommand);
     edit->addAction(deleteShape);
     edit->addSeparator();
     QAction* overwrite = NewAction("ToggleOverwriteMenu", "Toggle Overwri&te", nullptr);

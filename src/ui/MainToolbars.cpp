@@ -7,6 +7,7 @@
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
+#include "edit/FreehandEdit.h"
 #include "edit/TrackCommands.h"
 #include "view/ViewMath.h"
 
@@ -234,15 +235,18 @@ void TMainForm::BuildFreehandToolbar() {
     mode(ToolButton(bar, "FreeTextButton", "Insert Text", "Insert Text", "text"), EditMode::Text);
     FreeEditTextButton = ToolButton(bar, "FreeEditTextButton", "Change Selected Text",
                                     "Change Selected Text", "edit_text");
+    Connect(FreeEditTextButton, FreeEditTextCommand);
     FreeColorPicker = new QToolButton(bar);
     FreeColorPicker->setObjectName("FreeColorPicker");
     FreeColorPicker->setToolTip("Change / Select Color");
+    connect(FreeColorPicker, &QToolButton::clicked, this, &TMainForm::FreeColorPickerChange);
     bar->addWidget(FreeColorPicker);
     mode(ToolButton(bar, "FreeMovePointButton", "Move a Point of Selected Shape",
                     "Move a Point of Selected Shape", "move_point"),
          EditMode::StartMovePoint);
     FreeDeleteShapeButton = ToolButton(bar, "FreeDeleteShapeButton", "Delete Selected Shape",
                                        "Delete Selected Shape", "delete_shape");
+    Connect(FreeDeleteShapeButton, FreeDeleteShapeCommand);
     mode(ToolButton(bar, "FreeMeasureButton", "Measure Distance", "Measure Distance", "measure"),
          EditMode::StartMeasurement);
     FreePenWidth = new QLineEdit(bar);
@@ -250,6 +254,8 @@ void TMainForm::BuildFreehandToolbar() {
     FreePenWidth->setToolTip("Change / Select Pen Width");
     FreePenWidth->setMaxLength(8);
     FreePenWidth->setFixedWidth(40);
+    connect(FreePenWidth, &QLineEdit::editingFinished, this,
+            [this] { FreePenWidthCommand(ApplRef, FreePenWidth->text().toStdString()); });
     bar->addWidget(FreePenWidth)->setVisible(false); // hidden on the main window
 }
 

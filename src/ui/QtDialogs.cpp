@@ -1,8 +1,10 @@
 #include "QtDialogs.h"
 
+#include "Asktext.h"
 #include "Newwizard.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -53,6 +55,27 @@ DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) 
 }
 
 } // namespace
+
+bool QtDialogs::AskText(std::string& text, std::string& size) {
+    // One dialog for the whole run, as the program has it.
+    static TAskTextForm* form = new TAskTextForm(nullptr);
+    form->Text->setText(ToQt(text));
+    form->Size->setText(ToQt(size));
+    form->Text->setFocus();
+    if (form->exec() != QDialog::Accepted)
+        return false;
+    text = FromQt(form->Text->text());
+    size = FromQt(form->Size->text());
+    return true;
+}
+
+bool QtDialogs::ChooseColour(uint32_t& colour) {
+    const QColor chosen = QColorDialog::getColor(QColor::fromRgb(colour), Owner(), CAPTION);
+    if (!chosen.isValid())
+        return false;
+    colour = chosen.rgb() & 0xFFFFFF;
+    return true;
+}
 
 void QtDialogs::Message(const std::string& text, MessageKind kind) {
     const QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
