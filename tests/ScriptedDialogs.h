@@ -43,6 +43,16 @@ class ScriptedDialogs : public AppDialogs {
         }
         return answer;
     }
+    std::deque<RoomOutlineRequest> RoomAnswers; // closed without OK when empty
+    std::vector<bool> RoomWizardMetric;         // the units each wizard showed
+    bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override {
+        RoomWizardMetric.push_back(metric);
+        if (RoomAnswers.empty())
+            return false;
+        request = RoomAnswers.front();
+        RoomAnswers.pop_front();
+        return true;
+    }
     // The text dialog: each answer is the text and size typed, then OK; cancel
     // when none is left. What the dialog was shown with is kept.
     std::deque<std::pair<std::string, std::string>> TextAnswers;

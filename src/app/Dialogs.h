@@ -1,4 +1,6 @@
 #pragma once
+#include "room/Newroom.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -45,6 +47,8 @@ class AppDialogs {
     virtual std::string OpenFile(const FileDialogSpec& request) = 0;
     virtual std::string SaveFile(const FileDialogSpec& request) = 0;
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
+    // The new room wizard, its units by the Metric setting; false unless OK.
+    virtual bool NewRoomWizard(RoomOutlineRequest& request, bool metric) = 0;
     // The freehand text dialog with a text and a size; false unless closed with OK.
     virtual bool AskText(std::string& text, std::string& size) = 0;
     // The colour of new shapes; false when cancelled. Colours are 0xRRGGBB.

@@ -45,6 +45,9 @@ class SplashFirstDialogs : public AppDialogs {
         CloseSplash();
         return Inner->NewDesignWizard(request);
     }
+    bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override {
+        return Inner->NewRoomWizard(request, metric);
+    }
     bool AskText(std::string& text, std::string& size) override {
         return Inner->AskText(text, size);
     }

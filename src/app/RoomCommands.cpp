@@ -75,3 +75,17 @@ bool SaveRoomCommand(A_APPL& appl) {
 bool SaveAsRoomCommand(A_APPL& appl) {
     return SaveUnder(appl, AskRoomName(appl));
 }
+
+void NewRoomCommand(A_APPL& appl) {
+    RoomOutlineRequest request;
+    if (!appl.Dialogs().NewRoomWizard(request, appl.Metric))
+        return;
+    // A changed room is not thrown away unasked.
+    if (!AskSaveRoom(appl))
+        return;
+    appl.Room.Reset();
+    appl.Room.SelectedShape = nullptr;
+    appl.Room.SelectedPoint = -1;
+    AddRoomOutline(appl.Room.Layer, request, appl.Metric);
+    RepaintPanel(appl.Canvases);
+}

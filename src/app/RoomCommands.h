@@ -4,6 +4,8 @@ class A_APPL;
 
 // The room commands: the question about a changed room, open, save, save as.
 bool AskSaveRoom(A_APPL& appl);
+// "&New room wizard": a new room with the outline the wizard was told.
+void NewRoomCommand(A_APPL& appl);
 void OpenRoomCommand(A_APPL& appl);
 // False when the room was not written (cancelled, or the file could not be).
 bool SaveRoomCommand(A_APPL& appl);

@@ -64,6 +64,7 @@ void TMainForm::BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room
     BuildOptionsMenu(options);
     QAction* newRoom = NewAction("NewRoomMenu", "&New room wizard", "new_room");
     newRoom->setShortcut(QKeySequence("Ctrl+N"));
+    Connect(newRoom, NewRoomCommand);
     QAction* openRoom = NewAction("OpenRoomMenu", "&Open room...", "open_room");
     openRoom->setShortcut(QKeySequence("Ctrl+M"));
     Connect(openRoom, OpenRoomCommand);

@@ -292,7 +292,7 @@ void TMainForm::BuildGridToolbars() {
 
 void TMainForm::BuildRoomToolbars(QMainWindow* page) {
     QToolBar* file = NewToolbar("Room File Toolbar", page, Qt::TopToolBarArea);
-    ToolButton(file, "NewRoomButton", "New Room", "New Room", "new_room");
+    Connect(ToolButton(file, "NewRoomButton", "New Room", "New Room", "new_room"), NewRoomCommand);
     Connect(ToolButton(file, "OpenRoomButton", "Open Room", "Open Room", "open_room"),
             OpenRoomCommand);
     Connect(ToolButton(file, "RoomSaveButton", "Save Room", "Save Room", "save_room"),

@@ -2,6 +2,7 @@
 
 #include "Asktext.h"
 #include "Newwizard.h"
+#include "Roomwizard.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -55,6 +56,11 @@ DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) 
 }
 
 } // namespace
+
+bool QtDialogs::NewRoomWizard(RoomOutlineRequest& request, bool metric) {
+    TNewRoomWizard wizard(Owner());
+    return wizard.Ask(request, metric);
+}
 
 bool QtDialogs::AskText(std::string& text, std::string& size) {
     // One dialog for the whole run, as the program has it.

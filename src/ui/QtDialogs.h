@@ -16,6 +16,7 @@ class QtDialogs : public AppDialogs {
     std::string OpenFile(const FileDialogSpec& request) override;
     std::string SaveFile(const FileDialogSpec& request) override;
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;
+    bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override;
     bool AskText(std::string& text, std::string& size) override;
     bool ChooseColour(uint32_t& colour) override;
     bool PageSetup(QPrinter& printer) override;

@@ -7,12 +7,14 @@
 #include "ui/CanvasPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/Newwizard.h"
+#include "ui/Roomwizard.h"
 #include "view/ViewMath.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -281,6 +283,67 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Form->InfoBrowser->source().toLocalFile().toStdString(), folder + "info.html");
         std::filesystem::remove(folder + "info.html");
         QStandardPaths::setTestModeEnabled(false);
+    }
+
+    void roomWizardShowsWhatEachShapeNeeds() {
+        TNewRoomWizard wizard(nullptr);
+        wizard.show();
+        wizard.Fill(false);
+        QCOMPARE(wizard.Units[5]->text(), QString("'"));
+        const struct {
+            QRadioButton* Button;
+            int Boxes;
+            const char* Invert; // null: hidden
+            bool Filled;
+        } rows[] = {{wizard.NoneButton, 0, nullptr, false},
+                    {wizard.RectangleButton, 2, nullptr, true},
+                    {wizard.LButton, 4, "Mirror", true},
+                    {wizard.MButton, 6, "Flip", true},
+                    {wizard.TButton, 6, "Flip", true}};
+        for (const auto& row : rows) {
+            row.Button->click();
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(wizard.Measures[i]->isEnabled(), i < row.Boxes);
+            QCOMPARE(wizard.InvertToggle->isVisible(), row.Invert != nullptr);
+            if (row.Invert)
+                QCOMPARE(wizard.InvertToggle->text(), QString(row.Invert));
+            QCOMPARE(wizard.FilledToggle->isVisible(), row.Filled);
+            QCOMPARE(wizard.RoomImage->pixmap().isNull(), row.Boxes == 0);
+        }
+        wizard.Measures[0]->setText("4");
+        wizard.Measures[1]->setText("3");
+        wizard.RectangleButton->click();
+        const RoomOutlineRequest request = wizard.Request();
+        QCOMPARE(request.Shape, RoomShape::Rectangle);
+        QCOMPARE(request.Measures[0], std::string("4"));
+        QVERIFY(request.Filled);
+    }
+
+    void newRoomAsksBeforeAChangedRoomGoes() {
+        MainFixture f;
+        f.Appl->Room.Layer.AddShape()->AddPoint(1, 2);
+        RoomOutlineRequest request;
+        request.Shape = RoomShape::Rectangle;
+        request.Measures = {"4", "3"};
+        f.Dialogs->RoomAnswers = {request};
+        f.Dialogs->Answers = {DialogAnswer::Cancel};
+        f.Trigger("NewRoomMenu");
+        QCOMPARE(f.Dialogs->Messages.back(),
+                 std::string("Room changed - Do you want to save room untitled.rm3 ?"));
+        QCOMPARE(f.Appl->Room.Layer.Shapes[0].Points[0].X, 1.0f); // kept
+        f.Dialogs->RoomAnswers = {request};
+        f.Dialogs->Answers = {DialogAnswer::No};
+        f.Trigger("NewRoomButton");
+        QCOMPARE(f.Appl->Room.Layer.ShapeCount, 1);
+        QCOMPARE(f.Appl->Room.Layer.Shapes[0].Points[1].X, 200.0f);
+        QCOMPARE(f.Appl->Room.RoomFileName, std::string("untitled.rm3"));
+        QVERIFY(f.Dialogs->RoomWizardMetric.back());
+        request.Shape = RoomShape::None;
+        f.Dialogs->RoomAnswers = {request};
+        f.Dialogs->Answers = {DialogAnswer::No};
+        f.Trigger("NewRoomMenu");
+        QCOMPARE(f.Appl->Room.Layer.ShapeCount, 0);
+        QVERIFY(!f.Appl->Room.Layer.Changed);
     }
 
     void helpPagesShowInTheProgram() {
