@@ -16,13 +16,13 @@ const char* const INFO_FILE = "info.html";
 const char* const TRACKLIST_FILE = "diy.html";
 const char* const SNAPSHOT_FILE = "screen.gif";
 
-// Writes a report file into the report folder; its full name, or empty after
+// Writes a report file into the report folder; the folder, or empty after
 // telling the user why not.
 std::string WriteReportFile(A_APPL& appl, const char* name, const std::string& html) {
     std::string why;
     const std::string folder = ReportFolder(appl, why);
     if (!folder.empty() && WriteFileAtomically(folder + name, html))
-        return folder + name;
+        return folder;
     ShowAppError(appl, why.empty() ? "Cannot write file " + folder + name + " !" : why);
     return std::string();
 }
@@ -49,9 +49,9 @@ std::string ReportFolder(const A_APPL& appl, std::string& why) {
 }
 
 void RefreshInfoPage(A_APPL& appl) {
-    const std::string file = WriteReportFile(appl, INFO_FILE, TrackListOfDesign(appl));
-    if (!file.empty() && appl.Window)
-        appl.Window->ShowInfoFile(file);
+    const std::string folder = WriteReportFile(appl, INFO_FILE, TrackListOfDesign(appl));
+    if (!folder.empty() && appl.Window)
+        appl.Window->ShowInfoFile(folder + INFO_FILE);
 }
 
 void ShowTracklistCommand(A_APPL& appl) {
@@ -59,12 +59,11 @@ void ShowTracklistCommand(A_APPL& appl) {
         ShowAppMessage(appl, "Please set current tab panel to 'Design' to use this function!");
         return;
     }
-    const std::string file = WriteReportFile(appl, TRACKLIST_FILE, TrackListOfDesign(appl));
-    if (file.empty())
+    const std::string folder = WriteReportFile(appl, TRACKLIST_FILE, TrackListOfDesign(appl));
+    if (folder.empty())
         return;
-    const std::string snapshot = file.substr(0, file.size() - 8) + SNAPSHOT_FILE;
-    if (!SnapshotDesign(appl.Design, snapshot))
-        ShowAppError(appl, "Cannot write file " + snapshot + " !");
+    if (!SnapshotDesign(appl.Design, folder + SNAPSHOT_FILE))
+        ShowAppError(appl, "Cannot write file " + folder + SNAPSHOT_FILE + " !");
     if (appl.Window)
-        appl.Window->OpenInBrowser(file);
+        appl.Window->OpenInBrowser(folder + TRACKLIST_FILE);
 }
