@@ -148,33 +148,35 @@ void SizeRow(Html& out, const char* label, float centimetres) {
         << (units.Metric ? " cm</TD>" : " ft</TD>") << "</TR>";
 }
 
-void Totals(Html& out, T_DESIGN& design, const BoundingBox& extents, float zoom) {
-    out << "<TD valign=top>";
-    design.ComputeTrackStats(true, nullptr, 0, -1);
-    out.Table(3, "Track Lengths",
-              "<TD>Track</TD><TD align=right>Lane 1</TD><TD align=right>Lane 2</TD>");
+// One row per track in use, numbered as in the section list.
+template <typename Cells> void TrackRows(Html& out, const T_DESIGN& design, Cells cells) {
     int number = 0;
     for (const T_TRACK& track : design.Tracks)
         if (track.InUse) {
             out << DATA_ROW;
             out.Cell(std::to_string(++number));
-            out.Length(track.Lane1Total);
-            out.Length(track.Lane2Total);
+            cells(track);
             out << "</TR>";
         }
+}
+
+void Totals(Html& out, T_DESIGN& design, const BoundingBox& extents, float zoom) {
+    out << "<TD valign=top>";
+    design.ComputeTrackStats(true, nullptr, 0, -1);
+    out.Table(3, "Track Lengths",
+              "<TD>Track</TD><TD align=right>Lane 1</TD><TD align=right>Lane 2</TD>");
+    TrackRows(out, design, [&out](const T_TRACK& track) {
+        out.Length(track.Lane1Total);
+        out.Length(track.Lane2Total);
+    });
     out << "</TABLE>"
         << "<P></P>";
     out.Table(3, "Track Curve Count",
               "<TD>Track</TD><TD align=right>Left #</TD><TD align=right>Right #</TD>");
-    number = 0;
-    for (const T_TRACK& track : design.Tracks)
-        if (track.InUse) {
-            out << DATA_ROW;
-            out.Cell(std::to_string(++number));
-            out.Number(track.LeftCount);
-            out.Number(track.RightCount);
-            out << "</TR>";
-        }
+    TrackRows(out, design, [&out](const T_TRACK& track) {
+        out.Number(track.LeftCount);
+        out.Number(track.RightCount);
+    });
     out << "</TABLE>"
         << "<P></P>";
     // Nothing painted yet: no size rather than the negative reset extents.
