@@ -19,6 +19,7 @@ class QToolBar;
 class QToolButton;
 class TAboutBox;
 class THelpWindow;
+class TStockEditorForm;
 class TCanvasPanel;
 class TStatusBar;
 class TTrackPopupForm;
@@ -94,6 +95,8 @@ class TMainForm : public QMainWindow, public AppWindow {
     void PrintMenuClick();
     void PageSetupMenuClick();
     void FreeColorPickerChange();
+    void StockEditorMenuClick();
+    TStockEditorForm* StockEditor = nullptr;
     // The manual's pages in the program's own help window.
     void ShowHelpPage(const char* page);
     THelpWindow* HelpWindow = nullptr;

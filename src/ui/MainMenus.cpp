@@ -6,12 +6,14 @@
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
+#include "app/Notifications.h"
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
 #include "edit/FreehandEdit.h"
 #include "edit/TrackCanvas.h"
 #include "edit/TrackCommands.h"
+#include "editors/Stockedit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -27,6 +29,14 @@ QAction* TMainForm::NewAction(const char* name, const QString& text, const char*
         action->setIcon(AppIcon(icon, themeIcon));
     addAction(action);
     return action;
+}
+
+// The inventory is edited in its own window; the palette shows the new counts.
+void TMainForm::StockEditorMenuClick() {
+    if (!StockEditor)
+        StockEditor = new TStockEditorForm(ApplRef, this);
+    StockEditor->exec();
+    DrawPartSelector(ApplRef);
 }
 
 void TMainForm::ShowHelpPage(const char* page) {
@@ -105,7 +115,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     Connect(saveAs, SaveAsCommand);
     file->addActions({newDesign, open, importTrk, importTr2, save, saveAs});
     file->addSeparator();
-    file->addAction(NewAction("StockEditorMenu", "&Inventory Editor", "inventory"));
+    QAction* inventory = NewAction("StockEditorMenu", "&Inventory Editor", "inventory");
+    connect(inventory, &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
+    file->addAction(inventory);
     file->addAction(NewAction("TrackDefEditorMenu", "Track &Definitions Editor", "definitions"));
     file->addSeparator();
     QAction* pageSetup = NewAction("PageSetupMenu", "Page S&etup...", nullptr);

@@ -83,7 +83,9 @@ void TMainForm::BuildDesignToolbars(QMainWindow* page) {
     connect(ToolButton(file, "PrintButton", "Print Design", "Print Current Design", "print_design",
                        "document-print"),
             &QAction::triggered, this, &TMainForm::PrintMenuClick);
-    ToolButton(file, "InventoryButton", "Inventory Editor", "Inventory Editor", "inventory");
+    connect(
+        ToolButton(file, "InventoryButton", "Inventory Editor", "Inventory Editor", "inventory"),
+        &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
     ToolButton(file, "TrackDefinitionButton", "Track Definition Editor", "Track Definition Editor",
                "definitions");
     Connect(ToolButton(file, "ShowHtmlButton", "Show HTML", "Show Design as HTML", "show_html"),

@@ -1,0 +1,78 @@
+#include "Stockedit.h"
+
+#include "StockEditing.h"
+
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Column { CODE, SECTION, STOCK, USED, FREE, COLUMNS };
+constexpr int WIDTHS[COLUMNS] = {85, 144, 40, 40, 40};
+constexpr int WINDOW_WIDTH = 380;
+constexpr int WINDOW_HEIGHT = 420;
+
+QTableWidgetItem* Cell(const QString& text, bool number, bool editable = false) {
+    auto* item = new QTableWidgetItem(text);
+    if (number)
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (!editable)
+        item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    return item;
+}
+
+} // namespace
+
+TStockEditorForm::TStockEditorForm(A_APPL& appl, QWidget* parent) : QDialog(parent), ApplRef(appl) {
+    setWindowTitle("Inventory Editor");
+    setFixedSize(WINDOW_WIDTH, WINDOW_HEIGHT);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 8);
+    InfoTrackSectionsGrid = new QTableWidget(0, COLUMNS, this);
+    InfoTrackSectionsGrid->setObjectName("InfoTrackSectionsGrid");
+    InfoTrackSectionsGrid->setToolTip("Edit 'stock' to the amount of parts you own");
+    InfoTrackSectionsGrid->setHorizontalHeaderLabels(
+        {" Code", " Section", "Stock", "Used", "Free"});
+    InfoTrackSectionsGrid->verticalHeader()->hide();
+    for (int c = 0; c < COLUMNS; ++c)
+        InfoTrackSectionsGrid->setColumnWidth(c, WIDTHS[c]);
+    layout->addWidget(InfoTrackSectionsGrid);
+    connect(InfoTrackSectionsGrid, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem* item) {
+                // Grid rows count from 1 below the heading row, as the program numbers them.
+                InfoTrackSectionsGridSetEditText(item->column(), item->text(), item->row() + 1);
+            });
+}
+
+void TStockEditorForm::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TStockEditorForm::FormShow() {
+    Filling = true;
+    const std::vector<StockRow> rows = StockRows(ApplRef);
+    QTableWidget* grid = InfoTrackSectionsGrid;
+    grid->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const StockRow& row = rows[r];
+        grid->setItem(r, CODE, Cell(QString::fromLatin1(row.Code.c_str()), false));
+        grid->setItem(r, SECTION, Cell(QString::fromLatin1(row.Description.c_str()), false));
+        QTableWidgetItem* stock = Cell(QString::number(row.Stock), true, true);
+        stock->setBackground(palette().toolTipBase());
+        grid->setItem(r, STOCK, stock);
+        grid->setItem(r, USED, Cell(QString::number(row.Used), true));
+        grid->setItem(r, FREE, Cell(QString::number(row.Free()), true));
+    }
+    Filling = false;
+}
+
+void TStockEditorForm::InfoTrackSectionsGridSetEditText(int column, const QString& text, int row) {
+    if (Filling || column != STOCK || row < 1)
+        return;
+    const int free = SetStock(ApplRef, row - 1, text.toStdString());
+    Filling = true;
+    InfoTrackSectionsGrid->item(row - 1, FREE)->setText(QString::number(free));
+    Filling = false;
+}
