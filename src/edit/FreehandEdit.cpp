@@ -208,8 +208,12 @@ F_FREEHAND* LayerOf(A_APPL& appl, P_PANEL& panel) {
         return &appl.Design.Freehand;
     if (&panel == &appl.Room)
         return &appl.Room.Layer;
-    if (&panel == &appl.Define && appl.Define.Part)
-        return &appl.Define.Part->Silkscreen.Create();
+    if (&panel == &appl.Define && appl.Define.Part) {
+        L_PARTDEF& part = *appl.Define.Part;
+        if (!part.Silkscreen)
+            part.Silkscreen.Create();
+        return part.Silkscreen.get();
+    }
     return nullptr;
 }
 
