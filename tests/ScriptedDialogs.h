@@ -65,6 +65,14 @@ class ScriptedDialogs : public AppDialogs {
         TextAnswers.pop_front();
         return true;
     }
+    std::deque<std::string> BrandCodes; // cancelled when empty
+    bool AskBrandCode(std::string& code) override {
+        if (BrandCodes.empty())
+            return false;
+        code = BrandCodes.front();
+        BrandCodes.pop_front();
+        return true;
+    }
     std::deque<uint32_t> ColourAnswers; // cancelled when empty
     bool ChooseColour(uint32_t& colour) override {
         if (ColourAnswers.empty())

@@ -49,6 +49,8 @@ class AppDialogs {
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
     // The new room wizard, its units by the Metric setting; false unless OK.
     virtual bool NewRoomWizard(RoomOutlineRequest& request, bool metric) = 0;
+    // "Ask Brand Code": a code in capitals; false when cancelled.
+    virtual bool AskBrandCode(std::string& code) = 0;
     // The freehand text dialog with a text and a size; false unless closed with OK.
     virtual bool AskText(std::string& text, std::string& size) = 0;
     // The colour of new shapes; false when cancelled. Colours are 0xRRGGBB.

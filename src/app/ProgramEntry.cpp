@@ -52,6 +52,7 @@ class SplashFirstDialogs : public AppDialogs {
         return Inner->AskText(text, size);
     }
     bool ChooseColour(uint32_t& colour) override { return Inner->ChooseColour(colour); }
+    bool AskBrandCode(std::string& code) override { return Inner->AskBrandCode(code); }
     bool PageSetup(QPrinter& printer) override { return Inner->PageSetup(printer); }
     bool Print(QPrinter& printer) override { return Inner->Print(printer); }
 

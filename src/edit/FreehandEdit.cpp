@@ -349,3 +349,12 @@ void FreeDeleteShapeCommand(A_APPL& appl) {
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
 }
+
+void FreehandPointerMove(A_APPL& appl, const PointerEvent& event) {
+    const Gesture gesture = GestureStartedBy(appl, event.X, event.Y);
+    if (gesture == Gesture::DragShape)
+        StartShapeDrag(appl);
+    else if (gesture == Gesture::MovePoint)
+        StartPointMove(appl);
+    FreehandMouseMove(appl, event);
+}

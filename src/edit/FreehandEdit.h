@@ -7,6 +7,9 @@
 void FreehandMouseDown(A_APPL& appl, const PointerEvent& event);
 void FreehandMouseUp(A_APPL& appl, const PointerEvent& event);
 void FreehandMouseMove(A_APPL& appl, const PointerEvent& event);
+// A move of a canvas that only draws: a drag gesture of a freehand press
+// begins, then the freehand move.
+void FreehandPointerMove(A_APPL& appl, const PointerEvent& event);
 // A drag gesture armed by a freehand press begins.
 void StartShapeDrag(A_APPL& appl);
 void StartPointMove(A_APPL& appl);

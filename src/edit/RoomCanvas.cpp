@@ -32,12 +32,7 @@ void RoomCanvasMouseUp(A_APPL& appl, const PointerEvent& event) {
 void RoomCanvasMouseMove(A_APPL& appl, const PointerEvent& event) {
     if (MovePan(appl, event.X, event.Y))
         return;
-    const Gesture gesture = GestureStartedBy(appl, event.X, event.Y);
-    if (gesture == Gesture::DragShape)
-        StartShapeDrag(appl);
-    else if (gesture == Gesture::MovePoint)
-        StartPointMove(appl);
-    FreehandMouseMove(appl, event);
+    FreehandPointerMove(appl, event);
     if (appl.Edit.Mode == EditMode::Move)
         DragView(appl, appl.Room, event.X, event.Y);
 }

@@ -3,7 +3,6 @@
 #include "About.h"
 #include "CanvasPanel.h"
 #include "Icons.h"
-#include "Newbrand.h"
 #include "StatusBar.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
@@ -33,7 +32,6 @@ TMainForm::TMainForm(A_APPL& appl) : ApplRef(appl) {
     BuildPages();
     BuildTopToolbars();
     TrackPopup = new TTrackPopupForm(this);
-    DefineNewBrand = new TDefineNewBrand(this);
     AboutBox = new TAboutBox(this);
     appl.Window = this;
     StartedOk = FormCreate();

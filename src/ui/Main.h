@@ -23,7 +23,6 @@ class TStockEditorForm;
 class TCanvasPanel;
 class TStatusBar;
 class TTrackPopupForm;
-class TDefineNewBrand;
 enum class ViewOption;
 struct P_PANEL;
 
@@ -64,7 +63,6 @@ class TMainForm : public QMainWindow, public AppWindow {
     QLineEdit* FreePenWidth = nullptr;
     QToolButton* FreeColorPicker = nullptr;
     TTrackPopupForm* TrackPopup = nullptr;
-    TDefineNewBrand* DefineNewBrand = nullptr;
 
     // AppWindow
     void SetStatusText(StatusBarId bar, int panel, const std::string& text) override;

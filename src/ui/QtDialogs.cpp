@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "Asktext.h"
+#include "Newbrand.h"
 #include "Newwizard.h"
 #include "Roomwizard.h"
 
@@ -72,6 +73,14 @@ bool QtDialogs::AskText(std::string& text, std::string& size) {
         return false;
     text = FromQt(form->Text->text());
     size = FromQt(form->Size->text());
+    return true;
+}
+
+bool QtDialogs::AskBrandCode(std::string& code) {
+    TDefineNewBrand dialog(Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    code = FromQt(dialog.Code->text());
     return true;
 }
 

@@ -18,6 +18,7 @@ class QtDialogs : public AppDialogs {
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;
     bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override;
     bool AskText(std::string& text, std::string& size) override;
+    bool AskBrandCode(std::string& code) override;
     bool ChooseColour(uint32_t& colour) override;
     bool PageSetup(QPrinter& printer) override;
     bool Print(QPrinter& printer) override;
