@@ -15,6 +15,7 @@ constexpr int RECENT_FILE_COUNT = 4;
 constexpr int TAB_DESIGN = 1;
 constexpr int TAB_INFO = 2;
 constexpr int TAB_ROOM = 3;
+constexpr int TAB_DEFINE = 4; // while the definitions editor is open
 
 // A drag that a press may start once the pointer leaves the drag distance
 // with the button still down.

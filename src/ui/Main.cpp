@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "edit/FreehandEdit.h"
 #include "edit/Trackpopup.h"
+#include "editors/Defeditorpart.h"
 #include "view/ViewMath.h"
 
 #include <QAction>
@@ -159,14 +160,17 @@ QWidget* TMainForm::CanvasWidget(CanvasId canvas) {
     case CanvasId::Room:
         return RoomCanvas;
     case CanvasId::Define:
-        break;
+        return DefEditorPart ? static_cast<QWidget*>(DefEditorPart->DefineCanvas) : nullptr;
     }
-    return nullptr; // the part drawing editor comes with the definitions editor
+    return nullptr;
 }
 
 void TMainForm::SetStatusText(StatusBarId bar, int panel, const std::string& text) {
-    if (bar == StatusBarId::Main)
-        StatusBar->SetPanelText(panel, QString::fromLatin1(text.c_str()));
+    TStatusBar* target = bar == StatusBarId::Main ? StatusBar
+                         : DefEditorPart          ? DefEditorPart->StatusBar
+                                                  : nullptr;
+    if (target)
+        target->SetPanelText(panel, QString::fromLatin1(text.c_str()));
 }
 
 void TMainForm::SetPointer(CanvasId canvas, PointerShape shape) {

@@ -20,6 +20,8 @@ class QToolButton;
 class TAboutBox;
 class THelpWindow;
 class TStockEditorForm;
+class TDefEditorForm;
+class TDefEditorPartForm;
 class TCanvasPanel;
 class TStatusBar;
 class TTrackPopupForm;
@@ -94,6 +96,9 @@ class TMainForm : public QMainWindow, public AppWindow {
     void PageSetupMenuClick();
     void FreeColorPickerChange();
     void StockEditorMenuClick();
+    void TrackDefEditorMenuClick();
+    TDefEditorForm* DefEditor = nullptr;
+    TDefEditorPartForm* DefEditorPart = nullptr;
     TStockEditorForm* StockEditor = nullptr;
     // The manual's pages in the program's own help window.
     void ShowHelpPage(const char* page);

@@ -13,6 +13,8 @@
 #include "edit/FreehandEdit.h"
 #include "edit/TrackCanvas.h"
 #include "edit/TrackCommands.h"
+#include "editors/Defeditor.h"
+#include "editors/Defeditorpart.h"
 #include "editors/Stockedit.h"
 
 #include <QAction>
@@ -37,6 +39,31 @@ void TMainForm::StockEditorMenuClick() {
         StockEditor = new TStockEditorForm(ApplRef, this);
     StockEditor->exec();
     DrawPartSelector(ApplRef);
+}
+
+// The definitions editor and its part drawing window, made once; the main
+// window steps aside while they are open and sets its page up again after.
+void TMainForm::TrackDefEditorMenuClick() {
+    if (!DefEditor) {
+        std::vector<QAction*> freehand;
+        for (const char* name :
+             {"FreePolylineButton", "FreePolygonButton", "FreeRectangleButton",
+              "FreeFilledRectangleButton", "FreeTextButton", "FreeEditTextButton", "",
+              "FreeColorPickerAction", "FreeMovePointButton", "FreeDeleteShapeButton", "",
+              "FreeMeasureButton"})
+            freehand.push_back(*name ? findChild<QAction*>(name) : nullptr);
+        DefEditorPart = new TDefEditorPartForm(ApplRef, freehand, this);
+        DefEditor = new TDefEditorForm(ApplRef, *DefEditorPart, this);
+    }
+    A_APPL& appl = ApplRef;
+    hide();
+    SetEditMode(appl, EditMode::Select);
+    DefEditor->exec();
+    show();
+    PageChanged(appl, MainTab->currentIndex());
+    SetEditMode(appl, EditMode::Select);
+    DrawPartSelector(appl);
+    RepaintPanel(appl.Canvases);
 }
 
 void TMainForm::ShowHelpPage(const char* page) {
@@ -118,7 +145,10 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     QAction* inventory = NewAction("StockEditorMenu", "&Inventory Editor", "inventory");
     connect(inventory, &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
     file->addAction(inventory);
-    file->addAction(NewAction("TrackDefEditorMenu", "Track &Definitions Editor", "definitions"));
+    QAction* definitions =
+        NewAction("TrackDefEditorMenu", "Track &Definitions Editor", "definitions");
+    connect(definitions, &QAction::triggered, this, &TMainForm::TrackDefEditorMenuClick);
+    file->addAction(definitions);
     file->addSeparator();
     QAction* pageSetup = NewAction("PageSetupMenu", "Page S&etup...", nullptr);
     connect(pageSetup, &QAction::triggered, this, &TMainForm::PageSetupMenuClick);

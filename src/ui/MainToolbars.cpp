@@ -86,8 +86,9 @@ void TMainForm::BuildDesignToolbars(QMainWindow* page) {
     connect(
         ToolButton(file, "InventoryButton", "Inventory Editor", "Inventory Editor", "inventory"),
         &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
-    ToolButton(file, "TrackDefinitionButton", "Track Definition Editor", "Track Definition Editor",
-               "definitions");
+    connect(ToolButton(file, "TrackDefinitionButton", "Track Definition Editor",
+                       "Track Definition Editor", "definitions"),
+            &QAction::triggered, this, &TMainForm::TrackDefEditorMenuClick);
     Connect(ToolButton(file, "ShowHtmlButton", "Show HTML", "Show Design as HTML", "show_html"),
             ShowTracklistCommand);
     connect(ToolButton(file, "SaveGifButton", "Save GIF", "Save screen as .GIF", "save_gif"),
@@ -242,6 +243,9 @@ void TMainForm::BuildFreehandToolbar() {
     FreeColorPicker->setObjectName("FreeColorPicker");
     FreeColorPicker->setToolTip("Change / Select Color");
     connect(FreeColorPicker, &QToolButton::clicked, this, &TMainForm::FreeColorPickerChange);
+    // The same command for the part drawing window's toolbar.
+    connect(NewAction("FreeColorPickerAction", "Change / Select Color", "colour"),
+            &QAction::triggered, this, &TMainForm::FreeColorPickerChange);
     bar->addWidget(FreeColorPicker);
     mode(ToolButton(bar, "FreeMovePointButton", "Move a Point of Selected Shape",
                     "Move a Point of Selected Shape", "move_point"),

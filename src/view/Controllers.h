@@ -48,6 +48,7 @@ struct C_DEFINE : P_PANEL {
     L_PARTDEF* Part = nullptr; // the part definition under edit
     L_BRAND* Brand = nullptr;  // the brand under edit
     bool DefinitionsChanged = false;
+    bool ReminderShown = false; // the warning about changed part codes, once a run
     L_PARTDEF CopyBuffer;
 
     C_DEFINE() { View.UseBitmap = true; }

@@ -59,6 +59,10 @@ float ZoomFromBar(int position) {
     return position * ZOOM_BAR_STEP + 0.2f;
 }
 
+float DefineZoomFromBar(int position) {
+    return position * 0.5f + 1.0f;
+}
+
 std::string FormatZoom(float zoom) {
     return " " + Fixed4(zoom);
 }

@@ -25,6 +25,8 @@ constexpr int ZOOM_BAR_MAX = 48;
 constexpr int ZOOM_BAR_START = 24;
 constexpr float ZOOM_BAR_STEP = 0.075f;
 float ZoomFromBar(int position);
+// The part drawing canvas's slider: 1.5 to 25.0, 13.0 at the start.
+float DefineZoomFromBar(int position);
 // " %2.4f" of the zoom, as the zoom fields show it.
 std::string FormatZoom(float zoom);
 // A typed zoom; none when it is no number, zero or negative, which would make
