@@ -15,7 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -543,11 +545,25 @@ void TDefEditorForm::Repaint() {
 void TDefEditorForm::showEvent(QShowEvent* event) {
     ApplRef.CurrentTab = TAB_DEFINE;
     ApplRef.SetCurrentPanel(&ApplRef.Define);
+    // Once the window system has placed the editor, the part goes beside it.
+    QTimer::singleShot(0, this, &TDefEditorForm::PlacePartForm);
     PartForm.show();
     PartForm.FormShow();
     RefreshPart();
     Repaint();
     QDialog::showEvent(event);
+}
+
+// Beside the editor where the screen has room, else as far right as it has.
+void TDefEditorForm::PlacePartForm() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    // The editor at the screen's left, the part beside it as far as there is room.
+    const QRect free = screen->availableGeometry();
+    move(free.left(), std::max(free.top(), pos().y()));
+    const int x = std::min(frameGeometry().right() + 8, free.right() - PartForm.width());
+    PartForm.move(std::max(x, free.left()), frameGeometry().top());
 }
 
 void TDefEditorForm::hideEvent(QHideEvent* event) {

@@ -68,6 +68,7 @@ class TDefEditorForm : public QDialog {
     void DPartsGridSelectCell(int row);
     void DPartsGridSetEditText(int row, int column);
     void AfterBrandChange();
+    void PlacePartForm();
     void Repaint();
 
     A_APPL& ApplRef;

@@ -46,7 +46,10 @@ TDefEditorPartForm::TDefEditorPartForm(A_APPL& appl, const std::vector<QAction*>
     BuildToolbars(freehand);
     docks->addToolBar(Qt::TopToolBarArea, findChild<QToolBar*>("ZoomToolbar"));
     docks->addToolBar(Qt::TopToolBarArea, findChild<QToolBar*>("DefineGridSpacings"));
-    docks->addToolBar(Qt::LeftToolBarArea, findChild<QToolBar*>("FreehandToolbar"));
+    // On top rather than at the left: beside the editor on a small screen the
+    // left edge is the part that gets covered.
+    docks->addToolBarBreak(Qt::TopToolBarArea);
+    docks->addToolBar(Qt::TopToolBarArea, findChild<QToolBar*>("FreehandToolbar"));
     DefineCanvas->Resized = [this] {
         if (ApplRef.CurrentPanel() == &ApplRef.Define)
             RepaintPanel(ApplRef.Canvases);
@@ -105,7 +108,6 @@ void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
     }
     auto* tools = new QToolBar("Freehand Toolbar", this);
     tools->setObjectName("FreehandToolbar");
-    tools->setOrientation(Qt::Vertical);
     for (QAction* action : freehand) {
         if (!action) {
             tools->addSeparator();
@@ -124,6 +126,8 @@ void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
 
 void TDefEditorPartForm::FormShow() {
     FreePenWidth->setText(QString::number(ApplRef.Define.CurrentPenWidth));
+    InfoDefineGridX->setText(Text(FormatGridSpacing(ApplRef.Define.GridX)));
+    InfoDefineGridY->setText(Text(FormatGridSpacing(ApplRef.Define.GridY)));
     SetEditMode(ApplRef, EditMode::Select);
 }
 

@@ -54,6 +54,8 @@ void TMainForm::TrackDefEditorMenuClick() {
             freehand.push_back(*name ? findChild<QAction*>(name) : nullptr);
         DefEditorPart = new TDefEditorPartForm(ApplRef, freehand, this);
         DefEditor = new TDefEditorForm(ApplRef, *DefEditorPart, this);
+        // A window of the modal editor's own takes the pointer while the editor is open.
+        DefEditorPart->setParent(DefEditor, DefEditorPart->windowFlags());
     }
     A_APPL& appl = ApplRef;
     hide();
