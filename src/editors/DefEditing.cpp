@@ -199,16 +199,25 @@ bool DeleteCurrentBrand(A_APPL& appl) {
     return true;
 }
 
-bool NewPart(A_APPL& appl) {
+namespace {
+
+// A new part of the current brand, made current; null after the limit's message.
+L_PARTDEF* AddCurrentPart(A_APPL& appl) {
     L_BRAND* brand = Editor(appl).Brand;
     L_PARTDEF* part = brand ? brand->AddPart() : nullptr;
     if (!part) {
         ShowAppMessage(appl, PARTS_FULL);
-        return false;
+        return nullptr;
     }
     MarkChanged(appl);
     SelectPart(appl, part);
-    return true;
+    return part;
+}
+
+} // namespace
+
+bool NewPart(A_APPL& appl) {
+    return AddCurrentPart(appl) != nullptr;
 }
 
 bool DeletePart(A_APPL& appl, int index) {
@@ -252,14 +261,10 @@ void CopyPart(A_APPL& appl, int index) {
 }
 
 bool PastePart(A_APPL& appl) {
-    L_BRAND* brand = Editor(appl).Brand;
-    L_PARTDEF* part = brand ? brand->AddPart() : nullptr;
-    if (!part) {
-        ShowAppMessage(appl, PARTS_FULL);
+    L_PARTDEF* part = AddCurrentPart(appl);
+    if (!part)
         return false;
-    }
-    MarkChanged(appl);
-    *part = Editor(appl).CopyBuffer;
+    *part = Editor(appl).CopyBuffer; // with its own copy of the silkscreen
     SelectPart(appl, part);
     return true;
 }
