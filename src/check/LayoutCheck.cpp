@@ -1,0 +1,257 @@
+#include "LayoutCheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+namespace {
+
+constexpr float MM_PER_CM = 10.0f;
+constexpr float JOIN_GAP_MM = 10.0f;
+constexpr QuarterDegrees JOIN_HEADING = 4; // one degree
+constexpr float GRID_CELL_CM = 50.0f;
+constexpr int AREA_SAMPLES = 12; // per side of the boxes' common part
+// Outlines are taken in millimetres: integer points fine enough for areas.
+constexpr float OUTLINE_SCALE = 10.0f;
+
+bool IsEmptyTrack(const T_TRACK& track) {
+    return track.HoldsOnlyEmptyPart();
+}
+
+struct PlacedOutline {
+    PartRef Ref;
+    int8_t Height = 0;
+    int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0; // mm
+    std::vector<PixelPoint> Points;
+};
+
+bool Inside(const std::vector<PixelPoint>& polygon, float x, float y) {
+    bool inside = false;
+    const size_t n = polygon.size();
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const float xi = polygon[i].X, yi = polygon[i].Y, xj = polygon[j].X, yj = polygon[j].Y;
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// The area both outlines cover, estimated on a grid of samples, in cm².
+float CommonArea(const PlacedOutline& a, const PlacedOutline& b) {
+    const int left = std::max(a.MinX, b.MinX), right = std::min(a.MaxX, b.MaxX);
+    const int top = std::max(a.MinY, b.MinY), bottom = std::min(a.MaxY, b.MaxY);
+    if (left >= right || top >= bottom)
+        return 0.0f;
+    const float dx = static_cast<float>(right - left) / AREA_SAMPLES;
+    const float dy = static_cast<float>(bottom - top) / AREA_SAMPLES;
+    int hits = 0;
+    for (int i = 0; i < AREA_SAMPLES; ++i)
+        for (int j = 0; j < AREA_SAMPLES; ++j) {
+            const float x = left + (i + 0.5f) * dx, y = top + (j + 0.5f) * dy;
+            hits += Inside(a.Points, x, y) && Inside(b.Points, x, y);
+        }
+    return hits * dx * dy / (MM_PER_CM * MM_PER_CM);
+}
+
+std::vector<PlacedOutline> Outlines(T_DESIGN& design) {
+    std::vector<PlacedOutline> outlines;
+    auto placement = NewPlacement();
+    PointBuffer buffer;
+    for (int slot = 0; slot < MAX_TRACKS; ++slot) {
+        T_TRACK& track = design.Tracks[slot];
+        if (!track.InUse || IsEmptyTrack(track))
+            continue;
+        placement->Count = 0;
+        PlaceTrack(*placement, P_VIEW{}, track);
+        for (int k = 0; k < placement->Count; ++k) {
+            const T_PLACED& placed = placement->Entries[k];
+            Pose pose = placed.StartPose();
+            pose.X *= OUTLINE_SCALE;
+            pose.Y *= OUTLINE_SCALE;
+            buffer.Clear();
+            PartOutline(*placed.Part, pose, OUTLINE_SCALE, false, buffer);
+            if (buffer.Count < 3)
+                continue;
+            PlacedOutline outline;
+            outline.Ref = {slot, k};
+            outline.Height = placed.Part->Height;
+            outline.Points.assign(buffer.Points.begin(), buffer.Points.begin() + buffer.Count);
+            outline.MinX = outline.MaxX = outline.Points[0].X;
+            outline.MinY = outline.MaxY = outline.Points[0].Y;
+            for (const PixelPoint& p : outline.Points) {
+                outline.MinX = std::min(outline.MinX, p.X);
+                outline.MaxX = std::max(outline.MaxX, p.X);
+                outline.MinY = std::min(outline.MinY, p.Y);
+                outline.MaxY = std::max(outline.MaxY, p.Y);
+            }
+            outlines.push_back(std::move(outline));
+        }
+    }
+    return outlines;
+}
+
+// Neighbours in one chain touch by design: a part and the next, and the two
+// ends of a track that closes on itself.
+bool Neighbours(const T_DESIGN& design, const PartRef& a, const PartRef& b) {
+    if (a.Slot != b.Slot)
+        return false;
+    const int n = design.Tracks[a.Slot].PartCount;
+    const int d = std::abs(a.Index - b.Index);
+    return d <= 1 || d == n - 1;
+}
+
+long long CellKey(int cx, int cy) {
+    return (static_cast<long long>(cx) << 32) ^ static_cast<unsigned>(cy);
+}
+
+float TrackPercent(float difference, float lane1) {
+    return lane1 > 0 ? difference / lane1 * 100.0f : 0.0f;
+}
+
+} // namespace
+
+float TrackFinding::LaneDifferencePercent() const {
+    return TrackPercent(LaneDifference(), Lane1);
+}
+
+bool CheckResult::Clean() const {
+    const bool allClosed = std::all_of(Tracks.begin(), Tracks.end(),
+                                       [](const TrackFinding& t) { return t.Closed || t.Empty; });
+    return allClosed && Overlaps.empty() && Shopping.empty();
+}
+
+TrackEnds EndsOf(T_TRACK& track) {
+    auto placement = NewPlacement();
+    PlaceTrack(*placement, P_VIEW{}, track);
+    TrackEnds ends;
+    ends.Start = placement->Entries[0].StartPose();
+    const T_PLACED& last = placement->Entries[placement->Count - 1];
+    ends.End = last.StartPose();
+    AdvancePose(*last.Part, ends.End.X, ends.End.Y, ends.End.Angle, 1.0f);
+    return ends;
+}
+
+float GapMillimetres(const Pose& a, const Pose& b) {
+    return std::hypot(a.X - b.X, a.Y - b.Y) * MM_PER_CM;
+}
+
+QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b) {
+    const QuarterDegrees d = NormalizeAngle(static_cast<int64_t>(a) - b);
+    return std::min(d, FULL_TURN - d);
+}
+
+std::vector<Overlap> FindOverlaps(T_DESIGN& design, float minimumArea) {
+    const std::vector<PlacedOutline> outlines = Outlines(design);
+    // A grid of cells: each outline is listed in every cell its box touches,
+    // so only parts that share a cell are compared.
+    std::unordered_map<long long, std::vector<int>> cells;
+    const float cell = GRID_CELL_CM * OUTLINE_SCALE;
+    for (int i = 0; i < static_cast<int>(outlines.size()); ++i) {
+        const PlacedOutline& o = outlines[i];
+        for (int cx = static_cast<int>(std::floor(o.MinX / cell));
+             cx <= static_cast<int>(std::floor(o.MaxX / cell)); ++cx)
+            for (int cy = static_cast<int>(std::floor(o.MinY / cell));
+                 cy <= static_cast<int>(std::floor(o.MaxY / cell)); ++cy)
+                cells[CellKey(cx, cy)].push_back(i);
+    }
+    std::vector<Overlap> overlaps;
+    std::unordered_map<long long, bool> seen;
+    for (const auto& [key, members] : cells)
+        for (size_t m = 0; m < members.size(); ++m)
+            for (size_t n = m + 1; n < members.size(); ++n) {
+                const PlacedOutline& a = outlines[members[m]];
+                const PlacedOutline& b = outlines[members[n]];
+                if (a.Height != b.Height || Neighbours(design, a.Ref, b.Ref) || a.MaxX <= b.MinX ||
+                    b.MaxX <= a.MinX || a.MaxY <= b.MinY || b.MaxY <= a.MinY)
+                    continue;
+                const long long pair =
+                    CellKey(std::min(members[m], members[n]), std::max(members[m], members[n]));
+                if (!seen.emplace(pair, true).second)
+                    continue;
+                const float area = CommonArea(a, b);
+                if (area > minimumArea)
+                    overlaps.push_back({a.Ref, b.Ref, area});
+            }
+    std::sort(overlaps.begin(), overlaps.end(), [](const Overlap& x, const Overlap& y) {
+        return std::tie(x.A.Slot, x.A.Index, x.B.Slot, x.B.Index) <
+               std::tie(y.A.Slot, y.A.Index, y.B.Slot, y.B.Index);
+    });
+    return overlaps;
+}
+
+namespace {
+
+void CheckTracks(T_DESIGN& design, const CheckTolerance& tolerance, CheckResult& result,
+                 std::vector<TrackEnds>& ends) {
+    design.ComputeTrackStats(true, nullptr, 0, -1);
+    int number = 0;
+    for (int slot = 0; slot < MAX_TRACKS; ++slot) {
+        T_TRACK& track = design.Tracks[slot];
+        if (!track.InUse)
+            continue;
+        TrackFinding finding;
+        finding.Slot = slot;
+        finding.Number = ++number;
+        finding.Empty = IsEmptyTrack(track);
+        finding.Lane1 = track.Lane1Total;
+        finding.Lane2 = track.Lane2Total;
+        ends[slot] = EndsOf(track);
+        if (!finding.Empty) {
+            finding.GapMillimetres = GapMillimetres(ends[slot].End, ends[slot].Start);
+            const QuarterDegrees heading =
+                HeadingDifference(ends[slot].End.Angle, ends[slot].Start.Angle);
+            finding.HeadingDegrees = heading * 0.25f;
+            finding.Closed =
+                finding.GapMillimetres <= tolerance.GapMillimetres && heading <= tolerance.Heading;
+        }
+        result.Tracks.push_back(finding);
+    }
+}
+
+// An end of one track meets an end of another: an end running into a start
+// continues it; two ends (or two starts) meet head on.
+void FindJoins(const CheckResult& result, const std::vector<TrackEnds>& ends,
+               std::vector<JoinCandidate>& joins) {
+    for (const TrackFinding& a : result.Tracks)
+        for (const TrackFinding& b : result.Tracks) {
+            if (a.Slot >= b.Slot || a.Closed || b.Closed || a.Empty || b.Empty)
+                continue;
+            for (bool endOfA : {true, false})
+                for (bool endOfB : {true, false}) {
+                    const Pose& pa = endOfA ? ends[a.Slot].End : ends[a.Slot].Start;
+                    const Pose& pb = endOfB ? ends[b.Slot].End : ends[b.Slot].Start;
+                    const QuarterDegrees turn = endOfA == endOfB ? FULL_TURN / 2 : 0;
+                    const float gap = GapMillimetres(pa, pb);
+                    if (gap <= JOIN_GAP_MM &&
+                        HeadingDifference(pa.Angle, NormalizeAngle(pb.Angle + turn)) <=
+                            JOIN_HEADING)
+                        joins.push_back({a.Slot, endOfA, b.Slot, endOfB, gap});
+                }
+        }
+}
+
+void ShoppingList(T_DESIGN& design, std::vector<MissingPart>& shopping) {
+    L_BRAND* brand = design.Brand;
+    if (!brand)
+        return;
+    for (int i = 0; i < brand->PartCount; ++i)
+        brand->Parts[i].Used = 0;
+    design.CountUses();
+    for (int i = 0; i < brand->PartCount; ++i) {
+        const L_PARTDEF& def = brand->Parts[i];
+        if (def.Used > def.Stock)
+            shopping.push_back({def.Code, def.Used - def.Stock});
+    }
+}
+
+} // namespace
+
+CheckResult CheckDesign(T_DESIGN& design, const CheckTolerance& tolerance) {
+    CheckResult result;
+    std::vector<TrackEnds> ends(MAX_TRACKS);
+    CheckTracks(design, tolerance, result, ends);
+    FindJoins(result, ends, result.Joins);
+    result.Overlaps = FindOverlaps(design);
+    ShoppingList(design, result.Shopping);
+    return result;
+}

@@ -1,0 +1,78 @@
+#pragma once
+#include "geometry/Placement.h"
+
+#include <string>
+#include <vector>
+
+// What a racer wants to know before buying track: does every loop close,
+// do tracks meet where they could be joined, how long are the lanes, does
+// anything run into something else at the same height, what is missing.
+// Everything is computed on the placement the canvas draws, at scale 1.
+
+struct CheckTolerance {
+    float GapMillimetres = 1.0f;
+    QuarterDegrees Heading = 0;
+};
+
+struct TrackFinding {
+    int Slot = 0;
+    int Number = 0;     // 1, 2, ... in slot order, as the track list numbers them
+    bool Empty = false; // holds only the empty part
+    bool Closed = false;
+    float GapMillimetres = 0.0f; // from the end of the last part to the start of part 0
+    float HeadingDegrees = 0.0f;
+    float Lane1 = 0.0f; // cm
+    float Lane2 = 0.0f;
+    float LaneDifference() const { return Lane2 - Lane1; }
+    float LaneDifferencePercent() const;
+};
+
+// Two open ends of different tracks that nearly meet: Join Track candidates.
+struct JoinCandidate {
+    int SlotA = 0;
+    bool EndOfA = true; // else the start of A
+    int SlotB = 0;
+    bool EndOfB = false;
+    float GapMillimetres = 0.0f;
+};
+
+struct PartRef {
+    int Slot = 0;
+    int Index = 0;
+};
+
+struct Overlap {
+    PartRef A;
+    PartRef B;
+    float AreaSquareCm = 0.0f;
+};
+
+struct MissingPart {
+    std::string Code;
+    int Missing = 0;
+};
+
+struct CheckResult {
+    std::vector<TrackFinding> Tracks;
+    std::vector<JoinCandidate> Joins;
+    std::vector<Overlap> Overlaps;
+    std::vector<MissingPart> Shopping;
+    // Nothing to report: every track closed, no overlap, nothing missing.
+    bool Clean() const;
+};
+
+// Where a track ends: the pose after its last part, and the start of part 0.
+struct TrackEnds {
+    Pose Start;
+    Pose End;
+};
+TrackEnds EndsOf(T_TRACK& track);
+// Distance in millimetres and heading difference in quarter degrees (0..720).
+float GapMillimetres(const Pose& a, const Pose& b);
+QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b);
+
+CheckResult CheckDesign(T_DESIGN& design, const CheckTolerance& tolerance = {});
+
+// Overlaps only: pairs of parts at one height whose surfaces cover more than
+// minimumArea square centimetres of each other (chain neighbours excepted).
+std::vector<Overlap> FindOverlaps(T_DESIGN& design, float minimumArea = 1.0f);

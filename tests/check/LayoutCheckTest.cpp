@@ -1,0 +1,153 @@
+#include "check/LoopCloser.h"
+#include "defs/DefinitionsFile.h"
+#include "defs/StockFile.h"
+#include "design/DesignFile.h"
+#include "design/TestLibrary.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string CHECK_DIR = std::string(VIRELDO_FIXTURES) + "checkdir/";
+
+// The MINI system of the fixture folder: a 35 cm straight and a 90 degree curve.
+struct MiniFixture : ::testing::Test {
+    std::unique_ptr<L_DEFINITIONS> Library = std::make_unique<L_DEFINITIONS>();
+    L_PARTDEF EmptyDef;
+    std::unique_ptr<T_DESIGN> Design;
+
+    MiniFixture() {
+        FillAngleTable();
+        LoadDefinitions(*Library, CHECK_DIR);
+        LoadStock(*Library, CHECK_DIR);
+        Design = std::make_unique<T_DESIGN>(&EmptyDef);
+        Design->SetDesignBrand(Library->FindBrand("MINI"));
+    }
+    L_PARTDEF* Part(const char* code) { return Design->Brand->FindCode(code); }
+    // A track of straights ("S") and right ("R") or left ("L") curves.
+    T_TRACK& Lay(const std::string& pieces, float x = 0, float y = 0, QuarterDegrees angle = 0,
+                 int8_t height = 0) {
+        T_TRACK& track = *Design->AllocateTrack();
+        track.X = x;
+        track.Y = y;
+        track.Angle = angle;
+        for (char c : pieces) {
+            const uint8_t status = c == 'R' ? PS_RIGHT : c == 'L' ? PS_LEFT : 0;
+            track.InsertCopyAfter(nullptr, T_PART{height, status, Part(c == 'S' ? "S350" : "C90")});
+        }
+        return track;
+    }
+};
+
+} // namespace
+
+TEST_F(MiniFixture, AnOvalCloses) {
+    Lay("SRRSRR");
+    const CheckResult result = CheckDesign(*Design);
+    ASSERT_EQ(result.Tracks.size(), 1u);
+    EXPECT_TRUE(result.Tracks[0].Closed);
+    EXPECT_LT(result.Tracks[0].GapMillimetres, 0.01f);
+    EXPECT_TRUE(result.Overlaps.empty());
+    EXPECT_TRUE(result.Shopping.empty());
+    EXPECT_TRUE(result.Clean());
+}
+
+TEST_F(MiniFixture, AMissingStraightIsItsGapAndItsProposal) {
+    Lay("RRSRR"); // the oval without its last straight
+    const CheckResult result = CheckDesign(*Design);
+    EXPECT_FALSE(result.Tracks[0].Closed);
+    EXPECT_NEAR(result.Tracks[0].GapMillimetres, 350.0f, 0.05f);
+    EXPECT_EQ(result.Tracks[0].HeadingDegrees, 0.0f);
+    const std::vector<Proposal> proposals = ProposeClosings(*Design, 0);
+    ASSERT_FALSE(proposals.empty());
+    ASSERT_EQ(proposals[0].Pieces.size(), 1u);
+    EXPECT_EQ(proposals[0].Pieces[0].Def, Part("S350"));
+    EXPECT_LE(proposals.size(), 5u);
+    for (size_t i = 1; i < proposals.size(); ++i)
+        EXPECT_GE(proposals[i].Pieces.size(), proposals[i - 1].Pieces.size());
+    ASSERT_TRUE(ApplyProposal(Design->Tracks[0], proposals[0]));
+    EXPECT_TRUE(CheckDesign(*Design).Tracks[0].Closed);
+}
+
+TEST_F(MiniFixture, AMissingCurveIsProposedInItsHand) {
+    Lay("SRRSR");
+    const std::vector<Proposal> proposals = ProposeClosings(*Design, 0);
+    ASSERT_FALSE(proposals.empty());
+    ASSERT_EQ(proposals[0].Pieces.size(), 1u);
+    EXPECT_EQ(proposals[0].Pieces[0].Def, Part("C90"));
+    EXPECT_EQ(proposals[0].Pieces[0].Status, PS_RIGHT);
+    EXPECT_TRUE(ProposeClosings(*Design, 1).empty()); // no such track
+}
+
+TEST_F(MiniFixture, TheCloserKeepsToTheStockWhenAsked) {
+    Lay("RRSRR");
+    Part("S350")->Stock = 1; // the one in the track uses it up
+    CloseOptions options;
+    options.InStockOnly = true;
+    for (const Proposal& proposal : ProposeClosings(*Design, 0, options))
+        for (const ClosingPiece& piece : proposal.Pieces)
+            EXPECT_NE(piece.Def, Part("S350"));
+    options.InStockOnly = false;
+    EXPECT_EQ(ProposeClosings(*Design, 0, options)[0].Pieces[0].Def, Part("S350"));
+}
+
+TEST_F(MiniFixture, CrossingTracksOverlapUnlessOneBridgesTheOther) {
+    Lay("SSSS", 0, -70);                       // down the y axis
+    T_TRACK& across = Lay("SSSS", 70, 0, 360); // across it at the same height
+    std::vector<Overlap> overlaps = FindOverlaps(*Design);
+    ASSERT_EQ(overlaps.size(), 1u);
+    EXPECT_EQ(overlaps[0].A.Slot, 0);
+    EXPECT_EQ(overlaps[0].B.Slot, 1);
+    EXPECT_GT(overlaps[0].AreaSquareCm, 200.0f); // about 15.6 x 15.6
+    for (int i = 0; i < across.PartCount; ++i)
+        across.Parts[i].Height = 1;
+    EXPECT_TRUE(FindOverlaps(*Design).empty());
+    EXPECT_TRUE(FindOverlaps(*Design).empty() && !CheckDesign(*Design).Clean()); // open tracks
+}
+
+TEST_F(MiniFixture, ChainNeighboursAreNoOverlap) {
+    Lay("SRRSRR");
+    Lay("RRRR", 200, 0); // a circle of its own
+    EXPECT_TRUE(FindOverlaps(*Design).empty());
+}
+
+TEST_F(MiniFixture, EndsThatNearlyMeetAreJoinCandidates) {
+    Lay("S");
+    Lay("S", 0, 35.5f); // starts 5 mm after the first ends, same heading
+    Lay("S", 300, 0);   // far away
+    const CheckResult result = CheckDesign(*Design);
+    ASSERT_EQ(result.Joins.size(), 1u);
+    EXPECT_EQ(result.Joins[0].SlotA, 0);
+    EXPECT_TRUE(result.Joins[0].EndOfA);
+    EXPECT_EQ(result.Joins[0].SlotB, 1);
+    EXPECT_FALSE(result.Joins[0].EndOfB);
+    EXPECT_NEAR(result.Joins[0].GapMillimetres, 5.0f, 0.01f);
+}
+
+TEST_F(MiniFixture, TheShoppingListNamesWhatIsMissing) {
+    Lay("SRRSRR");
+    Part("S350")->Stock = 1;
+    Part("C90")->Stock = 6;
+    const CheckResult result = CheckDesign(*Design);
+    ASSERT_EQ(result.Shopping.size(), 1u);
+    EXPECT_EQ(result.Shopping[0].Code, "S350");
+    EXPECT_EQ(result.Shopping[0].Missing, 1);
+    EXPECT_FALSE(result.Clean());
+}
+
+TEST(LayoutCheck, LaneDifferenceWithAndWithoutALaneSwap) {
+    FillAngleTable();
+    TestLibrary lib;
+    auto design = lib.NewDesign();
+    T_TRACK& plain = *design->AllocateTrack();
+    Append(plain, {lib.C}, PS_LEFT); // lane 1 drives the curve's second lane: 40 / 30
+    T_TRACK& swapped = *design->AllocateTrack();
+    Append(swapped, {lib.X});
+    Append(swapped, {lib.C}, PS_LEFT); // after the swap the lanes change back: 30 / 40
+    const CheckResult result = CheckDesign(*design);
+    ASSERT_EQ(result.Tracks.size(), 2u);
+    EXPECT_FLOAT_EQ(result.Tracks[0].LaneDifference(), -10.0f);
+    EXPECT_FLOAT_EQ(result.Tracks[0].LaneDifferencePercent(), -25.0f);
+    EXPECT_FLOAT_EQ(result.Tracks[1].Lane1, 40.0f);
+    EXPECT_FLOAT_EQ(result.Tracks[1].Lane2, 50.0f);
+}
