@@ -24,6 +24,8 @@ int RoomCommand(const ToolArgs& args);
 int PlaceCommand(const ToolArgs& args);
 int RenderCommand(const ToolArgs& args);
 int ReportCommand(const ToolArgs& args);
+int CheckCommand(const ToolArgs& args);
+int CloseCommand(const ToolArgs& args);
 
 struct P_PANEL;
 // The design panel as the program starts it (800 x 600, zoom 1, offset 0),

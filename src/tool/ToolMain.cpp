@@ -71,6 +71,30 @@ const Subcommand SUBCOMMANDS[] = {
      "    drawing, tracks, ruler) and writes OUT: .png, .gif (as \"Save screen as\n"
      "    .GIF\" does) or .pdf (printed on A4). --fit centres and zooms to fit first.",
      {"fit"}},
+    {"check",
+     CheckCommand,
+     {"dir", "tolerance"},
+     1,
+     "check FILE.tr3 [--dir DIR] [--json] [--tolerance MM]\n"
+     "    Checks the layout: whether every track closes (gap in mm, heading in\n"
+     "    degrees; 1.0 mm by default), ends of tracks that nearly meet, lane lengths\n"
+     "    and their difference, parts at one height that overlap, and the parts to\n"
+     "    buy (used beyond stock). --json writes one object: tracks[] {number, empty,\n"
+     "    closed, gap_mm, heading_deg, lane1_cm, lane2_cm, lane_difference_cm,\n"
+     "    lane_difference_percent}, joins[] {track_a, end_a, track_b, end_b, gap_mm},\n"
+     "    overlaps[] {track_a, part_a, track_b, part_b, area_cm2}, shopping[] {code,\n"
+     "    missing}, clean. Exit code 0: nothing found, 1: findings, 2: unreadable.",
+     {"json"}},
+    {"close",
+     CloseCommand,
+     {"dir", "track", "max-parts", "tolerance", "o"},
+     1,
+     "close FILE.tr3 --track N [--dir DIR] [--max-parts K] [--in-stock] [-o OUT.tr3]\n"
+     "    Proposes up to five ways of closing open track N (numbered as the track\n"
+     "    list numbers them) with at most K parts (4) of the design's system, fewest\n"
+     "    parts first; --in-stock uses only parts still free in stock. -o writes the\n"
+     "    design with the first proposal added after the track's last part.",
+     {"in-stock"}},
     {"report",
      ReportCommand,
      {"dir", "zoom", "offset", "size"},

@@ -1,0 +1,175 @@
+#include "DesignDocument.h"
+#include "base/TextValues.h"
+#include "check/LoopCloser.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// check: 0 nothing found, 1 findings, 2 the file could not be read.
+constexpr int CHECK_CLEAN = 0;
+constexpr int CHECK_FINDINGS = 1;
+constexpr int CHECK_UNREADABLE = 2;
+
+std::string Number(double value, int decimals = 1) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+int NumberOf(const CheckResult& result, int slot) {
+    for (const TrackFinding& track : result.Tracks)
+        if (track.Slot == slot)
+            return track.Number;
+    return 0;
+}
+
+std::string Text(const CheckResult& result) {
+    std::ostringstream out;
+    for (const TrackFinding& t : result.Tracks) {
+        out << "track " << t.Number << ": ";
+        if (t.Empty)
+            out << "empty";
+        else if (t.Closed)
+            out << "closed";
+        else
+            out << "open, gap " << Number(t.GapMillimetres) << " mm, heading off "
+                << Number(t.HeadingDegrees, 2) << " degrees";
+        out << "; lanes " << Number(t.Lane1, 2) << " / " << Number(t.Lane2, 2) << " cm, difference "
+            << Number(t.LaneDifference(), 2) << " cm (" << Number(t.LaneDifferencePercent(), 2)
+            << " %)\n";
+    }
+    for (const JoinCandidate& j : result.Joins)
+        out << "join: the " << (j.EndOfA ? "end" : "start") << " of track "
+            << NumberOf(result, j.SlotA) << " and the " << (j.EndOfB ? "end" : "start")
+            << " of track " << NumberOf(result, j.SlotB) << " are " << Number(j.GapMillimetres)
+            << " mm apart\n";
+    for (const Overlap& o : result.Overlaps)
+        out << "overlap: track " << NumberOf(result, o.A.Slot) << " part " << o.A.Index
+            << " and track " << NumberOf(result, o.B.Slot) << " part " << o.B.Index << ", "
+            << Number(o.AreaSquareCm) << " cm2\n";
+    for (const MissingPart& m : result.Shopping)
+        out << "buy: " << m.Missing << " x " << m.Code << "\n";
+    out << (result.Clean() ? "all closed, nothing overlaps, nothing missing\n" : "");
+    return out.str();
+}
+
+std::string Json(const CheckResult& result) {
+    std::ostringstream out;
+    out << "{\"tracks\":[";
+    for (size_t i = 0; i < result.Tracks.size(); ++i) {
+        const TrackFinding& t = result.Tracks[i];
+        out << (i ? "," : "") << "{\"number\":" << t.Number
+            << ",\"empty\":" << (t.Empty ? "true" : "false")
+            << ",\"closed\":" << (t.Closed ? "true" : "false")
+            << ",\"gap_mm\":" << Number(t.GapMillimetres, 3)
+            << ",\"heading_deg\":" << Number(t.HeadingDegrees, 2)
+            << ",\"lane1_cm\":" << Number(t.Lane1, 2) << ",\"lane2_cm\":" << Number(t.Lane2, 2)
+            << ",\"lane_difference_cm\":" << Number(t.LaneDifference(), 2)
+            << ",\"lane_difference_percent\":" << Number(t.LaneDifferencePercent(), 2) << "}";
+    }
+    out << "],\"joins\":[";
+    for (size_t i = 0; i < result.Joins.size(); ++i) {
+        const JoinCandidate& j = result.Joins[i];
+        out << (i ? "," : "") << "{\"track_a\":" << NumberOf(result, j.SlotA)
+            << ",\"end_a\":" << Quoted(j.EndOfA ? "end" : "start")
+            << ",\"track_b\":" << NumberOf(result, j.SlotB)
+            << ",\"end_b\":" << Quoted(j.EndOfB ? "end" : "start")
+            << ",\"gap_mm\":" << Number(j.GapMillimetres, 3) << "}";
+    }
+    out << "],\"overlaps\":[";
+    for (size_t i = 0; i < result.Overlaps.size(); ++i) {
+        const Overlap& o = result.Overlaps[i];
+        out << (i ? "," : "") << "{\"track_a\":" << NumberOf(result, o.A.Slot)
+            << ",\"part_a\":" << o.A.Index << ",\"track_b\":" << NumberOf(result, o.B.Slot)
+            << ",\"part_b\":" << o.B.Index << ",\"area_cm2\":" << Number(o.AreaSquareCm, 1) << "}";
+    }
+    out << "],\"shopping\":[";
+    for (size_t i = 0; i < result.Shopping.size(); ++i)
+        out << (i ? "," : "") << "{\"code\":" << Quoted(result.Shopping[i].Code)
+            << ",\"missing\":" << result.Shopping[i].Missing << "}";
+    out << "],\"clean\":" << (result.Clean() ? "true" : "false") << "}\n";
+    return out.str();
+}
+
+CheckTolerance ToleranceOf(const ToolArgs& args) {
+    CheckTolerance tolerance;
+    if (args.Options.count("tolerance"))
+        tolerance.GapMillimetres = static_cast<float>(ParseDouble(args.Options.at("tolerance")));
+    return tolerance;
+}
+
+std::string Describe(const Proposal& proposal) {
+    std::string text;
+    for (const ClosingPiece& piece : proposal.Pieces)
+        text += (text.empty() ? "" : " ") + piece.Def->Code +
+                (piece.Status & PS_LEFT    ? "L"
+                 : piece.Status & PS_RIGHT ? "R"
+                                           : "");
+    return text + " (gap left " + Number(proposal.ResidualMillimetres, 3) + " mm)";
+}
+
+} // namespace
+
+int CheckCommand(const ToolArgs& args) {
+    std::string error, message;
+    auto document = LoadToolDesign(args, "check", error, message);
+    if (!document) {
+        Fail(error);
+        return CHECK_UNREADABLE;
+    }
+    const CheckResult result = CheckDesign(document->Design, ToleranceOf(args));
+    WriteOut(args.Options.count("json") ? Json(result) : Text(result));
+    return result.Clean() ? CHECK_CLEAN : CHECK_FINDINGS;
+}
+
+int CloseCommand(const ToolArgs& args) {
+    std::string error, message;
+    auto document = LoadToolDesign(args, "close", error, message);
+    if (!document)
+        return Fail(error);
+    const int number =
+        args.Options.count("track") ? ClampToInt32(ParseLong(args.Options.at("track"))) : 0;
+    const CheckResult found = CheckDesign(document->Design);
+    int slot = -1;
+    for (const TrackFinding& track : found.Tracks)
+        if (track.Number == number)
+            slot = track.Slot;
+    if (slot < 0)
+        return Fail("--track needs the number of a track of the design");
+    CloseOptions options;
+    options.Tolerance = ToleranceOf(args);
+    options.InStockOnly = args.Options.count("in-stock") > 0;
+    if (args.Options.count("max-parts"))
+        options.MaxParts = std::clamp(ClampToInt32(ParseLong(args.Options.at("max-parts"))), 1, 6);
+    const std::vector<Proposal> proposals = ProposeClosings(document->Design, slot, options);
+    std::string text;
+    for (size_t i = 0; i < proposals.size(); ++i)
+        text += std::to_string(i + 1) + ": " + Describe(proposals[i]) + "\n";
+    WriteOut(text.empty() ? "no proposal\n" : text);
+    if (!args.Options.count("o") || proposals.empty())
+        return proposals.empty() ? 1 : 0;
+    ApplyProposal(document->Design.Tracks[slot], proposals[0]);
+    document->Design.FileName = args.Options.at("o");
+    const std::string written = SaveDesign(document->Design, document->Offset, document->Freehand);
+    return written.empty() ? 0 : Fail(written);
+}

@@ -1,0 +1,13 @@
+# Runs TOOL with ARGS; passes when it exits with CODE and its standard output
+# holds TEXT (when given).
+execute_process(COMMAND ${TOOL} ${ARGS}
+  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE result)
+if(NOT result EQUAL CODE)
+  message(FATAL_ERROR "expected exit code ${CODE}, got ${result}: ${output}${errors}")
+endif()
+if(DEFINED TEXT)
+  string(FIND "${output}" "${TEXT}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "standard output lacks '${TEXT}': ${output}")
+  endif()
+endif()
