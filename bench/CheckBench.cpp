@@ -1,0 +1,85 @@
+#include "MaxDesign.h"
+#include "check/LoopCloser.h"
+#include "render/Repaint.h"
+#include "view/ViewMath.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+MaxDesign& Shared() {
+    static MaxDesign design;
+    return design;
+}
+
+// Ten ovals of 50 parts, the typical design the editing benchmarks use.
+std::unique_ptr<T_DESIGN> Typical(MaxDesign& source) {
+    auto design = std::make_unique<T_DESIGN>(&source.EmptyDef);
+    design->SetDesignBrand(source.Design->Brand);
+    L_PARTDEF* straight = design->Brand->FindCode("S350");
+    L_PARTDEF* curve = design->Brand->FindCode("C2-450");
+    for (int t = 0; t < 10; ++t) {
+        T_TRACK* track = design->AllocateTrack();
+        track->X = static_cast<float>((t % 5) * 120 - 300);
+        track->Y = static_cast<float>((t / 5) * 250 - 200);
+        for (int half = 0; half < 2; ++half) {
+            for (int i = 0; i < 21; ++i)
+                track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
+            for (int i = 0; i < 4; ++i)
+                track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
+        }
+    }
+    return design;
+}
+
+// The whole check of the largest design: closure, joins, lanes, overlaps, stock.
+void BM_CheckLargestDesign(benchmark::State& state) {
+    MaxDesign& design = Shared();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckDesign(*design.Design));
+    state.counters["parts"] = MAX_TRACKS * MAX_TRACK_PARTS;
+}
+BENCHMARK(BM_CheckLargestDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Beside it: a full repaint of the same design fitted into 1280 x 800.
+void BM_RepaintLargestDesign(benchmark::State& state) {
+    StandaloneCanvases canvases;
+    canvases.Design.SetSize(1280, 800);
+    canvases.Design.Design = *Shared().Design;
+    RepaintPanel(canvases.Set);
+    canvases.Design.Zoom = *FitZoom(canvases.Design, canvases.Design.View.Box);
+    for (auto _ : state)
+        RepaintPanel(canvases.Set);
+}
+BENCHMARK(BM_RepaintLargestDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The refresh after one edit of the typical design: the whole check again.
+void BM_CheckTypicalDesign(benchmark::State& state) {
+    auto design = Typical(Shared());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CheckDesign(*design));
+}
+BENCHMARK(BM_CheckTypicalDesign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Closing an oval of the 1:32 system that lacks its last two curves, with
+// up to four parts; beside it the sequences a blind enumeration would try.
+void BM_CloseLoopFourParts(benchmark::State& state) {
+    MaxDesign& source = Shared();
+    auto design = std::make_unique<T_DESIGN>(&source.EmptyDef);
+    design->SetDesignBrand(source.Design->Brand);
+    T_TRACK& track = *design->AllocateTrack();
+    L_PARTDEF* straight = design->Brand->FindCode("S350");
+    L_PARTDEF* curve = design->Brand->FindCode("C2-900");
+    for (L_PARTDEF* def : {straight, curve, curve, straight})
+        track.InsertCopyAfter(nullptr, T_PART{0, def == curve ? PS_RIGHT : uint8_t(0), def});
+    size_t found = 0;
+    for (auto _ : state)
+        found = ProposeClosings(*design, 0).size();
+    const double pieces = static_cast<double>(PiecesOf(*design->Brand).size());
+    state.counters["proposals"] = static_cast<double>(found);
+    state.counters["blind_sequences"] =
+        pieces + pieces * pieces + pieces * pieces * pieces + pieces * pieces * pieces * pieces;
+}
+BENCHMARK(BM_CloseLoopFourParts)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
