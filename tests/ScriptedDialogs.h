@@ -65,6 +65,20 @@ class ScriptedDialogs : public AppDialogs {
         TextAnswers.pop_front();
         return true;
     }
+    // Lists: the index each answer chooses (after highlighting it); -1 when empty.
+    std::deque<int> ListChoices;
+    std::vector<std::vector<std::string>> ListsShown;
+    int ChooseFromList(const std::string&, const std::vector<std::string>& items,
+                       const std::function<void(int)>& highlighted) override {
+        ListsShown.push_back(items);
+        if (ListChoices.empty())
+            return -1;
+        const int chosen = ListChoices.front();
+        ListChoices.pop_front();
+        if (chosen >= 0)
+            highlighted(chosen);
+        return chosen;
+    }
     std::deque<std::string> BrandCodes; // cancelled when empty
     bool AskBrandCode(std::string& code) override {
         if (BrandCodes.empty())

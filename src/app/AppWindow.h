@@ -46,6 +46,8 @@ class AppWindow {
     virtual void SetPaletteScrollMaximum(int maximum) = 0;
     // The Info page shows the track list file, freshly read, without history.
     virtual void ShowInfoFile(const std::string& fileName) = 0;
+    // The design was edited, opened, undone or redone.
+    virtual void DesignEdited() = 0;
     // The user's web browser opens a local page.
     virtual void OpenInBrowser(const std::string& fileName) = 0;
 };

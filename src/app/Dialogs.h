@@ -2,6 +2,7 @@
 #include "room/Newroom.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,10 @@ class AppDialogs {
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
     // The new room wizard, its units by the Metric setting; false unless OK.
     virtual bool NewRoomWizard(RoomOutlineRequest& request, bool metric) = 0;
+    // One item of a list; highlighted runs whenever an item becomes the
+    // current one. The chosen index, or -1 when cancelled.
+    virtual int ChooseFromList(const std::string& title, const std::vector<std::string>& items,
+                               const std::function<void(int)>& highlighted) = 0;
     // "Ask Brand Code": a code in capitals; false when cancelled.
     virtual bool AskBrandCode(std::string& code) = 0;
     // The freehand text dialog with a text and a size; false unless closed with OK.

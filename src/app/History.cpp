@@ -4,10 +4,13 @@
 
 namespace {
 
+// Every change of the history follows a change of the design.
 void ShowUndoState(A_APPL& appl) {
-    if (appl.Window)
-        appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),
-                                    appl.Design.History.RedoEnabled());
+    if (!appl.Window)
+        return;
+    appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),
+                                appl.Design.History.RedoEnabled());
+    appl.Window->DesignEdited();
 }
 
 // A restored design has none of the selections of the one it replaces.

@@ -48,6 +48,8 @@ void TCanvasPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
     painter.drawImage(0, 0, PanelRef.WindowImage);
+    if (Overlay)
+        Overlay(painter);
 }
 
 void TCanvasPanel::resizeEvent(QResizeEvent* event) {

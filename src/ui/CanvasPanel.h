@@ -5,6 +5,7 @@
 #include <functional>
 
 struct P_PANEL;
+class QPainter;
 
 // A paint panel: it shows its panel's window image, reports its size and
 // hands its pointer events, in canvas pixels, to the handlers it is given.
@@ -23,6 +24,8 @@ class TCanvasPanel : public QWidget {
     PointerHandler MouseUp;
     PointerHandler MouseMove;
     PointerHandler DoubleClick;
+    // Drawn over the window image on every paint, when set.
+    std::function<void(QPainter&)> Overlay;
     // Wheel turns in eighths of a degree, and whether Shift was held.
     std::function<void(int deltaX, int deltaY, int x, int y, bool shift)> WheelTurned;
 

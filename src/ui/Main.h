@@ -19,6 +19,7 @@ class QToolBar;
 class QToolButton;
 class TAboutBox;
 class THelpWindow;
+class TLayoutCheckDock;
 class TStockEditorForm;
 class TDefEditorForm;
 class TDefEditorPartForm;
@@ -85,6 +86,8 @@ class TMainForm : public QMainWindow, public AppWindow {
     void SetPaletteScrollMaximum(int maximum) override;
     void ShowInfoFile(const std::string& fileName) override;
     void OpenInBrowser(const std::string& fileName) override;
+    void DesignEdited() override;
+    TLayoutCheckDock* LayoutCheck = nullptr;
 
     // The handlers the menus and buttons call.
     void OverwriteButtonClick();
@@ -126,6 +129,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     void BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room, QMenu* help);
     void BuildFileMenu(QMenu* file);
     void BuildEditMenu(QMenu* edit);
+    void BuildViewMenu(QMenu* view);
     void BuildOptionsMenu(QMenu* options);
     void BuildPages();
     QWidget* BuildDesignPage();

@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "LayoutCheckDock.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 
@@ -69,4 +70,10 @@ void TMainForm::ShowInfoFile(const std::string& fileName) {
 
 void TMainForm::OpenInBrowser(const std::string& fileName) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(fileName)));
+}
+
+void TMainForm::DesignEdited() {
+    // Only while it shows: a hidden check costs an edit nothing.
+    if (LayoutCheck && LayoutCheck->isVisible())
+        LayoutCheck->Refresh();
 }

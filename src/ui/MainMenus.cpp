@@ -1,8 +1,10 @@
 #include "Main.h"
 
 #include "About.h"
+#include "CanvasPanel.h"
 #include "HelpWindow.h"
 #include "Icons.h"
+#include "LayoutCheckDock.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
@@ -87,9 +89,11 @@ void TMainForm::BuildTopToolbars() {
     QMenu* file = menuBar->addMenu("&File");
     QMenu* edit = menuBar->addMenu("&Edit");
     QMenu* options = menuBar->addMenu("&Options");
+    QMenu* view = menuBar->addMenu("&View");
     QMenu* room = menuBar->addMenu("&Room");
     QMenu* help = menuBar->addMenu("&Help");
     BuildMenus(file, edit, options, room, help);
+    BuildViewMenu(view);
     QToolBar* menus = NewToolbar("Menu Toolbar", this, Qt::TopToolBarArea);
     menus->addWidget(menuBar);
     addToolBarBreak();
@@ -222,6 +226,27 @@ void TMainForm::BuildEditMenu(QMenu* edit) {
     QAction* cancel = NewAction("CancelEditing", "Cancel", nullptr);
     cancel->setShortcut(QKeySequence(Qt::Key_Escape));
     Connect(cancel, CancelEditing);
+}
+
+// The layout check: a dock on the right, opened here and from its button.
+void TMainForm::BuildViewMenu(QMenu* view) {
+    LayoutCheck = new TLayoutCheckDock(ApplRef, this);
+    addDockWidget(Qt::RightDockWidgetArea, LayoutCheck);
+    LayoutCheck->hide();
+    QAction* toggle = LayoutCheck->toggleViewAction();
+    toggle->setObjectName("LayoutCheckMenu");
+    toggle->setText("&Layout Check");
+    toggle->setIcon(AppIcon("layout_check"));
+    toggle->setToolTip("Layout Check: open loops, overlaps, lane lengths, parts to buy");
+    toggle->setShortcut(QKeySequence(Qt::Key_F8));
+    addAction(toggle);
+    view->addAction(toggle);
+    if (auto* bar = findChild<QToolBar*>("FileToolbar"))
+        bar->addAction(toggle);
+    QAction* close = NewAction("CloseLoopMenu", "&Close Loop...", nullptr);
+    connect(close, &QAction::triggered, this, [this] { CloseLoopCommand(ApplRef); });
+    view->addAction(close);
+    TrackCanvas->Overlay = [this](QPainter& painter) { LayoutCheck->DrawMarks(painter); };
 }
 
 void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,

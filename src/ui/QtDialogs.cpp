@@ -7,11 +7,14 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QStringList>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -74,6 +77,30 @@ bool QtDialogs::AskText(std::string& text, std::string& size) {
     text = FromQt(form->Text->text());
     size = FromQt(form->Size->text());
     return true;
+}
+
+int QtDialogs::ChooseFromList(const std::string& title, const std::vector<std::string>& items,
+                              const std::function<void(int)>& highlighted) {
+    QDialog dialog(Owner());
+    dialog.setWindowTitle(ToQt(title));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    for (const std::string& item : items)
+        list->addItem(ToQt(item));
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(list, &QListWidget::currentRowChanged, &dialog, [&](int row) {
+        if (row >= 0)
+            highlighted(row);
+    });
+    list->setCurrentRow(0);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return list->currentRow();
 }
 
 bool QtDialogs::AskBrandCode(std::string& code) {

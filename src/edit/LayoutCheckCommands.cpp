@@ -1,0 +1,154 @@
+#include "LayoutCheckCommands.h"
+
+#include "CanvasDraw.h"
+#include "app/History.h"
+#include "app/Notifications.h"
+
+#include <cstdio>
+
+namespace {
+
+std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+int NumberOf(const CheckResult& result, int slot) {
+    for (const TrackFinding& track : result.Tracks)
+        if (track.Slot == slot)
+            return track.Number;
+    return 0;
+}
+
+Pose WorldPoseOfPart(T_TRACK& track, int index) {
+    auto placement = NewPlacement();
+    PlaceTrack(*placement, P_VIEW{}, track);
+    return placement->Entries[std::clamp(index, 0, placement->Count - 1)].StartPose();
+}
+
+std::string Describe(const Proposal& proposal) {
+    std::string text;
+    for (const ClosingPiece& piece : proposal.Pieces)
+        text += (text.empty() ? "" : " ") + piece.Def->Code +
+                (piece.Status & PS_LEFT    ? " L"
+                 : piece.Status & PS_RIGHT ? " R"
+                                           : "");
+    return text + Format("  (%.1f mm left)", proposal.ResidualMillimetres);
+}
+
+// The proposal drawn in yellow after the track's last part, on the window only.
+void Preview(A_APPL& appl, T_TRACK& track, const Proposal& proposal) {
+    C_VIRELDO& design = appl.Design;
+    BlitPanel(appl.Canvases); // the previous preview goes
+    const TrackEnds ends = EndsOf(track);
+    Pose pose{ends.End.X * design.Zoom + design.OriginX(),
+              ends.End.Y * design.Zoom + design.OriginY(), ends.End.Angle};
+    std::vector<T_PART> parts;
+    for (const ClosingPiece& piece : proposal.Pieces)
+        parts.push_back(T_PART{0, piece.Status, piece.Def});
+    for (T_PART& part : parts) {
+        T_PLACED placed;
+        placed.X = pose.X;
+        placed.Y = pose.Y;
+        placed.Angle = pose.Angle;
+        placed.FillColor = RGB_YELLOW;
+        placed.Part = &part;
+        DrawOnWindow(design, placed, design.View, false);
+        AdvancePose(part, pose.X, pose.Y, pose.Angle, design.Zoom);
+    }
+}
+
+} // namespace
+
+std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& marks) {
+    T_DESIGN& design = appl.Design.Design;
+    const CheckResult result = CheckDesign(design);
+    std::vector<FindingLine> lines;
+    marks.clear();
+    for (const TrackFinding& t : result.Tracks) {
+        if (t.Empty)
+            continue;
+        std::string text = "Track " + std::to_string(t.Number) + ": ";
+        text += t.Closed ? "closed"
+                         : Format("open, gap %.1f mm", t.GapMillimetres) +
+                               Format(", %.2f degrees off", t.HeadingDegrees);
+        text += Format(", lane 2 %+.2f cm", t.LaneDifference()) +
+                Format(" (%+.2f %%)", t.LaneDifferencePercent());
+        lines.push_back({text, t.Slot, 0, !t.Closed});
+        if (!t.Closed) {
+            const TrackEnds ends = EndsOf(design.Tracks[t.Slot]);
+            marks.push_back({ends.Start.X, ends.Start.Y});
+            marks.push_back({ends.End.X, ends.End.Y});
+        }
+    }
+    for (const JoinCandidate& j : result.Joins)
+        lines.push_back({"Tracks " + std::to_string(NumberOf(result, j.SlotA)) + " and " +
+                             std::to_string(NumberOf(result, j.SlotB)) +
+                             Format(" nearly meet (%.1f mm): Join Track", j.GapMillimetres),
+                         j.SlotA, 0, false});
+    for (const Overlap& o : result.Overlaps) {
+        lines.push_back({"Overlap: track " + std::to_string(NumberOf(result, o.A.Slot)) + " part " +
+                             std::to_string(o.A.Index + 1) + " and track " +
+                             std::to_string(NumberOf(result, o.B.Slot)) + " part " +
+                             std::to_string(o.B.Index + 1),
+                         o.A.Slot, o.A.Index, false});
+        const Pose at = WorldPoseOfPart(design.Tracks[o.A.Slot], o.A.Index);
+        marks.push_back({at.X, at.Y});
+    }
+    for (const MissingPart& m : result.Shopping)
+        lines.push_back({"Buy " + std::to_string(m.Missing) + " x " + m.Code, -1, 0, false});
+    if (result.Clean())
+        lines.push_back(
+            {"Every track closes, nothing overlaps, nothing is missing.", -1, 0, false});
+    return lines;
+}
+
+void GoToFinding(A_APPL& appl, const FindingLine& finding) {
+    if (finding.Slot < 0)
+        return;
+    C_VIRELDO& design = appl.Design;
+    T_TRACK& track = design.Design.Tracks[finding.Slot];
+    if (!track.InUse)
+        return;
+    design.SelectedTrack = &track;
+    design.SelectionFirst = design.SelectionLast = std::min(finding.Index, track.PartCount - 1);
+    const Pose at = WorldPoseOfPart(track, finding.Index);
+    design.Offset = {-at.X * design.Zoom, -at.Y * design.Zoom};
+    appl.Edit.PendingPreview = false;
+    RepaintPanel(appl.Canvases);
+    UpdateEditButtons(appl);
+}
+
+void CloseLoopCommand(A_APPL& appl) {
+    C_VIRELDO& design = appl.Design;
+    T_TRACK* track = design.SelectedTrack;
+    if (!track || !track->InUse) {
+        ShowAppMessage(appl, "Select the open track to close first.");
+        return;
+    }
+    const int slot = static_cast<int>(track - design.Design.Tracks.data());
+    const std::vector<Proposal> proposals = ProposeClosings(design.Design, slot);
+    if (proposals.empty()) {
+        ShowAppMessage(appl, "No way to close this track with up to 4 parts was found.");
+        return;
+    }
+    std::vector<std::string> items;
+    for (const Proposal& proposal : proposals)
+        items.push_back(Describe(proposal));
+    const int chosen = appl.Dialogs().ChooseFromList(
+        "Close Loop", items, [&](int i) { Preview(appl, *track, proposals[i]); });
+    BlitPanel(appl.Canvases);
+    if (chosen < 0 || chosen >= static_cast<int>(proposals.size()))
+        return;
+    if (!ApplyProposal(*track, proposals[chosen])) {
+        ShowAppMessage(appl, "You cannot add any more parts to this track (max 2000) !");
+        return;
+    }
+    track->Modified = true;
+    design.SelectionFirst = track->PartCount - static_cast<int>(proposals[chosen].Pieces.size());
+    design.SelectionLast = track->PartCount - 1;
+    RepaintPanel(appl.Canvases);
+    RedrawPartSelectorForStock(appl);
+    PushUndo(appl);
+}
