@@ -12,23 +12,11 @@ MaxDesign& Shared() {
     return design;
 }
 
-// Ten ovals of 50 parts, the typical design the editing benchmarks use.
+// The typical design of the editing benchmarks.
 std::unique_ptr<T_DESIGN> Typical(MaxDesign& source) {
     auto design = std::make_unique<T_DESIGN>(&source.EmptyDef);
     design->SetDesignBrand(source.Design->Brand);
-    L_PARTDEF* straight = design->Brand->FindCode("S350");
-    L_PARTDEF* curve = design->Brand->FindCode("C2-450");
-    for (int t = 0; t < 10; ++t) {
-        T_TRACK* track = design->AllocateTrack();
-        track->X = static_cast<float>((t % 5) * 120 - 300);
-        track->Y = static_cast<float>((t / 5) * 250 - 200);
-        for (int half = 0; half < 2; ++half) {
-            for (int i = 0; i < 21; ++i)
-                track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
-            for (int i = 0; i < 4; ++i)
-                track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
-        }
-    }
+    LayTypicalOvals(*design);
     return design;
 }
 

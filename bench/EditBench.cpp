@@ -33,7 +33,7 @@ struct Editing {
         Appl->SetCurrentPanel(&design);
         design.Design = *source.Design;
         if (!largest)
-            Typical(design.Design);
+            LayTypicalOvals(design.Design);
         design.Zoom = 2.0f;
         RepaintPanel(Appl->Canvases);
         if (largest)
@@ -48,23 +48,6 @@ struct Editing {
         RepaintPanel(Appl->Canvases);
         design.View.MeasureOnly = false;
         design.Offset = CentreOffset(design, design.View.Box);
-    }
-    // Ten closed ovals of 50 parts with bordered curves.
-    static void Typical(T_DESIGN& design) {
-        design.ClearDesign();
-        L_PARTDEF* straight = design.Brand->FindCode("S350");
-        L_PARTDEF* curve = design.Brand->FindCode("C2-450");
-        for (int t = 0; t < 10; ++t) {
-            T_TRACK* track = t == 0 ? &design.Tracks[0] : design.AllocateTrack();
-            track->X = static_cast<float>((t % 5) * 120 - 300);
-            track->Y = static_cast<float>((t / 5) * 250 - 200);
-            for (int half = 0; half < 2; ++half) {
-                for (int i = 0; i < 21; ++i)
-                    track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
-                for (int i = 0; i < 4; ++i)
-                    track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
-            }
-        }
     }
     // A canvas point on part k of the track in slot 0.
     PointerEvent OnPart(int k) {

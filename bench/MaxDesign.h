@@ -60,3 +60,22 @@ struct MaxDesign {
             shape.AddPoint(static_cast<float>(s * 90 + p * 3), static_cast<float>(s * 40 - p * 5));
     }
 };
+
+// 500 parts of the shipped 1:32 system: ten closed ovals with bordered curves,
+// the typical design of the benchmarks. The design's brand must be set.
+inline void LayTypicalOvals(T_DESIGN& design) {
+    design.ClearDesign();
+    L_PARTDEF* straight = design.Brand->FindCode("S350");
+    L_PARTDEF* curve = design.Brand->FindCode("C2-450");
+    for (int t = 0; t < 10; ++t) {
+        T_TRACK* track = design.AllocateTrack();
+        track->X = static_cast<float>((t % 5) * 120 - 300);
+        track->Y = static_cast<float>((t / 5) * 250 - 200);
+        for (int half = 0; half < 2; ++half) {
+            for (int i = 0; i < 21; ++i)
+                track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
+            for (int i = 0; i < 4; ++i)
+                track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
+        }
+    }
+}

@@ -28,24 +28,9 @@ struct Canvas : StandaloneCanvases {
     }
 };
 
-// 500 parts of the shipped 1:32 system: ten closed ovals with bordered curves.
 void TypicalDesign(MaxDesign& design) {
-    design.Design->ClearDesign();
     design.Freehand->ClearLayer();
-    L_BRAND& brand = *design.Design->Brand;
-    L_PARTDEF* straight = design.Library->FindPart(brand.Name, "S350");
-    L_PARTDEF* curve = design.Library->FindPart(brand.Name, "C2-450");
-    for (int t = 0; t < 10; ++t) {
-        T_TRACK* track = design.Design->AllocateTrack();
-        track->X = static_cast<float>((t % 5) * 120 - 300);
-        track->Y = static_cast<float>((t / 5) * 250 - 200);
-        for (int half = 0; half < 2; ++half) {
-            for (int i = 0; i < 21; ++i)
-                *track->InsertAfter(nullptr) = T_PART{0, 0, straight};
-            for (int i = 0; i < 4; ++i)
-                *track->InsertAfter(nullptr) = T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve};
-        }
-    }
+    LayTypicalOvals(*design.Design);
 }
 
 enum Repaint { FULL, OUTLINE };
