@@ -68,7 +68,8 @@ class A_APPL {
     A_APPL& operator=(const A_APPL&) = delete;
 
     bool Metric = true;
-    std::string ProgramDir; // with a trailing separator
+    std::string ProgramDir; // with a trailing separator: what the program reads and writes
+    std::string HelpDir;    // the folder that holds Manual/
     std::string LastUsedPath;
     std::array<std::string, RECENT_FILE_COUNT> RecentFiles;
     bool WizardStartup = true;

@@ -1,5 +1,6 @@
 #include "ToolCommands.h"
 #include "base/ExecutableDir.h"
+#include "folders/ProgramFolders.h"
 
 #include <algorithm>
 #include <cctype>
@@ -166,7 +167,7 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[1], command.Name) != 0)
             continue;
         ToolArgs args;
-        args.ProgramDir = ExecutableDir(argv[0]);
+        args.ProgramDir = FindProgramFolders(ExecutableDir(argv[0])).Data;
         if (!ParseArgs(argc, argv, command, args))
             return Fail(std::string("option ") + argv[argc - 1] + " needs a value");
         const std::string unexpected = UnexpectedArgument(command, args);

@@ -73,7 +73,7 @@ void TMainForm::TrackDefEditorMenuClick() {
 void TMainForm::ShowHelpPage(const char* page) {
     if (!HelpWindow)
         HelpWindow = new THelpWindow(this);
-    HelpWindow->ShowPage(QString::fromStdString(ApplRef.ProgramDir) + page);
+    HelpWindow->ShowPage(QString::fromStdString(ApplRef.HelpDir) + page);
 }
 
 void TMainForm::Connect(QAction* action, void (*command)(A_APPL&)) {
