@@ -55,7 +55,8 @@ struct CellKey {
 };
 struct CellHash {
     size_t operator()(const CellKey& k) const {
-        return std::hash<long long>()((k.X * 73856093) ^ (k.Y * 19349663) ^ (k.Angle * 83492791));
+        return std::hash<long long>()((k.X * 73856093) ^ (k.Y * 19349663) ^
+                                      (static_cast<long long>(k.Angle) * 83492791));
     }
 };
 
