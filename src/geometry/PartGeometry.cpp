@@ -32,15 +32,14 @@ void StraightLane(const PartFrame& frame, float u, float length, PointBuffer& ou
     out.Add(frame.At(u, length));
 }
 
-// Radius of lane 1 (first) or lane 2 of a curve.
+} // namespace
+
 float LaneRadius(const L_PARTDEF& def, uint8_t status, bool first) {
     const float middle = def.CurveOuterRadius - def.CurveWidth / 2;
     const float inner = middle - def.LaneDistance / 2;
     const float outer = middle + def.LaneDistance / 2;
     return (first == TurnsLeft(status)) ? outer : inner;
 }
-
-} // namespace
 
 PixelPoint PartFrame::At(float u, float v) const {
     return {TruncToInt32(WorldX(u, v)), TruncToInt32(WorldY(u, v))};

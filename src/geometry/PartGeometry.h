@@ -73,6 +73,9 @@ inline Arc ArcOf(const L_PARTDEF& def, uint8_t status) {
     return TurnsLeft(status) ? Arc{def.CurveOuterRadius, -1.0f} : Arc{-def.CurveInnerRadius, 1.0f};
 }
 
+// Radius of lane 1 (first) or lane 2 of a curve.
+float LaneRadius(const L_PARTDEF& def, uint8_t status, bool first);
+
 void AdvancePose(const T_PART& part, float& x, float& y, QuarterDegrees& angle, float scale);
 // The part's own displacement and turn from the pose (0, 0, 0) at scale 1.
 Pose PartDelta(const T_PART& part);

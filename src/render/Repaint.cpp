@@ -195,16 +195,29 @@ bool SnapshotDesign(const C_VIRELDO& design, const std::string& fileName) {
     return WriteGif(design.WindowImage, fileName);
 }
 
-void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {
+void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint) {
     C_VIRELDO& design = canvases.Design;
     P_VIEW& view = design.View;
-    QPainter painter(&device);
     DrawCanvas canvas(painter);
     view.UseBitmap = false;
     view.Printing = true;
-    view.PrintMono = printMono;
+    view.PrintMono = paint.Monochrome;
     view.Canvas = &canvas;
-    canvas.SetPenWidth(2);
+    canvas.SetPenWidth(paint.PenWidth);
+    view.Scale = paint.PixelsPerCm;
+    view.Filled = design.Filled;
+    view.ShowPartCodes = design.ShowPartCodes;
+    const Origin origin{paint.OriginX, paint.OriginY};
+    DrawLayers(canvases, origin, false);
+    DrawTracks(canvases, origin, false);
+    view.UseBitmap = true;
+    view.Printing = false;
+    view.Canvas = nullptr;
+    view.Scale = design.Zoom;
+}
+
+void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {
+    const C_VIRELDO& design = canvases.Design;
     const int pageWidth = device.width(), pageHeight = device.height();
     const int canvasWidth = std::max(design.Width, 1), canvasHeight = std::max(design.Height, 1);
     float s = static_cast<float>(std::min(pageWidth / canvasWidth, pageHeight / canvasHeight));
@@ -213,15 +226,8 @@ void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {
     if (s < 1)
         s = std::min(static_cast<float>(pageWidth) / canvasWidth,
                      static_cast<float>(pageHeight) / canvasHeight);
-    view.Scale = design.Zoom * 0.98f * s;
-    const Origin page{pageWidth / 2 + design.Offset.X * s, pageHeight / 2 + design.Offset.Y * s};
-    view.Filled = design.Filled;
-    view.ShowPartCodes = design.ShowPartCodes;
-    DrawLayers(canvases, page, false);
-    DrawTracks(canvases, page, false);
-    painter.end();
-    view.UseBitmap = true;
-    view.Printing = false;
-    view.Canvas = nullptr;
-    view.Scale = design.Zoom;
+    QPainter painter(&device);
+    PaintAtScale(canvases, painter,
+                 {design.Zoom * 0.98f * s, pageWidth / 2 + design.Offset.X * s,
+                  pageHeight / 2 + design.Offset.Y * s, printMono, 2});
 }

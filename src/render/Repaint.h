@@ -6,6 +6,7 @@
 #include <string>
 
 class QPaintDevice;
+class QPainter;
 
 // The three canvases, the page's current one and the shared placement: what
 // every repaint works on.
@@ -51,6 +52,17 @@ void PaintDefine(CanvasSet& canvases);
 
 // Writes the design canvas's window pixels, one to one, as a GIF file.
 bool SnapshotDesign(const C_VIRELDO& design, const std::string& fileName);
+
+// Paints the design (room, drawing, tracks) onto a painter at a given scale:
+// the world origin lands on (OriginX, OriginY) of the device.
+struct ScaledPaint {
+    float PixelsPerCm = 1.0f;
+    float OriginX = 0.0f;
+    float OriginY = 0.0f;
+    bool Monochrome = false;
+    int PenWidth = 2;
+};
+void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint);
 
 // Prints what the design canvas shows onto a printer page (any paint device),
 // scaled to the page. The caller names the print job.

@@ -1,4 +1,4 @@
-#include "DesignDocument.h"
+#include "PaintedDesign.h"
 #include "render/Repaint.h"
 #include "report/TrackList.h"
 #include "view/ViewMath.h"
@@ -8,15 +8,6 @@
 #include <QPdfWriter>
 #include <optional>
 
-namespace {
-
-// The canvases with the design canvas's start-up view options.
-struct Workspace : StandaloneCanvases {
-    std::unique_ptr<DesignDocument> Document; // what the copied design refers to
-
-    Workspace() { Design.Grid = Design.ShowPoints = true; }
-};
-
 std::string Extension(const std::string& name) {
     const size_t dot = name.find_last_of('.');
     std::string ext = dot == std::string::npos ? "" : name.substr(dot + 1);
@@ -24,6 +15,8 @@ std::string Extension(const std::string& name) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
+
+namespace {
 
 void CentreAndZoom(Workspace& work) {
     RepaintPanel(work.Set);
@@ -45,6 +38,8 @@ bool WritePdf(Workspace& work, const std::string& name) {
     PrintDesign(work.Set, pdf, false);
     return true;
 }
+
+} // namespace
 
 // A batch tool needs no display; fonts need a GUI application all the same.
 std::unique_ptr<QGuiApplication> GuiApplication() {
@@ -87,8 +82,6 @@ std::unique_ptr<Workspace> PaintedDesign(const ToolArgs& args, const char* comma
     RepaintPanel(work->Set);
     return work;
 }
-
-} // namespace
 
 int RenderCommand(const ToolArgs& args) {
     const auto application = GuiApplication();

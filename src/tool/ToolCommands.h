@@ -23,6 +23,7 @@ int ImportTr2Command(const ToolArgs& args);
 int RoomCommand(const ToolArgs& args);
 int PlaceCommand(const ToolArgs& args);
 int RenderCommand(const ToolArgs& args);
+int ExportCommand(const ToolArgs& args);
 int ReportCommand(const ToolArgs& args);
 int CheckCommand(const ToolArgs& args);
 int CloseCommand(const ToolArgs& args);

@@ -72,6 +72,19 @@ const Subcommand SUBCOMMANDS[] = {
      "    drawing, tracks, ruler) and writes OUT: .png, .gif (as \"Save screen as\n"
      "    .GIF\" does) or .pdf (printed on A4). --fit centres and zooms to fit first.",
      {"fit"}},
+    {"export",
+     ExportCommand,
+     {"dir", "o", "room", "scale", "paper"},
+     1,
+     "export FILE.tr3 -o OUT [--dir DIR] [--room FILE.rm3] [--scale 1:N] [--tiles]\n"
+     "       [--paper A4|A3|Letter|Legal|Tabloid]\n"
+     "    Writes the layout (tracks, design drawing, room) at true scale, 1:1 unless\n"
+     "    --scale says otherwise: .svg and .pdf sized in millimetres and painted as the\n"
+     "    printout paints, or .dxf in millimetres with straights as lines and curves\n"
+     "    as arcs on the layers TRACKS, LANE1, LANE2, KERBS, FREEHAND and ROOM.\n"
+     "    --tiles splits the .pdf over pages of the paper (A4) with overlap, cut and\n"
+     "    alignment marks and labels, after an overview page of the grid of pages.",
+     {"tiles"}},
     {"check",
      CheckCommand,
      {"dir", "tolerance"},

@@ -1,0 +1,231 @@
+#include "TiledPdf.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float UNITS_PER_MM = 10.0f; // the pages are drawn in tenths of a millimetre
+constexpr int UNITS_DPI = 254;
+constexpr float MARK_ARM_MM = 6.0f;
+constexpr float MARK_RADIUS_MM = 2.5f;
+
+// Tiles needed to cover length with pages that print printable and advance by step.
+int TilesFor(float length, float printable, float step) {
+    if (length <= printable || step <= 0.0f)
+        return 1;
+    return 1 + static_cast<int>(std::ceil((length - printable) / step - 1e-4f));
+}
+
+PageTiles TilesOn(float widthMm, float heightMm, QSizeF sheet, bool landscape) {
+    PageTiles tiles;
+    tiles.Landscape = landscape;
+    tiles.PageWidthMm = static_cast<float>(landscape ? sheet.height() : sheet.width());
+    tiles.PageHeightMm = static_cast<float>(landscape ? sheet.width() : sheet.height());
+    const float printableX = tiles.PageWidthMm - 2 * TILE_PAGE_MARGIN_MM;
+    const float printableY = tiles.PageHeightMm - 2 * TILE_PAGE_MARGIN_MM;
+    tiles.StepXMm = printableX - TILE_OVERLAP_MM;
+    tiles.StepYMm = printableY - TILE_OVERLAP_MM;
+    tiles.Columns = TilesFor(widthMm, printableX, tiles.StepXMm);
+    tiles.Rows = TilesFor(heightMm, printableY, tiles.StepYMm);
+    return tiles;
+}
+
+// Rows are lettered A..Z, then AA, AB, ... as spreadsheets do.
+QString RowName(int row) {
+    QString name;
+    for (++row; row > 0; row = (row - 1) / 26)
+        name.prepend(QChar('A' + (row - 1) % 26));
+    return name;
+}
+
+QString TileName(int column, int row) {
+    return RowName(row) + QString::number(column + 1);
+}
+
+float Units(float mm) {
+    return mm * UNITS_PER_MM;
+}
+
+struct TiledJob {
+    CanvasSet& Canvases;
+    WorldExtent Extent;
+    PageTiles Tiles;
+    float PerCm; // device units per world centimetre
+    int Denominator;
+    float PrintableX() const { return Tiles.StepXMm + TILE_OVERLAP_MM; }
+    float PrintableY() const { return Tiles.StepYMm + TILE_OVERLAP_MM; }
+};
+
+void Cross(QPainter& painter, QPointF at) {
+    const float arm = Units(MARK_ARM_MM), radius = Units(MARK_RADIUS_MM);
+    painter.drawLine(at - QPointF(arm, 0), at + QPointF(arm, 0));
+    painter.drawLine(at - QPointF(0, arm), at + QPointF(0, arm));
+    painter.drawEllipse(at, radius, radius);
+}
+
+// Alignment crosses at fixed places of the layout, in the bands that pages
+// share: each page draws the ones it holds, so neighbours' crosses coincide.
+void AlignmentMarks(QPainter& painter, const TiledJob& job, QPointF layoutToPage) {
+    painter.setBrush(Qt::NoBrush);
+    const float half = TILE_OVERLAP_MM / 2;
+    // White under black, so that the crosses show on tracks as on the board.
+    for (const QPen& pen : {QPen(Qt::white, Units(0.8f)), QPen(Qt::black, Units(0.2f))}) {
+        painter.setPen(pen);
+        for (int i = 0; i <= job.Tiles.Columns; ++i)
+            for (int j = 0; j <= job.Tiles.Rows; ++j) {
+                const float x = i * job.Tiles.StepXMm + half, y = j * job.Tiles.StepYMm + half;
+                for (QPointF mm : {QPointF(x, y), QPointF(x, y + job.Tiles.StepYMm / 2),
+                                   QPointF(x + job.Tiles.StepXMm / 2, y)})
+                    Cross(painter, layoutToPage + mm * UNITS_PER_MM);
+            }
+    }
+}
+
+// Where the next page's edge lands (dashed), and crop marks in the margin
+// where this page's printed area begins.
+void CutMarks(QPainter& painter, const TiledJob& job, int column, int row) {
+    const float m = Units(TILE_PAGE_MARGIN_MM);
+    const float right = m + Units(job.PrintableX()), bottom = m + Units(job.PrintableY());
+    painter.setPen(QPen(Qt::black, Units(0.2f)));
+    for (float x : {m, right}) {
+        painter.drawLine(QPointF(x, 0), QPointF(x, m * 0.8f));
+        painter.drawLine(QPointF(x, bottom + m * 0.2f), QPointF(x, bottom + m));
+    }
+    for (float y : {m, bottom}) {
+        painter.drawLine(QPointF(0, y), QPointF(m * 0.8f, y));
+        painter.drawLine(QPointF(right + m * 0.2f, y), QPointF(right + m, y));
+    }
+    painter.setPen(QPen(Qt::darkGray, Units(0.3f), Qt::DashLine));
+    if (column + 1 < job.Tiles.Columns)
+        painter.drawLine(QPointF(m + Units(job.Tiles.StepXMm), m),
+                         QPointF(m + Units(job.Tiles.StepXMm), bottom));
+    if (row + 1 < job.Tiles.Rows)
+        painter.drawLine(QPointF(m, m + Units(job.Tiles.StepYMm)),
+                         QPointF(right, m + Units(job.Tiles.StepYMm)));
+}
+
+void Label(QPainter& painter, QPointF at, const QString& text, float pointSize, bool bold) {
+    QFont font;
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    painter.setFont(font);
+    // On white, so that it reads over a filled track.
+    const QRectF box = painter.fontMetrics().boundingRect(text).translated(at.toPoint());
+    painter.fillRect(box.adjusted(-Units(1), -Units(1), Units(1), Units(1)), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(at, text);
+}
+
+// The tile's name, the page's place in the grid and its neighbours, clear of
+// the bands that neighbours cover.
+void TileLabels(QPainter& painter, const TiledJob& job, int column, int row) {
+    const float m = Units(TILE_PAGE_MARGIN_MM);
+    const float right = m + Units(job.PrintableX()), bottom = m + Units(job.PrintableY());
+    const QString scale = QStringLiteral("1:%1").arg(job.Denominator);
+    Label(painter, {m + Units(TILE_OVERLAP_MM + 3), m + Units(TILE_OVERLAP_MM + 12)},
+          TileName(column, row), 24, true);
+    Label(painter, {m + Units(TILE_OVERLAP_MM + 3), m + Units(TILE_OVERLAP_MM + 18)},
+          QStringLiteral("row %1 of %2, column %3 of %4, %5")
+              .arg(RowName(row), RowName(job.Tiles.Rows - 1))
+              .arg(column + 1)
+              .arg(job.Tiles.Columns)
+              .arg(scale),
+          8, false);
+    if (column + 1 < job.Tiles.Columns)
+        Label(painter, {right - Units(28), m + (bottom - m) * 0.4f},
+              QStringLiteral("%1 \u2192").arg(TileName(column + 1, row)), 10, true);
+    if (row + 1 < job.Tiles.Rows)
+        Label(painter, {m + (right - m) * 0.4f, bottom - Units(16)},
+              QStringLiteral("%1 \u2193").arg(TileName(column, row + 1)), 10, true);
+}
+
+void TilePage(QPainter& painter, const TiledJob& job, int column, int row) {
+    const float m = Units(TILE_PAGE_MARGIN_MM);
+    const QPointF layoutToPage(m - Units(column * job.Tiles.StepXMm),
+                               m - Units(row * job.Tiles.StepYMm));
+    painter.save();
+    painter.setClipRect(QRectF(m, m, Units(job.PrintableX()), Units(job.PrintableY())));
+    PaintAtScale(job.Canvases, painter,
+                 {job.PerCm, static_cast<float>(layoutToPage.x()) - job.Extent.MinX * job.PerCm,
+                  static_cast<float>(layoutToPage.y()) - job.Extent.MinY * job.PerCm, false, 2});
+    AlignmentMarks(painter, job, layoutToPage);
+    painter.restore();
+    CutMarks(painter, job, column, row);
+    TileLabels(painter, job, column, row);
+}
+
+// The whole layout shrunk onto one page with the grid of tiles over it.
+void OverviewPage(QPainter& painter, const TiledJob& job, const QString& title) {
+    const float m = Units(TILE_PAGE_MARGIN_MM), top = m + Units(15);
+    const float gridW = Units(job.Tiles.Columns * job.Tiles.StepXMm + TILE_OVERLAP_MM);
+    const float gridH = Units(job.Tiles.Rows * job.Tiles.StepYMm + TILE_OVERLAP_MM);
+    const float s = std::min((Units(job.Tiles.PageWidthMm) - 2 * m) / gridW,
+                             (Units(job.Tiles.PageHeightMm) - m - top) / gridH);
+    Label(painter, {m, m + Units(6)}, title, 12, true);
+    // Scaled by the paint itself rather than the painter, so the parts are
+    // culled against the page and the lines keep their printed width.
+    PaintAtScale(job.Canvases, painter,
+                 {job.PerCm * s, m - job.Extent.MinX * job.PerCm * s,
+                  top - job.Extent.MinY * job.PerCm * s, false, 2});
+    QFont font;
+    font.setPointSizeF(std::clamp(s * Units(job.Tiles.StepYMm) / 60.0f, 5.0f, 28.0f));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setBrush(Qt::NoBrush);
+    for (int c = 0; c < job.Tiles.Columns; ++c)
+        for (int r = 0; r < job.Tiles.Rows; ++r) {
+            const QRectF cell(m + s * Units(c * job.Tiles.StepXMm),
+                              top + s * Units(r * job.Tiles.StepYMm), s * Units(job.PrintableX()),
+                              s * Units(job.PrintableY()));
+            painter.setPen(QPen(QColor(0, 0, 160), Units(0.3f)));
+            painter.drawRect(cell);
+            painter.drawText(cell, Qt::AlignCenter, TileName(c, r));
+        }
+}
+
+} // namespace
+
+PageTiles TileLayout(float widthMm, float heightMm, QPageSize::PageSizeId paper) {
+    const QSizeF sheet = QPageSize(paper).size(QPageSize::Millimeter);
+    const PageTiles upright = TilesOn(widthMm, heightMm, sheet, false);
+    const PageTiles turned = TilesOn(widthMm, heightMm, sheet, true);
+    return turned.Pages() < upright.Pages() ? turned : upright;
+}
+
+bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
+                    QPageSize::PageSizeId paper, PageTiles& tiles) {
+    const WorldExtent extent = LayoutExtent(canvases);
+    if (extent.Empty)
+        return false;
+    const int denominator = std::max(scaleDenominator, 1);
+    const float mmPerCm = 10.0f / static_cast<float>(denominator);
+    tiles = TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, paper);
+    TiledJob job{canvases, extent, tiles, mmPerCm * UNITS_PER_MM, denominator};
+    QPdfWriter pdf(QString::fromLocal8Bit(fileName.c_str()));
+    pdf.setResolution(UNITS_DPI);
+    pdf.setPageLayout(QPageLayout(QPageSize(paper),
+                                  tiles.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0)));
+    const QString name = QString::fromLocal8Bit(canvases.Design.Design.FileName.c_str());
+    pdf.setTitle(name);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    OverviewPage(painter, job,
+                 QStringLiteral("%1: %2 pages of %3 at 1:%4")
+                     .arg(name.isEmpty() ? QStringLiteral("Layout") : name)
+                     .arg(tiles.Columns * tiles.Rows)
+                     .arg(QPageSize(paper).name())
+                     .arg(denominator));
+    for (int r = 0; r < tiles.Rows; ++r)
+        for (int c = 0; c < tiles.Columns; ++c) {
+            pdf.newPage();
+            TilePage(painter, job, c, r);
+        }
+    return painter.end();
+}

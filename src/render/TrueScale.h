@@ -1,0 +1,25 @@
+#pragma once
+#include "Repaint.h"
+
+#include <string>
+
+// The layout at true scale: its extent in the world, and vector files of it
+// drawn by the same painting as the printout.
+
+struct WorldExtent {
+    float MinX = 0.0f; // cm
+    float MinY = 0.0f;
+    float MaxX = 0.0f;
+    float MaxY = 0.0f;
+    bool Empty = true;
+    float Width() const { return MaxX - MinX; }
+    float Height() const { return MaxY - MinY; }
+};
+
+// What the tracks, the design's drawing and the room cover.
+WorldExtent LayoutExtent(CanvasSet& canvases);
+
+// SVG and one-page PDF of the layout at 1:scaleDenominator, sized in
+// millimetres; false when the file could not be written or nothing is laid.
+bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
+bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
