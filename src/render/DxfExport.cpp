@@ -251,13 +251,12 @@ void Tables(DL_Dxf& dxf, DL_WriterA& writer) {
 bool ExportDxf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
     if (LayoutExtent(canvases).Empty)
         return false;
-    // Written beside the target and moved over it once complete.
-    const std::string partial = fileName + ".partial";
+    const std::string partial = PartialFileName(fileName);
     {
         DL_Dxf dxf;
         std::unique_ptr<DL_WriterA> writer(dxf.out(partial.c_str(), DL_Codes::AC1009));
         if (!writer || writer->openFailed())
-            return false;
+            return CommitPartial(partial, fileName, false);
         dxf.writeHeader(*writer);
         writer->dxfString(9, "$INSUNITS");
         writer->dxfInt(70, 4); // millimetres
@@ -272,5 +271,5 @@ bool ExportDxf(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
         writer->dxfEOF();
         writer->close();
     }
-    return std::rename(partial.c_str(), fileName.c_str()) == 0;
+    return CommitPartial(partial, fileName, true);
 }

@@ -197,8 +197,8 @@ PageTiles TileLayout(float widthMm, float heightMm, QPageSize::PageSizeId paper)
     return turned.Pages() < upright.Pages() ? turned : upright;
 }
 
-bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
-                    QPageSize::PageSizeId paper, PageTiles& tiles) {
+bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,
+                QPageSize::PageSizeId paper, PageTiles& tiles) {
     const WorldExtent extent = LayoutExtent(canvases);
     if (extent.Empty)
         return false;
@@ -206,26 +206,38 @@ bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleD
     const float mmPerCm = 10.0f / static_cast<float>(denominator);
     tiles = TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, paper);
     TiledJob job{canvases, extent, tiles, mmPerCm * UNITS_PER_MM, denominator};
-    QPdfWriter pdf(QString::fromLocal8Bit(fileName.c_str()));
-    pdf.setResolution(UNITS_DPI);
-    pdf.setPageLayout(QPageLayout(QPageSize(paper),
-                                  tiles.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                  QMarginsF(0, 0, 0, 0)));
-    const QString name = QString::fromLocal8Bit(canvases.Design.Design.FileName.c_str());
-    pdf.setTitle(name);
+    device.setPageLayout(QPageLayout(
+        QPageSize(paper), tiles.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&pdf))
+    if (!painter.begin(&device))
         return false;
+    // The pages are laid out in tenths of a millimetre whatever the device's resolution.
+    painter.scale(device.logicalDpiX() / static_cast<double>(UNITS_DPI),
+                  device.logicalDpiY() / static_cast<double>(UNITS_DPI));
     OverviewPage(painter, job,
                  QStringLiteral("%1: %2 pages of %3 at 1:%4")
-                     .arg(name.isEmpty() ? QStringLiteral("Layout") : name)
+                     .arg(DesignTitle(canvases))
                      .arg(tiles.Columns * tiles.Rows)
                      .arg(QPageSize(paper).name())
                      .arg(denominator));
     for (int r = 0; r < tiles.Rows; ++r)
         for (int c = 0; c < tiles.Columns; ++c) {
-            pdf.newPage();
+            device.newPage();
             TilePage(painter, job, c, r);
         }
     return painter.end();
+}
+
+bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
+                    QPageSize::PageSizeId paper, PageTiles& tiles) {
+    const std::string partial = PartialFileName(fileName);
+    bool painted = false;
+    {
+        QPdfWriter pdf(QString::fromLocal8Bit(partial.c_str()));
+        pdf.setResolution(UNITS_DPI);
+        pdf.setTitle(DesignTitle(canvases));
+        painted = PaintTiles(canvases, pdf, scaleDenominator, paper, tiles);
+    }
+    return CommitPartial(partial, fileName, painted);
 }

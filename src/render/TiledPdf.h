@@ -3,6 +3,8 @@
 
 #include <QPageSize>
 
+class QPagedPaintDevice;
+
 // The layout at true scale over pages of ordinary paper, to tape together:
 // an overview page with the grid of pages, then one page per tile with cut
 // and alignment marks and its label (row letter, column number).
@@ -26,6 +28,12 @@ constexpr float TILE_OVERLAP_MM = 10.0f;
 // The grid of tiles for a layout of that size on that paper: the sheet turned
 // whichever way needs fewer pages (upright when both need as many).
 PageTiles TileLayout(float widthMm, float heightMm, QPageSize::PageSizeId paper);
+
+// Paints the overview and the tiles onto a paged device (a PDF, a printer, a
+// print preview), turning its pages as the grid needs; false when nothing is
+// laid or the device cannot be painted.
+bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,
+                QPageSize::PageSizeId paper, PageTiles& tiles);
 
 // Writes the tiled PDF at 1:scaleDenominator; false when nothing is laid or
 // the file could not be written. tiles gets the grid used.

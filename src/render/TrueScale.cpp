@@ -2,12 +2,16 @@
 
 #include "geometry/PartGeometry.h"
 
+#include "DxfExport.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -66,49 +70,98 @@ WorldExtent LayoutExtent(CanvasSet& canvases) {
     return extent;
 }
 
+QString DesignTitle(CanvasSet& canvases) {
+    const std::string& name = canvases.Design.Design.FileName;
+    return name.empty() ? QStringLiteral("Layout")
+                        : QFileInfo(QString::fromLocal8Bit(name.c_str())).fileName();
+}
+
+std::string PartialFileName(const std::string& fileName) {
+    return fileName + ".partial";
+}
+
+bool CommitPartial(const std::string& partial, const std::string& fileName, bool written) {
+    if (written && std::rename(partial.c_str(), fileName.c_str()) == 0)
+        return true;
+    std::remove(partial.c_str());
+    return false;
+}
+
 bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
     const WorldExtent extent = LayoutExtent(canvases);
     if (extent.Empty)
         return false;
+    const std::string partial = PartialFileName(fileName);
     const float perCm = UnitsPerCm(scaleDenominator);
     const float widthCm = extent.Width() + 2 * MARGIN_CM,
                 heightCm = extent.Height() + 2 * MARGIN_CM;
     const QSizeF units(widthCm * perCm, heightCm * perCm);
-    QSvgGenerator svg;
-    svg.setFileName(QString::fromLocal8Bit(fileName.c_str()));
-    svg.setResolution(UNITS_DPI);
-    svg.setSize(units.toSize());
-    // The viewBox in millimetres; the painting in tenths of them.
-    svg.setViewBox(QRectF(0, 0, units.width() / UNITS_PER_MM, units.height() / UNITS_PER_MM));
-    svg.setTitle(QString::fromLatin1(canvases.Design.Design.FileName.c_str()));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    painter.scale(1.0 / UNITS_PER_MM, 1.0 / UNITS_PER_MM);
-    PaintAtScale(
-        canvases, painter,
-        {perCm, (MARGIN_CM - extent.MinX) * perCm, (MARGIN_CM - extent.MinY) * perCm, false, 2});
-    return painter.end() && QFile::exists(svg.fileName());
+    bool written = false;
+    {
+        QSvgGenerator svg;
+        svg.setFileName(QString::fromLocal8Bit(partial.c_str()));
+        svg.setResolution(UNITS_DPI);
+        svg.setSize(units.toSize());
+        // The viewBox in millimetres; the painting in tenths of them.
+        svg.setViewBox(QRectF(0, 0, units.width() / UNITS_PER_MM, units.height() / UNITS_PER_MM));
+        svg.setTitle(DesignTitle(canvases));
+        QPainter painter;
+        if (painter.begin(&svg)) {
+            painter.scale(1.0 / UNITS_PER_MM, 1.0 / UNITS_PER_MM);
+            PaintAtScale(canvases, painter,
+                         {perCm, (MARGIN_CM - extent.MinX) * perCm,
+                          (MARGIN_CM - extent.MinY) * perCm, false, 2});
+            written = painter.end();
+        }
+    }
+    return CommitPartial(partial, fileName, written);
 }
 
 bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
     const WorldExtent extent = LayoutExtent(canvases);
     if (extent.Empty)
         return false;
+    const std::string partial = PartialFileName(fileName);
     const float perCm = UnitsPerCm(scaleDenominator);
     const float mmPerCm = 10.0f / static_cast<float>(std::max(scaleDenominator, 1));
     const QSizeF page((extent.Width() + 2 * MARGIN_CM) * mmPerCm,
                       (extent.Height() + 2 * MARGIN_CM) * mmPerCm);
-    QPdfWriter pdf(QString::fromLocal8Bit(fileName.c_str()));
-    pdf.setResolution(UNITS_DPI);
-    pdf.setPageSize(QPageSize(page, QPageSize::Millimeter));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setTitle(QString::fromLatin1(canvases.Design.Design.FileName.c_str()));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    PaintAtScale(
-        canvases, painter,
-        {perCm, (MARGIN_CM - extent.MinX) * perCm, (MARGIN_CM - extent.MinY) * perCm, false, 2});
-    return painter.end();
+    bool written = false;
+    {
+        QPdfWriter pdf(QString::fromLocal8Bit(partial.c_str()));
+        pdf.setResolution(UNITS_DPI);
+        pdf.setPageSize(QPageSize(page, QPageSize::Millimeter));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(DesignTitle(canvases));
+        QPainter painter;
+        if (painter.begin(&pdf)) {
+            PaintAtScale(canvases, painter,
+                         {perCm, (MARGIN_CM - extent.MinX) * perCm,
+                          (MARGIN_CM - extent.MinY) * perCm, false, 2});
+            written = painter.end();
+        }
+    }
+    return CommitPartial(partial, fileName, written);
+}
+
+namespace {
+QString SuffixOf(const std::string& fileName) {
+    return QFileInfo(QString::fromLocal8Bit(fileName.c_str())).suffix().toLower();
+}
+} // namespace
+
+bool HasExportSuffix(const std::string& fileName) {
+    const QString suffix = SuffixOf(fileName);
+    return suffix == "svg" || suffix == "dxf" || suffix == "pdf";
+}
+
+bool ExportLayoutFile(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
+    const QString suffix = SuffixOf(fileName);
+    if (suffix == "svg")
+        return ExportSvg(canvases, fileName, scaleDenominator);
+    if (suffix == "dxf")
+        return ExportDxf(canvases, fileName, scaleDenominator);
+    if (suffix == "pdf")
+        return ExportPdf(canvases, fileName, scaleDenominator);
+    return false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "Repaint.h"
 
+#include <QString>
 #include <string>
 
 // The layout at true scale: its extent in the world, and vector files of it
@@ -23,3 +24,17 @@ WorldExtent LayoutExtent(CanvasSet& canvases);
 // millimetres; false when the file could not be written or nothing is laid.
 bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
 bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
+
+// Whether the name ends in .svg, .dxf or .pdf (in any case).
+bool HasExportSuffix(const std::string& fileName);
+// SVG, DXF or PDF by the file name's extension; false for any other.
+bool ExportLayoutFile(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
+
+// The design's file name without its folder, for titles of the exports.
+QString DesignTitle(CanvasSet& canvases);
+
+// Exports are written beside their target and moved over it only once
+// complete, so a failed export leaves the user's old file as it was.
+std::string PartialFileName(const std::string& fileName);
+// Moves the partial file over the target when written, else removes it.
+bool CommitPartial(const std::string& partial, const std::string& fileName, bool written);

@@ -1,5 +1,4 @@
 #include "PaintedDesign.h"
-#include "render/DxfExport.h"
 #include "render/TiledPdf.h"
 #include "render/TrueScale.h"
 
@@ -75,8 +74,5 @@ int ExportCommand(const ToolArgs& args) {
                 extent.Height() * 10.0 / denominator, denominator);
     if (args.Options.count("tiles"))
         return ExportTiles(*work, args, out, denominator);
-    const bool written = ext == "svg"   ? ExportSvg(work->Set, out, denominator)
-                         : ext == "dxf" ? ExportDxf(work->Set, out, denominator)
-                                        : ExportPdf(work->Set, out, denominator);
-    return written ? 0 : Fail("cannot write " + out);
+    return ExportLayoutFile(work->Set, out, denominator) ? 0 : Fail("cannot write " + out);
 }

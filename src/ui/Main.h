@@ -96,6 +96,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     void ExitMenuClick();
     void SaveGIFClick();
     void PrintMenuClick();
+    void PrintAtScaleClick();
     void PageSetupMenuClick();
     void FreeColorPickerChange();
     void StockEditorMenuClick();

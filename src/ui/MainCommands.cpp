@@ -1,8 +1,10 @@
 #include "Main.h"
 
 #include "LayoutCheckDock.h"
+#include "PrintAtScale.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
+#include "render/TrueScale.h"
 
 #include <QDesktopServices>
 #include <QPrinter>
@@ -57,6 +59,15 @@ void TMainForm::PrintMenuClick() {
         return;
     printer.setDocName(windowTitle());
     PrintDesign(appl.Canvases, printer, appl.PrintMono);
+}
+
+void TMainForm::PrintAtScaleClick() {
+    A_APPL& appl = ApplRef;
+    if (LayoutExtent(appl.Canvases).Empty) {
+        ShowAppMessage(appl, "Nothing to print: the design has no tracks, drawing or room.");
+        return;
+    }
+    PrintAtScale(appl.Canvases, Printer(), this);
 }
 
 void TMainForm::ShowInfoFile(const std::string& fileName) {

@@ -7,6 +7,7 @@
 #include "LayoutCheckDock.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
+#include "app/ExportCommands.h"
 #include "app/History.h"
 #include "app/Notifications.h"
 #include "app/ReportCommands.h"
@@ -164,6 +165,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     print->setShortcut(QKeySequence("Ctrl+P"));
     connect(print, &QAction::triggered, this, &TMainForm::PrintMenuClick);
     file->addAction(print);
+    QAction* printAtScale = NewAction("PrintAtScaleMenu", "Print at &Scale...", nullptr);
+    connect(printAtScale, &QAction::triggered, this, &TMainForm::PrintAtScaleClick);
+    file->addAction(printAtScale);
     file->addSeparator();
     QAction* tracklist = NewAction("ShowTracklistMenu", "Show &Tracklist (HTML)...", "show_html");
     Connect(tracklist, ShowTracklistCommand);
@@ -171,6 +175,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     QAction* gif = NewAction("SaveAsGIF", "Save screen as .&GIF", "save_gif");
     connect(gif, &QAction::triggered, this, &TMainForm::SaveGIFClick);
     file->addAction(gif);
+    QAction* exportLayout = NewAction("ExportMenu", "&Export...", nullptr);
+    Connect(exportLayout, ExportLayoutCommand);
+    file->addAction(exportLayout);
     file->addSeparator();
     for (int i = 0; i < 4; ++i) {
         LastFileMenus[i] = NewAction(("LastFile" + std::to_string(i + 1) + "Menu").c_str(),
