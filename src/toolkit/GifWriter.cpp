@@ -4,80 +4,89 @@
 
 #include <algorithm>
 #include <gif_lib.h>
+#include <libimagequant.h>
 #include <unordered_map>
 
 namespace {
 
 constexpr int GIF_COLORS = 256;
 
-struct ColorCount {
-    uint32_t Rgb;
-    uint32_t Count;
-};
+// A colour covering at least this share of the picture is one of the drawing's
+// own (background, ruler band, track and lane colours) and keeps its exact
+// value; the rest (antialiased edges, pictures) is left to the quantizer.
+constexpr double FIXED_COLOR_SHARE = 0.001;
+constexpr int MAX_FIXED_COLORS = 128;
 
-int Channel(uint32_t rgb, int channel) {
-    return (rgb >> (16 - 8 * channel)) & 0xFF;
-}
+using Histogram = std::unordered_map<uint32_t, uint32_t>;
 
-// A box of the median cut: a range of the colour list.
-struct Box {
-    int Begin;
-    int End;
-    int WidestChannel = 0;
-    int Width = 0;
-};
-
-void Measure(const std::vector<ColorCount>& colors, Box& box) {
-    int low[3] = {255, 255, 255}, high[3] = {0, 0, 0};
-    for (int i = box.Begin; i < box.End; ++i)
-        for (int c = 0; c < 3; ++c) {
-            low[c] = std::min(low[c], Channel(colors[i].Rgb, c));
-            high[c] = std::max(high[c], Channel(colors[i].Rgb, c));
-        }
-    box.Width = -1;
-    for (int c = 0; c < 3; ++c)
-        if (high[c] - low[c] > box.Width) {
-            box.Width = high[c] - low[c];
-            box.WidestChannel = c;
-        }
-}
-
-// Splits the box at the pixel-weighted median of its widest channel.
-Box Split(std::vector<ColorCount>& colors, Box& box) {
-    const int channel = box.WidestChannel;
-    std::sort(colors.begin() + box.Begin, colors.begin() + box.End,
-              [channel](const ColorCount& a, const ColorCount& b) {
-                  return Channel(a.Rgb, channel) < Channel(b.Rgb, channel);
-              });
-    uint64_t total = 0;
-    for (int i = box.Begin; i < box.End; ++i)
-        total += colors[i].Count;
-    uint64_t seen = 0;
-    int middle = box.Begin + 1;
-    for (int i = box.Begin; i < box.End - 1; ++i) {
-        seen += colors[i].Count;
-        middle = i + 1;
-        if (seen * 2 >= total)
-            break;
+Histogram CountColors(const QImage& image) {
+    Histogram histogram;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            ++histogram[row[x] & 0xFFFFFF];
     }
-    Box upper{middle, box.End};
-    box.End = middle;
-    Measure(colors, box);
-    Measure(colors, upper);
-    return upper;
+    return histogram;
 }
 
-uint32_t Average(const std::vector<ColorCount>& colors, const Box& box) {
-    uint64_t sum[3] = {0, 0, 0}, total = 0;
-    for (int i = box.Begin; i < box.End; ++i) {
-        for (int c = 0; c < 3; ++c)
-            sum[c] += uint64_t(Channel(colors[i].Rgb, c)) * colors[i].Count;
-        total += colors[i].Count;
+// 256 colours or fewer: each its own palette entry, the picture exact.
+void ExactPalette(const QImage& image, const Histogram& histogram, IndexedImage& result) {
+    std::unordered_map<uint32_t, uint8_t> index;
+    for (const auto& entry : histogram) {
+        index[entry.first] = static_cast<uint8_t>(result.PaletteSize);
+        result.Palette[result.PaletteSize++] = entry.first;
     }
-    uint32_t rgb = 0;
-    for (int c = 0; c < 3; ++c)
-        rgb |= uint32_t((sum[c] + total / 2) / total) << (16 - 8 * c);
-    return rgb;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            result.Indices[size_t(y) * result.Width + x] = index[row[x] & 0xFFFFFF];
+    }
+}
+
+// The drawing's main colours, most used first.
+std::vector<uint32_t> FixedColors(const Histogram& histogram, size_t pixels) {
+    std::vector<std::pair<uint32_t, uint32_t>> byCount;
+    for (const auto& [rgb, count] : histogram)
+        if (count >= FIXED_COLOR_SHARE * pixels)
+            byCount.push_back({count, rgb});
+    std::sort(byCount.rbegin(), byCount.rend());
+    std::vector<uint32_t> fixed;
+    for (size_t i = 0; i < byCount.size() && i < MAX_FIXED_COLORS; ++i)
+        fixed.push_back(byCount[i].second);
+    return fixed;
+}
+
+// More than 256 colours: libimagequant chooses the palette around the fixed
+// colours and maps the picture without dithering, so flat areas stay flat.
+bool QuantizedPalette(const QImage& image, const Histogram& histogram, IndexedImage& result) {
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    liq_attr* attr = liq_attr_create();
+    if (!attr)
+        return false;
+    liq_image* input =
+        liq_image_create_rgba(attr, rgba.constBits(), rgba.width(), rgba.height(), 0);
+    liq_result* quantized = nullptr;
+    bool done = false;
+    if (input) {
+        for (uint32_t rgb : FixedColors(histogram, size_t(result.Width) * result.Height))
+            liq_image_add_fixed_color(input, {static_cast<unsigned char>(rgb >> 16),
+                                              static_cast<unsigned char>(rgb >> 8),
+                                              static_cast<unsigned char>(rgb), 255});
+        if (liq_image_quantize(input, attr, &quantized) == LIQ_OK) {
+            liq_set_dithering_level(quantized, 0.0f);
+            done = liq_write_remapped_image(quantized, input, result.Indices.data(),
+                                            result.Indices.size()) == LIQ_OK;
+            const liq_palette* palette = liq_get_palette(quantized);
+            result.PaletteSize = static_cast<int>(std::min<unsigned>(palette->count, GIF_COLORS));
+            for (int i = 0; i < result.PaletteSize; ++i)
+                result.Palette[i] = uint32_t(palette->entries[i].r) << 16 |
+                                    uint32_t(palette->entries[i].g) << 8 | palette->entries[i].b;
+            liq_result_destroy(quantized);
+        }
+        liq_image_destroy(input);
+    }
+    liq_attr_destroy(attr);
+    return done;
 }
 
 int GifOutput(GifFileType* gif, const GifByteType* bytes, int length) {
@@ -92,46 +101,21 @@ IndexedImage ReduceTo256Colors(const QImage& source) {
     IndexedImage result;
     result.Width = image.width();
     result.Height = image.height();
-    std::unordered_map<uint32_t, uint32_t> histogram;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            ++histogram[row[x] & 0xFFFFFF];
-    }
-    std::vector<ColorCount> colors;
-    colors.reserve(histogram.size());
-    for (const auto& [rgb, count] : histogram)
-        colors.push_back({rgb, count});
-    std::sort(colors.begin(), colors.end(),
-              [](const ColorCount& a, const ColorCount& b) { return a.Rgb < b.Rgb; });
-    std::vector<Box> boxes{Box{0, static_cast<int>(colors.size())}};
-    Measure(colors, boxes[0]);
-    while (boxes.size() < GIF_COLORS) {
-        auto widest = std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
-            return (a.End - a.Begin > 1 ? a.Width : -1) < (b.End - b.Begin > 1 ? b.Width : -1);
-        });
-        if (widest->End - widest->Begin < 2)
-            break; // every colour has a box of its own: the palette is exact
-        boxes.push_back(Split(colors, *widest));
-    }
-    std::unordered_map<uint32_t, uint8_t> index;
-    result.PaletteSize = static_cast<int>(boxes.size());
-    for (size_t b = 0; b < boxes.size(); ++b) {
-        result.Palette[b] = Average(colors, boxes[b]);
-        for (int i = boxes[b].Begin; i < boxes[b].End; ++i)
-            index[colors[i].Rgb] = static_cast<uint8_t>(b);
-    }
     result.Indices.resize(size_t(result.Width) * result.Height);
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            result.Indices[size_t(y) * result.Width + x] = index[row[x] & 0xFFFFFF];
+    const Histogram histogram = CountColors(image);
+    if (histogram.size() <= GIF_COLORS) {
+        ExactPalette(image, histogram, result);
+        return result;
     }
+    if (!QuantizedPalette(image, histogram, result))
+        result.PaletteSize = 0; // WriteGif refuses a picture without a palette
     return result;
 }
 
 bool WriteGif(const QImage& image, const std::string& fileName) {
     const IndexedImage indexed = ReduceTo256Colors(image);
+    if (indexed.PaletteSize == 0 && !indexed.Indices.empty())
+        return false;
     std::string bytes;
     int error = 0;
     GifFileType* gif = EGifOpen(&bytes, GifOutput, &error);
