@@ -109,11 +109,17 @@ void CutMarks(QPainter& painter, const TiledJob& job, int column, int row) {
                          QPointF(right, m + Units(job.Tiles.StepYMm)));
 }
 
-void Label(QPainter& painter, QPointF at, const QString& text, float pointSize, bool bold) {
+// A font sized in the page's units, so that it prints as large on any
+// printer's resolution.
+QFont UnitsFont(float points, bool bold) {
     QFont font;
-    font.setPointSizeF(pointSize);
+    font.setPixelSize(std::max(1, static_cast<int>(points * UNITS_DPI / 72.0f + 0.5f)));
     font.setBold(bold);
-    painter.setFont(font);
+    return font;
+}
+
+void Label(QPainter& painter, QPointF at, const QString& text, float pointSize, bool bold) {
+    painter.setFont(UnitsFont(pointSize, bold));
     // On white, so that it reads over a filled track.
     const QRectF box = painter.fontMetrics().boundingRect(text).translated(at.toPoint());
     painter.fillRect(box.adjusted(-Units(1), -Units(1), Units(1), Units(1)), Qt::white);
@@ -172,10 +178,9 @@ void OverviewPage(QPainter& painter, const TiledJob& job, const QString& title) 
     PaintAtScale(job.Canvases, painter,
                  {job.PerCm * s, m - job.Extent.MinX * job.PerCm * s,
                   top - job.Extent.MinY * job.PerCm * s, false, 2});
-    QFont font;
-    font.setPointSizeF(std::clamp(s * Units(job.Tiles.StepYMm) / 60.0f, 5.0f, 28.0f));
-    font.setBold(true);
-    painter.setFont(font);
+    // A third of a cell's height, readable however small the grid.
+    const float cellPoints = s * Units(job.Tiles.StepYMm) / 3.0f / (UNITS_DPI / 72.0f);
+    painter.setFont(UnitsFont(std::clamp(cellPoints, 6.0f, 48.0f), true));
     painter.setBrush(Qt::NoBrush);
     for (int c = 0; c < job.Tiles.Columns; ++c)
         for (int r = 0; r < job.Tiles.Rows; ++r) {
