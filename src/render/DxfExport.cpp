@@ -5,14 +5,16 @@
 
 #include <cmath>
 #include <dl_dxf.h>
+#include <functional>
 #include <memory>
 
 namespace {
 
 constexpr double PI = 3.14159265358979323846;
 constexpr int ELLIPSE_SEGMENTS = 72; // R12 has no ellipse entity
-constexpr const char* LAYERS[] = {"TRACKS", "LANE1", "LANE2", "KERBS", "FREEHAND", "ROOM"};
-constexpr int LAYER_COLOURS[] = {7, 1, 3, 8, 5, 6};
+constexpr const char* LAYERS[] = {"TRACKS",     "LANE1",    "LANE2", "KERBS",
+                                  "SILKSCREEN", "FREEHAND", "ROOM"};
+constexpr int LAYER_COLOURS[] = {7, 1, 3, 8, 4, 5, 6};
 
 struct Point2 {
     double X, Y;
@@ -148,6 +150,80 @@ void OutlinedPart(DxfSink& out, const T_PART& part, const Pose& start) {
                  {outline.Points[i].X / FINE, outline.Points[i].Y / FINE});
 }
 
+// Where a shape's points land: the plane itself for the design's drawing and
+// the room, the part's frame for a silkscreen.
+using PointMap = std::function<Point2(double x, double y)>;
+
+void Ellipse(DxfSink& out, const F_POINT& a, const F_POINT& b, const PointMap& map) {
+    const double cx = (a.X + b.X) / 2.0, cy = (a.Y + b.Y) / 2.0;
+    const double rx = std::fabs(b.X - a.X) / 2, ry = std::fabs(b.Y - a.Y) / 2;
+    if (std::fabs(rx - ry) < 1e-3) {
+        out.Circle(map(cx, cy), rx);
+        return;
+    }
+    for (int i = 0; i < ELLIPSE_SEGMENTS; ++i) {
+        const double t0 = 2 * PI * i / ELLIPSE_SEGMENTS, t1 = 2 * PI * (i + 1) / ELLIPSE_SEGMENTS;
+        out.Line(map(cx + rx * std::cos(t0), cy + ry * std::sin(t0)),
+                 map(cx + rx * std::cos(t1), cy + ry * std::sin(t1)));
+    }
+}
+
+void Shape(DxfSink& out, const F_SHAPE& shape, const PointMap& map) {
+    const int n = std::min<int>(shape.PointCount, MAX_POINTS);
+    auto p = [&](int i) { return map(shape.Points[i].X, shape.Points[i].Y); };
+    switch (shape.Kind) {
+    case SK_Text:
+        if (n > 0)
+            out.Text(p(0), std::max(shape.TextSize, 1) * 2.54 / 72.0 * 10.0, shape.Text);
+        break;
+    case SK_Polyline:
+    case SK_Polygon:
+        for (int i = 1; i < n; ++i)
+            out.Line(p(i - 1), p(i));
+        if (shape.Kind == SK_Polygon && n > 2)
+            out.Line(p(n - 1), p(0));
+        break;
+    case SK_Ellipse:
+        if (n >= 2)
+            Ellipse(out, shape.Points[0], shape.Points[1], map);
+        break;
+    case SK_Rectangle:
+    case SK_FilledRectangle:
+        if (n >= 2) {
+            const F_POINT& a = shape.Points[0];
+            const F_POINT& c = shape.Points[1];
+            const Point2 corners[] = {map(a.X, a.Y), map(c.X, a.Y), map(c.X, c.Y), map(a.X, c.Y)};
+            for (int i = 0; i < 4; ++i)
+                out.Line(corners[i], corners[(i + 1) % 4]);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void Layer(DxfSink& out, const char* name, const F_FREEHAND& layer, const PointMap& map) {
+    out.Layer(name);
+    for (int s = 0; s < std::min<int>(layer.ShapeCount, MAX_SHAPES); ++s)
+        Shape(out, layer.Shapes[s], map);
+}
+
+Point2 Plane(double x, double y) {
+    return {x, y};
+}
+
+// The part's printing, placed as the canvas places it: right curves mirror it
+// across the track.
+void Silkscreen(DxfSink& out, const T_PART& part, const PartFrame& frame) {
+    const F_FREEHAND* silkscreen = part.Def->Silkscreen.get();
+    if (!silkscreen)
+        return;
+    const bool mirrored = part.Def->Type == PT_Curve && (part.Status & PS_RIGHT);
+    const double offset = mirrored ? part.Def->CurveWidth : 0.0;
+    Layer(out, "SILKSCREEN", *silkscreen,
+          [&](double x, double y) { return At(frame, (mirrored ? -x : x) + offset, y); });
+}
+
 void Tracks(DxfSink& out, T_DESIGN& design) {
     auto placement = NewPlacement();
     for (T_TRACK& track : design.Tracks) {
@@ -165,62 +241,9 @@ void Tracks(DxfSink& out, T_DESIGN& design) {
                 CurvePart(out, part, frame);
             else
                 OutlinedPart(out, part, start);
+            Silkscreen(out, part, frame);
         }
     }
-}
-
-void Ellipse(DxfSink& out, const F_POINT& a, const F_POINT& b) {
-    const Point2 centre{(a.X + b.X) / 2.0, (a.Y + b.Y) / 2.0};
-    const double rx = std::fabs(b.X - a.X) / 2, ry = std::fabs(b.Y - a.Y) / 2;
-    if (std::fabs(rx - ry) < 1e-3) {
-        out.Circle(centre, rx);
-        return;
-    }
-    for (int i = 0; i < ELLIPSE_SEGMENTS; ++i) {
-        const double t0 = 2 * PI * i / ELLIPSE_SEGMENTS, t1 = 2 * PI * (i + 1) / ELLIPSE_SEGMENTS;
-        out.Line({centre.X + rx * std::cos(t0), centre.Y + ry * std::sin(t0)},
-                 {centre.X + rx * std::cos(t1), centre.Y + ry * std::sin(t1)});
-    }
-}
-
-void Shape(DxfSink& out, const F_SHAPE& shape) {
-    const int n = std::min<int>(shape.PointCount, MAX_POINTS);
-    auto p = [&](int i) { return Point2{shape.Points[i].X, shape.Points[i].Y}; };
-    switch (shape.Kind) {
-    case SK_Text:
-        if (n > 0)
-            out.Text(p(0), std::max(shape.TextSize, 1) * 2.54 / 72.0 * 10.0, shape.Text);
-        break;
-    case SK_Polyline:
-    case SK_Polygon:
-        for (int i = 1; i < n; ++i)
-            out.Line(p(i - 1), p(i));
-        if (shape.Kind == SK_Polygon && n > 2)
-            out.Line(p(n - 1), p(0));
-        break;
-    case SK_Ellipse:
-        if (n >= 2)
-            Ellipse(out, shape.Points[0], shape.Points[1]);
-        break;
-    case SK_Rectangle:
-    case SK_FilledRectangle:
-        if (n >= 2) {
-            const Point2 a = p(0), c = p(1), b{c.X, a.Y}, d{a.X, c.Y};
-            out.Line(a, b);
-            out.Line(b, c);
-            out.Line(c, d);
-            out.Line(d, a);
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-void Layer(DxfSink& out, const char* name, const F_FREEHAND& layer) {
-    out.Layer(name);
-    for (int s = 0; s < std::min<int>(layer.ShapeCount, MAX_SHAPES); ++s)
-        Shape(out, layer.Shapes[s]);
 }
 
 void Tables(DL_Dxf& dxf, DL_WriterA& writer) {
@@ -265,8 +288,8 @@ bool ExportDxf(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
         writer->sectionEntities();
         DxfSink out(dxf, *writer, 10.0 / std::max(scaleDenominator, 1));
         Tracks(out, canvases.Design.Design);
-        Layer(out, "FREEHAND", canvases.Design.Freehand);
-        Layer(out, "ROOM", canvases.Room.Layer);
+        Layer(out, "FREEHAND", canvases.Design.Freehand, Plane);
+        Layer(out, "ROOM", canvases.Room.Layer, Plane);
         writer->sectionEnd();
         writer->dxfEOF();
         writer->close();

@@ -81,7 +81,8 @@ const Subcommand SUBCOMMANDS[] = {
      "    Writes the layout (tracks, design drawing, room) at true scale, 1:1 unless\n"
      "    --scale says otherwise: .svg and .pdf sized in millimetres and painted as the\n"
      "    printout paints, or .dxf in millimetres with straights as lines and curves\n"
-     "    as arcs on the layers TRACKS, LANE1, LANE2, KERBS, FREEHAND and ROOM.\n"
+     "    as arcs on the layers TRACKS, LANE1, LANE2, KERBS, SILKSCREEN, FREEHAND and\n"
+     "    ROOM.\n"
      "    --tiles splits the .pdf over pages of the paper (A4) with overlap, cut and\n"
      "    alignment marks and labels, after an overview page of the grid of pages.",
      {"tiles"}},

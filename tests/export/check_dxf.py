@@ -17,7 +17,7 @@ TOL = 0.01  # mm
 doc = ezdxf.readfile(out)
 check(doc.header.get("$INSUNITS") == 4, "the drawing is not in millimetres")
 layers = {layer.dxf.name for layer in doc.layers}
-for name in ("TRACKS", "LANE1", "LANE2", "KERBS", "FREEHAND", "ROOM"):
+for name in ("TRACKS", "LANE1", "LANE2", "KERBS", "SILKSCREEN", "FREEHAND", "ROOM"):
     check(name in layers, f"layer {name} missing: {sorted(layers)}")
 msp = doc.modelspace()
 
@@ -58,4 +58,18 @@ for line in lines1:
                  if abs((other.dxf.end - other.dxf.start).normalize().dot(d.normalize())) > 0.9999]
     check(any(abs(x - lane_distance) < TOL for x in distances),
           f"no lane 2 line {lane_distance} mm beside lane 1 line at {line.dxf.start}")
+
+# The parts' printing lies on the parts.
+def box(entities):
+    points = [p for e in entities for p in (e.dxf.start, e.dxf.end)]
+    return (min(p.x for p in points), min(p.y for p in points),
+            max(p.x for p in points), max(p.y for p in points))
+
+
+printing = list(msp.query('LINE[layer=="SILKSCREEN"]'))
+check(printing, "no silkscreen lines, though the start/finish part prints one")
+inside, outside = box(printing), box(msp.query('LINE[layer=="TRACKS"]'))
+check(inside[0] >= outside[0] - TOL and inside[1] >= outside[1] - TOL and
+      inside[2] <= outside[2] + TOL and inside[3] <= outside[3] + TOL,
+      f"silkscreen {inside} reaches beyond the tracks {outside}")
 print("dxf ok")
