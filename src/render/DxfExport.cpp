@@ -3,10 +3,14 @@
 #include "TrueScale.h"
 #include "geometry/PartGeometry.h"
 
+#include "base/TextWriter.h"
+
+#include <charconv>
 #include <cmath>
 #include <dl_dxf.h>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -15,6 +19,50 @@ constexpr int ELLIPSE_SEGMENTS = 72; // R12 has no ellipse entity
 constexpr const char* LAYERS[] = {"TRACKS",     "LANE1",    "LANE2", "KERBS",
                                   "SILKSCREEN", "FREEHAND", "ROOM"};
 constexpr int LAYER_COLOURS[] = {7, 1, 3, 8, 4, 5, 6};
+
+// dxflib's own writer flushes the file after every value; this one keeps the
+// drawing in memory, in the same form, so that it is written in one go (and
+// replaces the target only once complete).
+class MemoryDxfWriter : public DL_WriterA {
+  public:
+    explicit MemoryDxfWriter(DL_Codes::version version) : DL_WriterA("/dev/null", version) {}
+    const std::string& Content() const { return Text; }
+
+    void dxfReal(int gc, double value) const override {
+        char digits[64];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+        Value(gc, std::string_view(digits, end.ptr - digits));
+        if (std::string_view(digits, end.ptr - digits).find('.') == std::string_view::npos)
+            Text.insert(Text.size() - 1, ".0");
+    }
+    void dxfInt(int gc, int value) const override { Value(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override {
+        char digits[16];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, static_cast<unsigned>(value), 16);
+        std::string hex(digits, end.ptr);
+        for (char& c : hex)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        Value(gc, hex);
+    }
+    void dxfString(int gc, const char* value) const override { Value(gc, value); }
+    void dxfString(int gc, const std::string& value) const override { Value(gc, value); }
+
+  private:
+    // Group codes right-aligned in three columns, as dxflib writes them.
+    void Value(int gc, std::string_view value) const {
+        if (gc < 10)
+            Text += "  ";
+        else if (gc < 100)
+            Text += ' ';
+        Text += std::to_string(gc);
+        Text += '\n';
+        Text += value;
+        Text += '\n';
+    }
+    mutable std::string Text;
+};
 
 struct Point2 {
     double X, Y;
@@ -274,25 +322,20 @@ void Tables(DL_Dxf& dxf, DL_WriterA& writer) {
 bool ExportDxf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
     if (LayoutExtent(canvases).Empty)
         return false;
-    const std::string partial = PartialFileName(fileName);
-    {
-        DL_Dxf dxf;
-        std::unique_ptr<DL_WriterA> writer(dxf.out(partial.c_str(), DL_Codes::AC1009));
-        if (!writer || writer->openFailed())
-            return CommitPartial(partial, fileName, false);
-        dxf.writeHeader(*writer);
-        writer->dxfString(9, "$INSUNITS");
-        writer->dxfInt(70, 4); // millimetres
-        writer->sectionEnd();
-        Tables(dxf, *writer);
-        writer->sectionEntities();
-        DxfSink out(dxf, *writer, 10.0 / std::max(scaleDenominator, 1));
-        Tracks(out, canvases.Design.Design);
-        Layer(out, "FREEHAND", canvases.Design.Freehand, Plane);
-        Layer(out, "ROOM", canvases.Room.Layer, Plane);
-        writer->sectionEnd();
-        writer->dxfEOF();
-        writer->close();
-    }
-    return CommitPartial(partial, fileName, true);
+    DL_Dxf dxf;
+    MemoryDxfWriter writer(DL_Codes::AC1009);
+    dxf.writeHeader(writer);
+    writer.dxfString(9, "$INSUNITS");
+    writer.dxfInt(70, 4); // millimetres
+    writer.sectionEnd();
+    Tables(dxf, writer);
+    writer.sectionEntities();
+    DxfSink out(dxf, writer, 10.0 / std::max(scaleDenominator, 1));
+    Tracks(out, canvases.Design.Design);
+    Layer(out, "FREEHAND", canvases.Design.Freehand, Plane);
+    Layer(out, "ROOM", canvases.Room.Layer, Plane);
+    writer.sectionEnd();
+    writer.dxfEOF();
+    writer.close();
+    return WriteFileAtomically(fileName, writer.Content());
 }
