@@ -323,6 +323,9 @@ bool ExportDxf(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
     if (LayoutExtent(canvases).Empty)
         return false;
     DL_Dxf dxf;
+    // Opening a writer is the only way to set the library's DXF version (R12,
+    // which every reader takes); its own writer goes unused.
+    std::unique_ptr<DL_WriterA>(dxf.out("/dev/null", DL_Codes::AC1009));
     MemoryDxfWriter writer(DL_Codes::AC1009);
     dxf.writeHeader(writer);
     writer.dxfString(9, "$INSUNITS");

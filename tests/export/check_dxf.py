@@ -15,6 +15,7 @@ curve, straight = defs["C2-900"], defs["S350"]
 TOL = 0.01  # mm
 
 doc = ezdxf.readfile(out)
+check(doc.dxfversion == "AC1009", f"not an R12 drawing: {doc.dxfversion}")
 check(doc.header.get("$INSUNITS") == 4, "the drawing is not in millimetres")
 layers = {layer.dxf.name for layer in doc.layers}
 for name in ("TRACKS", "LANE1", "LANE2", "KERBS", "SILKSCREEN", "FREEHAND", "ROOM"):
