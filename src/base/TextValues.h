@@ -1,4 +1,6 @@
 #pragma once
+#include "Saturate.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,15 +12,6 @@
 int64_t ParseLong(const std::string& text);
 // Like strtod in the C locale; no number gives 0.0.
 double ParseDouble(const std::string& text);
-// Truncation toward zero that never overflows: NaN gives 0, values beyond the
-// int32 range give its bounds. Inline: every drawn point goes through it.
-inline int32_t TruncToInt32(double value) {
-    if (value >= 2147483647.0)
-        return INT32_MAX;
-    if (value <= -2147483648.0)
-        return INT32_MIN;
-    return value == value ? static_cast<int32_t>(value) : 0;
-}
 int32_t ClampToInt32(int64_t value);
 // "%f": six decimals, point separator.
 std::string FormatFloat(double value);

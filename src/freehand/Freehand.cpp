@@ -1,6 +1,7 @@
 #include "Freehand.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 void F_SHAPE::ResetShape() {
     Kind = SK_None;
@@ -23,8 +24,9 @@ F_POINT* F_SHAPE::AddPoint(float x, float y) {
 int F_SHAPE::PointAt(const ViewTransform& view, int sx, int sy) const {
     for (int i = 0; i < PointCount; ++i) {
         const ScreenPoint p = WorldToScreen(view, Points[i].X, Points[i].Y);
-        if (p.X - POINT_HIT_DISTANCE <= sx && sx <= p.X + POINT_HIT_DISTANCE &&
-            p.Y - POINT_HIT_DISTANCE <= sy && sy <= p.Y + POINT_HIT_DISTANCE)
+        // In 64 bits: a point far off screen maps to the int bounds.
+        if (std::llabs(int64_t(p.X) - sx) <= POINT_HIT_DISTANCE &&
+            std::llabs(int64_t(p.Y) - sy) <= POINT_HIT_DISTANCE)
             return i;
     }
     return -1;

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/Saturate.h"
 #include "design/Design.h"
 
 #include <array>
@@ -139,8 +140,9 @@ void ForEachKerb(const T_PART& part, Border border, const Pose& pose, float scal
     const float step = static_cast<float>(def.CurveAngle) / count + 0.001f;
     float phi = 0.0f;
     for (int k = 0; k < MAX_KERB_SEGMENTS && phi < def.CurveAngle; ++k, phi += step) {
-        const int a0 = static_cast<int>(phi);
-        const int a1 = static_cast<int>(a0 + step);
+        // Saturating: a damaged definition's angle can lie beyond int.
+        const int a0 = TruncToInt32(phi);
+        const int a1 = TruncToInt32(double(a0) + step);
         quad = {at(strip.Near, a0), at(strip.Far, a0), at(strip.Far, a1), at(strip.Near, a1)};
         visit(quad, k);
     }

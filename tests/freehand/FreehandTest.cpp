@@ -1,5 +1,6 @@
 #include "freehand/Freehand.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -72,6 +73,18 @@ TEST(Freehand, PointAtHitsWithinThreePixels) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(shape.PointAt(view, c.X, c.Y), c.Index) << c.X << "," << c.Y;
+}
+
+// Points far off screen map to the int bounds; the hit test still measures
+// the distance to them without overflowing.
+TEST(Freehand, PointAtOfPointsAtTheIntBounds) {
+    F_SHAPE shape;
+    shape.AddPoint(-1e30f, 0);
+    shape.AddPoint(1e30f, 0);
+    const ViewTransform view;
+    EXPECT_EQ(shape.PointAt(view, INT32_MIN + 2, 0), 0);
+    EXPECT_EQ(shape.PointAt(view, INT32_MAX - 2, 0), 1);
+    EXPECT_EQ(shape.PointAt(view, 0, 0), -1);
 }
 
 TEST(Freehand, PointAtFollowsTheViewAngle) {

@@ -244,3 +244,23 @@ TEST(PartGeometry, HugeKerbCountsAreCapped) {
                 [&](const std::array<PixelPoint, 4>&, int) { ++segments; });
     EXPECT_EQ(segments, MAX_KERB_SEGMENTS);
 }
+
+// A damaged definition's largest angle: in float it rounds up past the int
+// range; the one kerb segment still ends at that angle (modulo a turn)
+// instead of wrapping to the most negative int.
+TEST(PartGeometry, KerbOfAHugeCurveAngleEndsAtThatAngle) {
+    constexpr QuarterDegrees HUGE_ANGLE = INT32_MAX;
+    L_PARTDEF curve = Curve(HUGE_ANGLE, 30, 45);
+    curve.OuterBorderWidth = 5;
+    curve.OuterBorderStep = 1;
+    const T_PART part = PartOf(curve, PS_OUTER_BORDER);
+    std::vector<std::array<PixelPoint, 4>> quads;
+    ForEachKerb(part, Border::Outer, {0, 0, 0}, 1.0f, true,
+                [&](const std::array<PixelPoint, 4>& quad, int) { quads.push_back(quad); });
+    ASSERT_EQ(quads.size(), 1u);
+    const PartFrame frame({0, 0, 0}, 1.0f);
+    const Arc arc = ArcOf(curve, part.Status);
+    const PixelPoint end = frame.At(arc.U(50, HUGE_ANGLE), Arc::V(50, HUGE_ANGLE));
+    EXPECT_EQ(quads[0][2].X, end.X);
+    EXPECT_EQ(quads[0][2].Y, end.Y);
+}
