@@ -3,7 +3,6 @@
 #include "app/Notifications.h"
 #include "edit/PartSelector.h"
 #include "edit/TrackCanvas.h"
-#include "view/ViewMath.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,14 +40,7 @@ struct Editing {
         RepaintPanel(Appl->Canvases);
         DrawPartSelector(*Appl);
     }
-    void Fit() {
-        C_VIRELDO& design = Appl->Design;
-        design.Zoom = *FitZoom(design, design.View.Box);
-        design.View.MeasureOnly = true;
-        RepaintPanel(Appl->Canvases);
-        design.View.MeasureOnly = false;
-        design.Offset = CentreOffset(design, design.View.Box);
-    }
+    void Fit() { FitDesignInView(Appl->Canvases); }
     // A canvas point on part k of the track in slot 0.
     PointerEvent OnPart(int k) {
         const T_PLACEMENT& placement = Appl->Canvases.Placement;

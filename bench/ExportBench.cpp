@@ -3,7 +3,6 @@
 #include "render/TiledPdf.h"
 #include "render/TrueScale.h"
 #include "toolkit/GifWriter.h"
-#include "view/ViewMath.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -19,12 +18,7 @@ struct Exported : StandaloneCanvases {
         Design.Design = *source.Design;
         Design.Freehand = *source.Freehand;
         RepaintPanel(Set);
-        Design.Zoom = *FitZoom(Design, Design.View.Box);
-        Design.View.MeasureOnly = true;
-        RepaintPanel(Set);
-        Design.View.MeasureOnly = false;
-        Design.Offset = CentreOffset(Design, Design.View.Box);
-        RepaintPanel(Set);
+        FitDesignInView(Set);
     }
     std::string File(const char* name) const { return Folder.filePath(name).toStdString(); }
 };

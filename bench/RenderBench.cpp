@@ -2,7 +2,6 @@
 #include "render/PaintThread.h"
 #include "render/PartRender.h"
 #include "render/Repaint.h"
-#include "view/ViewMath.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,11 +19,7 @@ struct Canvas : StandaloneCanvases {
     }
     void Fit() {
         RepaintPanel(Set);
-        Design.Zoom = *FitZoom(Design, Design.View.Box);
-        Design.View.MeasureOnly = true;
-        RepaintPanel(Set);
-        Design.View.MeasureOnly = false;
-        Design.Offset = CentreOffset(Design, Design.View.Box);
+        FitDesignInView(Set);
     }
 };
 

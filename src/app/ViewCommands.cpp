@@ -137,15 +137,7 @@ std::string GridEntered(A_APPL& appl, P_PANEL& panel, bool xSpacing, const std::
 }
 
 std::string CentreAndZoomCommand(A_APPL& appl) {
-    C_VIRELDO& design = appl.Design;
     // Without a drawn track there is nothing to fit; the view stays as it is.
-    if (const auto zoom = FitZoom(design, design.View.Box)) {
-        design.Zoom = *zoom;
-        design.View.MeasureOnly = true;
-        RepaintPanel(appl.Canvases);
-        design.View.MeasureOnly = false;
-        design.Offset = CentreOffset(design, design.View.Box);
-        RepaintPanel(appl.Canvases);
-    }
-    return FormatZoom(design.Zoom);
+    FitDesignInView(appl.Canvases);
+    return FormatZoom(appl.Design.Zoom);
 }

@@ -6,6 +6,7 @@
 #include "PartRender.h"
 #include "toolkit/DrawCanvas.h"
 #include "toolkit/GifWriter.h"
+#include "view/ViewMath.h"
 
 #include <QPaintDevice>
 #include <QPainter>
@@ -214,6 +215,21 @@ void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& pai
     view.Printing = false;
     view.Canvas = nullptr;
     view.Scale = design.Zoom;
+}
+
+bool FitDesignInView(CanvasSet& canvases) {
+    C_VIRELDO& design = canvases.Design;
+    const std::optional<float> zoom = FitZoom(design, design.View.Box);
+    if (!zoom)
+        return false;
+    design.Zoom = *zoom;
+    // Measured again at the new zoom: labels and kerbs do not scale with it.
+    design.View.MeasureOnly = true;
+    RepaintPanel(canvases);
+    design.View.MeasureOnly = false;
+    design.Offset = CentreOffset(design, design.View.Box);
+    RepaintPanel(canvases);
+    return true;
 }
 
 void PrintDesign(CanvasSet& canvases, QPaintDevice& device, bool printMono) {

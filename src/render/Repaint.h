@@ -43,6 +43,10 @@ void RepaintOutlinesNoBlit(CanvasSet& canvases);
 // Copies the current panel's bitmap to its window, erasing what was drawn there.
 void BlitPanel(CanvasSet& canvases);
 
+// Zooms and centres the design canvas on what its last paint drew, then
+// repaints it; false (the view unchanged) when no track was drawn.
+bool FitDesignInView(CanvasSet& canvases);
+
 // The design canvas in its order: grid, room, design drawing, tracks, ruler.
 void PaintDesign(CanvasSet& canvases);
 // The room canvas: grid, room outline, ruler.

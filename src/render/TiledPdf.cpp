@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr float UNITS_PER_MM = 10.0f; // the pages are drawn in tenths of a millimetre
-constexpr int UNITS_DPI = 254;
+constexpr float UNITS_PER_MM = EXPORT_UNITS_PER_MM;
+constexpr int UNITS_DPI = EXPORT_UNITS_DPI;
 constexpr float MARK_ARM_MM = 6.0f;
 constexpr float MARK_RADIUS_MM = 2.5f;
 
@@ -208,7 +208,7 @@ bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenomin
     if (extent.Empty)
         return false;
     const int denominator = std::max(scaleDenominator, 1);
-    const float mmPerCm = 10.0f / static_cast<float>(denominator);
+    const float mmPerCm = PaperMmPerCm(denominator);
     tiles = TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, paper);
     TiledJob job{canvases, extent, tiles, mmPerCm * UNITS_PER_MM, denominator};
     device.setPageLayout(QPageLayout(

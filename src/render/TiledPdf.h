@@ -20,6 +20,17 @@ struct PageTiles {
     int Pages() const { return Columns * Rows + 1; } // with the overview
 };
 
+// The papers offered for tiled printing, by the names users know them by.
+struct PaperChoice {
+    const char* Name;
+    QPageSize::PageSizeId Id;
+};
+inline constexpr PaperChoice TILE_PAPERS[] = {{"A4", QPageSize::A4},
+                                              {"A3", QPageSize::A3},
+                                              {"Letter", QPageSize::Letter},
+                                              {"Legal", QPageSize::Legal},
+                                              {"Tabloid", QPageSize::Tabloid}};
+
 // Page margin kept free for printers that cannot print to the edge, and the
 // band each tile shares with its neighbour.
 constexpr float TILE_PAGE_MARGIN_MM = 10.0f;

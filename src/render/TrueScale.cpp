@@ -15,9 +15,6 @@
 
 namespace {
 
-// The files are drawn in tenths of a millimetre: fine enough for a router.
-constexpr float UNITS_PER_MM = 10.0f;
-constexpr int UNITS_DPI = 254;    // 10 units to the millimetre
 constexpr float MARGIN_CM = 2.0f; // around the layout
 
 void Add(WorldExtent& extent, float x, float y) {
@@ -37,9 +34,9 @@ void AddLayer(WorldExtent& extent, const F_FREEHAND& layer) {
             Add(extent, layer.Shapes[s].Points[i].X, layer.Shapes[s].Points[i].Y);
 }
 
-// Pixels per centimetre of the drawing at 1:denominator, in file units.
+// File units per world centimetre at 1:denominator.
 float UnitsPerCm(int denominator) {
-    return 10.0f * UNITS_PER_MM / static_cast<float>(std::max(denominator, 1));
+    return PaperMmPerCm(denominator) * EXPORT_UNITS_PER_MM;
 }
 
 } // namespace
@@ -100,14 +97,15 @@ bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
     {
         QSvgGenerator svg;
         svg.setFileName(QString::fromLocal8Bit(partial.c_str()));
-        svg.setResolution(UNITS_DPI);
+        svg.setResolution(EXPORT_UNITS_DPI);
         svg.setSize(units.toSize());
         // The viewBox in millimetres; the painting in tenths of them.
-        svg.setViewBox(QRectF(0, 0, units.width() / UNITS_PER_MM, units.height() / UNITS_PER_MM));
+        svg.setViewBox(QRectF(0, 0, units.width() / EXPORT_UNITS_PER_MM,
+                              units.height() / EXPORT_UNITS_PER_MM));
         svg.setTitle(DesignTitle(canvases));
         QPainter painter;
         if (painter.begin(&svg)) {
-            painter.scale(1.0 / UNITS_PER_MM, 1.0 / UNITS_PER_MM);
+            painter.scale(1.0 / EXPORT_UNITS_PER_MM, 1.0 / EXPORT_UNITS_PER_MM);
             PaintAtScale(canvases, painter,
                          {perCm, (MARGIN_CM - extent.MinX) * perCm,
                           (MARGIN_CM - extent.MinY) * perCm, false, 2});
@@ -123,13 +121,13 @@ bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
         return false;
     const std::string partial = PartialFileName(fileName);
     const float perCm = UnitsPerCm(scaleDenominator);
-    const float mmPerCm = 10.0f / static_cast<float>(std::max(scaleDenominator, 1));
+    const float mmPerCm = PaperMmPerCm(scaleDenominator);
     const QSizeF page((extent.Width() + 2 * MARGIN_CM) * mmPerCm,
                       (extent.Height() + 2 * MARGIN_CM) * mmPerCm);
     bool written = false;
     {
         QPdfWriter pdf(QString::fromLocal8Bit(partial.c_str()));
-        pdf.setResolution(UNITS_DPI);
+        pdf.setResolution(EXPORT_UNITS_DPI);
         pdf.setPageSize(QPageSize(page, QPageSize::Millimeter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(DesignTitle(canvases));

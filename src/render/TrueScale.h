@@ -17,6 +17,14 @@ struct WorldExtent {
     float Height() const { return MaxY - MinY; }
 };
 
+// The exports are drawn in tenths of a millimetre: fine enough for a router.
+constexpr float EXPORT_UNITS_PER_MM = 10.0f;
+constexpr int EXPORT_UNITS_DPI = 254; // 10 units to the millimetre
+// Millimetres on paper per world centimetre at 1:scaleDenominator.
+inline float PaperMmPerCm(int scaleDenominator) {
+    return 10.0f / static_cast<float>(scaleDenominator > 1 ? scaleDenominator : 1);
+}
+
 // What the tracks, the design's drawing and the room cover.
 WorldExtent LayoutExtent(CanvasSet& canvases);
 

@@ -54,14 +54,13 @@ int ExportCommand(const ToolArgs& args) {
     if (!args.Options.count("o"))
         return Fail("export needs -o OUT (.svg, .dxf or .pdf)");
     const std::string out = args.Options.at("o");
-    const std::string ext = Extension(out);
-    if (ext != "svg" && ext != "dxf" && ext != "pdf")
+    if (!HasExportSuffix(out))
         return Fail("export writes .svg, .dxf or .pdf, not " + out);
     const int denominator =
         ScaleDenominator(args.Options.count("scale") ? args.Options.at("scale") : "1:1");
     if (denominator == 0)
         return Fail("--scale needs 1:N with N from 1 to 1000");
-    if (args.Options.count("tiles") && ext != "pdf")
+    if (args.Options.count("tiles") && Extension(out) != "pdf")
         return Fail("--tiles splits a .pdf over pages");
     std::string error;
     auto work = PaintedDesign(args, "export", error);
@@ -70,8 +69,8 @@ int ExportCommand(const ToolArgs& args) {
     const WorldExtent extent = LayoutExtent(work->Set);
     if (extent.Empty)
         return Fail("nothing to export: the design has no tracks, drawing or room");
-    std::printf("layout %.1f x %.1f mm at 1:%d\n", extent.Width() * 10.0 / denominator,
-                extent.Height() * 10.0 / denominator, denominator);
+    std::printf("layout %.1f x %.1f mm at 1:%d\n", extent.Width() * PaperMmPerCm(denominator),
+                extent.Height() * PaperMmPerCm(denominator), denominator);
     if (args.Options.count("tiles"))
         return ExportTiles(*work, args, out, denominator);
     return ExportLayoutFile(work->Set, out, denominator) ? 0 : Fail("cannot write " + out);

@@ -1,12 +1,10 @@
 #include "PaintedDesign.h"
 #include "render/Repaint.h"
 #include "report/TrackList.h"
-#include "view/ViewMath.h"
 
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <optional>
 
 std::string Extension(const std::string& name) {
     const size_t dot = name.find_last_of('.');
@@ -17,18 +15,6 @@ std::string Extension(const std::string& name) {
 }
 
 namespace {
-
-void CentreAndZoom(Workspace& work) {
-    RepaintPanel(work.Set);
-    const std::optional<float> zoom = FitZoom(work.Design, work.Design.View.Box);
-    if (!zoom)
-        return;
-    work.Design.Zoom = *zoom;
-    work.Design.View.MeasureOnly = true;
-    RepaintPanel(work.Set);
-    work.Design.View.MeasureOnly = false;
-    work.Design.Offset = CentreOffset(work.Design, work.Design.View.Box);
-}
 
 bool WritePdf(Workspace& work, const std::string& name) {
     QPdfWriter pdf(QString::fromLocal8Bit(name.c_str()));
@@ -77,9 +63,9 @@ std::unique_ptr<Workspace> PaintedDesign(const ToolArgs& args, const char* comma
         LoadRoom(work->Room, work->Room.Offset);
     }
     work->Document = std::move(document);
-    if (args.Options.count("fit"))
-        CentreAndZoom(*work);
     RepaintPanel(work->Set);
+    if (args.Options.count("fit"))
+        FitDesignInView(work->Set);
     return work;
 }
 

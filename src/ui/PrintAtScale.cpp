@@ -13,23 +13,18 @@
 namespace {
 
 const int SCALES[] = {1, 2, 3, 4, 5, 10, 20, 25, 50};
-const std::pair<const char*, QPageSize::PageSizeId> PAPERS[] = {{"A4", QPageSize::A4},
-                                                                {"A3", QPageSize::A3},
-                                                                {"Letter", QPageSize::Letter},
-                                                                {"Legal", QPageSize::Legal},
-                                                                {"Tabloid", QPageSize::Tabloid}};
 
 } // namespace
 
 TPrintAtScaleDialog::TPrintAtScaleDialog(CanvasSet& canvases, QWidget* parent)
-    : QDialog(parent), Canvases(canvases), ScaleBox(new QComboBox(this)),
+    : QDialog(parent), Extent(LayoutExtent(canvases)), ScaleBox(new QComboBox(this)),
       PaperBox(new QComboBox(this)), PagesLabel(new QLabel(this)) {
     setObjectName("PrintAtScaleDialog");
     setWindowTitle("Print at Scale");
     for (int scale : SCALES)
         ScaleBox->addItem(QStringLiteral("1:%1").arg(scale), scale);
-    for (const auto& [name, id] : PAPERS)
-        PaperBox->addItem(name, static_cast<int>(id));
+    for (const PaperChoice& paper : TILE_PAPERS)
+        PaperBox->addItem(paper.Name, static_cast<int>(paper.Id));
     ScaleBox->setObjectName("ScaleBox");
     PaperBox->setObjectName("PaperBox");
     PagesLabel->setObjectName("PagesLabel");
@@ -56,10 +51,9 @@ QPageSize::PageSizeId TPrintAtScaleDialog::Paper() const {
 }
 
 void TPrintAtScaleDialog::ShowPageCount() {
-    const WorldExtent extent = LayoutExtent(Canvases);
-    const float mmPerCm = 10.0f / static_cast<float>(ScaleDenominator());
+    const float mmPerCm = PaperMmPerCm(ScaleDenominator());
     const PageTiles tiles =
-        TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, Paper());
+        TileLayout(Extent.Width() * mmPerCm, Extent.Height() * mmPerCm, Paper());
     PagesLabel->setText(QStringLiteral("%1 x %2 = %3 pages (%4), and an overview page")
                             .arg(tiles.Columns)
                             .arg(tiles.Rows)

@@ -1,5 +1,5 @@
 #pragma once
-#include "render/Repaint.h"
+#include "render/TrueScale.h"
 
 #include <QDialog>
 #include <QPageSize>
@@ -18,7 +18,7 @@ class TPrintAtScaleDialog : public QDialog {
 
   private:
     void ShowPageCount();
-    CanvasSet& Canvases;
+    const WorldExtent Extent; // measured once: every choice recounts the pages
     QComboBox* ScaleBox;
     QComboBox* PaperBox;
     QLabel* PagesLabel;

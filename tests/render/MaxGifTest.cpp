@@ -1,7 +1,6 @@
 #include "../../bench/MaxDesign.h"
 #include "render/Repaint.h"
 #include "toolkit/GifWriter.h"
-#include "view/ViewMath.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -21,12 +20,7 @@ TEST(MaxGif, FitPictureKeepsTheRulerBandExact) {
     design.Design = *source.Design;
     design.Freehand = *source.Freehand;
     RepaintPanel(canvases.Set);
-    design.Zoom = *FitZoom(design, design.View.Box);
-    design.View.MeasureOnly = true;
-    RepaintPanel(canvases.Set);
-    design.View.MeasureOnly = false;
-    design.Offset = CentreOffset(design, design.View.Box);
-    RepaintPanel(canvases.Set);
+    ASSERT_TRUE(FitDesignInView(canvases.Set));
     const QImage picture = design.WindowImage.convertToFormat(QImage::Format_RGB32);
 
     std::set<QRgb> colours;
