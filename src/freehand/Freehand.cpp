@@ -1,7 +1,7 @@
 #include "Freehand.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 void F_SHAPE::ResetShape() {
     Kind = SK_None;
@@ -41,7 +41,7 @@ F_SHAPE* F_FREEHAND::AddShape() {
     if (ShapeCount >= MAX_SHAPES)
         return nullptr;
     Changed = true;
-    F_SHAPE& shape = Shapes[ShapeCount++];
+    F_SHAPE& shape = Shapes.Slot(ShapeCount++);
     shape.ResetShape();
     return &shape;
 }
@@ -51,7 +51,8 @@ bool F_FREEHAND::DeleteShape(const F_SHAPE* shape) {
     if (index < 0)
         return false;
     Changed = true;
-    std::move(Shapes.begin() + index + 1, Shapes.begin() + ShapeCount, Shapes.begin() + index);
+    for (int i = index; i + 1 < ShapeCount; ++i)
+        Shapes[i] = std::move(Shapes[i + 1]);
     --ShapeCount;
     return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ShapeStore.h"
 #include "ViewTransform.h"
 
 #include <array>
@@ -47,7 +48,8 @@ struct F_SHAPE {
 
 struct F_FREEHAND {
     int32_t ShapeCount = 0;
-    std::array<F_SHAPE, MAX_SHAPES> Shapes{};
+    // Slots are allocated eight at a time as shapes are added.
+    ShapeStore<F_SHAPE, MAX_SHAPES, 8> Shapes;
     bool Changed = false;
 
     void ClearLayer();

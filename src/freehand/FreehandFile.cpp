@@ -60,7 +60,7 @@ bool F_FREEHAND::ReadFreehandSection(TextReader& in) {
     int32_t i = 0;
     for (; i < count && in.MoreValues(); ++i) {
         if (i < MAX_SHAPES) {
-            complete = ReadShape(in, Shapes[i]) && complete;
+            complete = ReadShape(in, Shapes.Slot(i)) && complete;
             ShapeCount = i + 1;
         } else {
             complete = ReadShape(in, excess) && complete;

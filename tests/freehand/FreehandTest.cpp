@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 TEST(Freehand, AddShapeStopsAtTheLimitAndMarksChanged) {
     auto layer = std::make_unique<F_FREEHAND>();
@@ -14,6 +16,38 @@ TEST(Freehand, AddShapeStopsAtTheLimitAndMarksChanged) {
     EXPECT_EQ(layer->AddShape(), nullptr);
     EXPECT_EQ(layer->ShapeCount, MAX_SHAPES);
     EXPECT_FALSE(layer->Changed);
+}
+
+// Part silkscreens are mostly empty: 8192 of them once took 300 MB.
+TEST(Freehand, AnEmptyLayerHoldsNoShapeStorage) {
+    EXPECT_LT(sizeof(F_FREEHAND), 4 * sizeof(F_SHAPE));
+}
+
+// The editor keeps pointers to the selected shape and the one being drawn.
+TEST(Freehand, ShapesKeepTheirAddressesAsTheLayerGrows) {
+    auto layer = std::make_unique<F_FREEHAND>();
+    std::vector<F_SHAPE*> added;
+    for (int i = 0; i < MAX_SHAPES; ++i) {
+        added.push_back(layer->AddShape());
+        added.back()->Text = std::to_string(i);
+    }
+    for (int i = 0; i < MAX_SHAPES; ++i) {
+        EXPECT_EQ(&layer->Shapes[i], added[i]);
+        EXPECT_EQ(added[i]->Text, std::to_string(i));
+    }
+}
+
+TEST(Freehand, CopiesOwnTheirShapes) {
+    auto layer = std::make_unique<F_FREEHAND>();
+    for (int i = 0; i < 10; ++i) // beyond one block of slots
+        layer->AddShape()->AddPoint(float(i), 0);
+    auto copy = std::make_unique<F_FREEHAND>(*layer);
+    copy->Shapes[9].Points[0].X = -1;
+    EXPECT_EQ(layer->Shapes[9].Points[0].X, 9.0f);
+    EXPECT_EQ(copy->Shapes[8].Points[0].X, 8.0f);
+    *layer = *copy;
+    EXPECT_EQ(layer->Shapes[9].Points[0].X, -1.0f);
+    EXPECT_NE(&layer->Shapes[9], &copy->Shapes[9]);
 }
 
 TEST(Freehand, AddedShapeIsReset) {
