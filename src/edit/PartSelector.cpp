@@ -211,7 +211,7 @@ void Hover(A_APPL& appl, int x, int y) {
     const L_PARTDEF& def = *cell->Part->Def;
     SetHint(appl, CanvasId::PartSelector,
             def.Code + " - " + def.Description +
-                " - Free: " + std::to_string(def.Stock - def.Used));
+                " - Free: " + std::to_string(def.FreeCount()));
     edit.HoveredEntry = static_cast<int>(cell - appl.Palette.Entries->Entries.data());
     if (appl.Design.SelectedTrack && appl.CurrentPanel() == &appl.Design)
         ShowInsertPreview(appl, *cell->Part);

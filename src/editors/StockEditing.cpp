@@ -14,12 +14,12 @@ std::vector<StockRow> StockRows(A_APPL& appl) {
     appl.Design.Design.CountUses();
     for (int i = 0; i < brand->PartCount; ++i) {
         const L_PARTDEF& def = brand->Parts[i];
-        rows.push_back({def.Code, def.Description, def.Stock, def.Used});
+        rows.push_back({def.Code, def.Description, def.Stock, def.Used, def.FreeCount()});
     }
     return rows;
 }
 
-int SetStock(A_APPL& appl, int part, const std::string& text) {
+int64_t SetStock(A_APPL& appl, int part, const std::string& text) {
     L_BRAND* brand = appl.Design.Design.Brand;
     if (!brand || part < 0 || part >= brand->PartCount)
         return 0;
@@ -27,5 +27,5 @@ int SetStock(A_APPL& appl, int part, const std::string& text) {
     def.Stock = ClampToInt32(ParseLong(text));
     if (!SaveStock(appl.Library, appl.ProgramDir))
         ShowAppError(appl, "Cannot write file " + appl.ProgramDir + STOCK_FILE_NAME + " !");
-    return def.Stock - def.Used;
+    return def.FreeCount();
 }

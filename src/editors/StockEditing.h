@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,7 @@ struct StockRow {
     std::string Description;
     int Stock = 0;
     int Used = 0;
-    int Free() const { return Stock - Used; }
+    int64_t Free = 0;
 };
 
 // The parts of the current design's brand with their stock and how many the
@@ -19,4 +20,4 @@ std::vector<StockRow> StockRows(A_APPL& appl);
 // A typed stock for part index: the number it starts with (0 without one),
 // stored and written to the stock table at once. Returns the part's free
 // count; a table that cannot be written is reported.
-int SetStock(A_APPL& appl, int part, const std::string& text);
+int64_t SetStock(A_APPL& appl, int part, const std::string& text);

@@ -63,7 +63,7 @@ void TStockEditorForm::FormShow() {
         stock->setBackground(palette().toolTipBase());
         grid->setItem(r, STOCK, stock);
         grid->setItem(r, USED, Cell(QString::number(row.Used), true));
-        grid->setItem(r, FREE, Cell(QString::number(row.Free()), true));
+        grid->setItem(r, FREE, Cell(QString::number(row.Free), true));
     }
     Filling = false;
 }
@@ -71,7 +71,7 @@ void TStockEditorForm::FormShow() {
 void TStockEditorForm::InfoTrackSectionsGridSetEditText(int column, const QString& text, int row) {
     if (Filling || column != STOCK || row < 1)
         return;
-    const int free = SetStock(ApplRef, row - 1, text.toStdString());
+    const int64_t free = SetStock(ApplRef, row - 1, text.toStdString());
     Filling = true;
     InfoTrackSectionsGrid->item(row - 1, FREE)->setText(QString::number(free));
     Filling = false;

@@ -7,5 +7,5 @@ ScreenPoint WorldToScreen(const ViewTransform& view, float x, float y) {
     const float s = Angles.Sin[view.Angle];
     const float sx = (x * c - y * s) * view.Scale + view.OriginX;
     const float sy = (x * s + y * c) * view.Scale + view.OriginY;
-    return {TruncToInt32(sx), TruncToInt32(sy)};
+    return {TruncToPixel(sx), TruncToPixel(sy)};
 }

@@ -60,9 +60,20 @@ int FirstLower(const T_PLACEMENT& placement, int from, int8_t height) {
     return node - LEAVES;
 }
 
+// Heights that never fall leave the sort nothing to swap: most designs lie
+// flat, and the tree costs the same for one part as for the largest design.
+bool HeightsNeverFall(const T_PLACEMENT& placement) {
+    for (int i = 1; i < placement.Count; ++i)
+        if (HeightOf(placement.Entries[i]) < HeightOf(placement.Entries[i - 1]))
+            return false;
+    return true;
+}
+
 } // namespace
 
 void SortPlacementByHeight(T_PLACEMENT& placement) {
+    if (HeightsNeverFall(placement))
+        return;
     auto& entries = placement.Entries;
     BuildTree(placement);
     for (int i = 0; i + 1 < placement.Count; ++i) {

@@ -42,7 +42,7 @@ float LaneRadius(const L_PARTDEF& def, uint8_t status, bool first) {
 }
 
 PixelPoint PartFrame::At(float u, float v) const {
-    return {TruncToInt32(WorldX(u, v)), TruncToInt32(WorldY(u, v))};
+    return {TruncToPixel(WorldX(u, v)), TruncToPixel(WorldY(u, v))};
 }
 
 void AdvancePose(const T_PART& part, float& x, float& y, QuarterDegrees& angle, float scale) {

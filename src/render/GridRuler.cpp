@@ -54,10 +54,10 @@ void Ticks(float extent, float offset, int centre, float spacing, int period, Ti
         if (++counter == period)
             counter = 0;
         const int length = counter == 0 ? LONG_TICK : SHORT_TICK;
-        const int before = TruncToInt32(phase + centre - k * spacing);
+        const int before = TruncToPixel(phase + centre - k * spacing);
         if (before > RULER_SIZE - 1)
             tickAt(before, length);
-        tickAt(TruncToInt32(phase + centre + k * spacing), length);
+        tickAt(TruncToPixel(phase + centre + k * spacing), length);
     }
 }
 
@@ -74,10 +74,10 @@ void DrawGrid(P_PANEL& panel, bool metric) {
         const int px = Phase(panel.Offset.X, gx), py = Phase(panel.Offset.Y, gy);
         for (int i = 0; i <= ny; ++i) {
             for (int j = 0; j <= nx; ++j) {
-                const int left = TruncToInt32(panel.CentreX + px - j * gx);
-                const int right = TruncToInt32(panel.CentreX + px + j * gx);
-                const int up = TruncToInt32(panel.CentreY + py - i * gy);
-                const int down = TruncToInt32(panel.CentreY + py + i * gy);
+                const int left = TruncToPixel(panel.CentreX + px - j * gx);
+                const int right = TruncToPixel(panel.CentreX + px + j * gx);
+                const int up = TruncToPixel(panel.CentreY + py - i * gy);
+                const int down = TruncToPixel(panel.CentreY + py + i * gy);
                 Dot(view, left, up);
                 Dot(view, right, up);
                 Dot(view, left, down);
@@ -85,8 +85,8 @@ void DrawGrid(P_PANEL& panel, bool metric) {
             }
         }
     }
-    const int x = TruncToInt32(panel.CentreX + panel.Offset.X);
-    const int y = TruncToInt32(panel.CentreY + panel.Offset.Y);
+    const int x = TruncToPixel(panel.CentreX + panel.Offset.X);
+    const int y = TruncToPixel(panel.CentreY + panel.Offset.Y);
     StraightLine(view, {x, y - 2}, {x, y + 3}, RGB_RED);
     StraightLine(view, {x - 2, y}, {x + 3, y}, RGB_RED);
 }

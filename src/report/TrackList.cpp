@@ -69,7 +69,7 @@ void SectionsInfo(Html& out, T_DESIGN& design) {
             out.Cell(def.Description);
             out.Number(def.Stock);
             out.Number(def.Used);
-            out.Number(static_cast<int64_t>(def.Stock) - def.Used);
+            out.Number(def.FreeCount());
             out << "</TR>";
         }
     }

@@ -8,13 +8,14 @@
 #include <string>
 #include <vector>
 
-// A point in 16.16 fixed point.
+// A point in fixed point with 16 fraction bits, in 64 bits so that every int
+// pixel fits: parts far off the bitmap at a high zoom lie beyond 32767.
 struct FixedPoint {
-    int32_t X = 0;
-    int32_t Y = 0;
+    int64_t X = 0;
+    int64_t Y = 0;
 };
 inline FixedPoint ToFixed(int x, int y) {
-    return {x * 65536, y * 65536};
+    return {int64_t{x} * 65536, int64_t{y} * 65536};
 }
 
 // The anti-aliased 32-bit drawing surface of a canvas: every call gives its

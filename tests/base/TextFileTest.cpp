@@ -42,6 +42,14 @@ TEST(TextValues, TruncationNeverOverflows) {
     EXPECT_EQ(ClampToInt32(int64_t(1) << 40), INT32_MAX);
 }
 
+TEST(TextValues, PixelsStopAtThePixelLimit) {
+    EXPECT_EQ(TruncToPixel(-29.9), -29);
+    EXPECT_EQ(TruncToPixel(PIXEL_LIMIT - 0.5), PIXEL_LIMIT - 1);
+    EXPECT_EQ(TruncToPixel(1e30), PIXEL_LIMIT);
+    EXPECT_EQ(TruncToPixel(-INFINITY), -PIXEL_LIMIT);
+    EXPECT_EQ(TruncToPixel(NAN), 0);
+}
+
 TEST(TextValues, FormatsInTheCLocaleWhateverTheUserLocale) {
     // A user locale with a decimal comma must not change the files.
     const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");

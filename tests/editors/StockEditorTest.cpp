@@ -55,6 +55,8 @@ class StockEditorTest : public QObject {
         QTest::newRow("no number") << "abc" << 0;
         QTest::newRow("leading digits") << " 7 pieces" << 7;
         QTest::newRow("negative") << "-2" << -2;
+        QTest::newRow("lowest int") << "-2147483648" << INT32_MIN;
+        QTest::newRow("beyond int") << "99999999999" << INT32_MAX;
     }
     void typedStockIsStoredAndWritten() {
         QFETCH(QString, typed);
@@ -62,7 +64,7 @@ class StockEditorTest : public QObject {
         Fixture f;
         f.Type(f.S350, typed);
         QCOMPARE(f.Design().Brand->Parts[f.S350].Stock, stock);
-        QCOMPARE(f.Cell(f.S350, 4), QString::number(stock - 3));
+        QCOMPARE(f.Cell(f.S350, 4), QString::number(int64_t(stock) - 3));
         auto reread = std::make_unique<L_DEFINITIONS>();
         LoadDefinitions(*reread, f.Appl->ProgramDir);
         LoadStock(*reread, f.Appl->ProgramDir);

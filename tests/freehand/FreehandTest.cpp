@@ -1,4 +1,5 @@
 #include "freehand/Freehand.h"
+#include "base/Saturate.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -111,13 +112,16 @@ TEST(Freehand, PointAtHitsWithinThreePixels) {
 
 // Points far off screen map to the int bounds; the hit test still measures
 // the distance to them without overflowing.
-TEST(Freehand, PointAtOfPointsAtTheIntBounds) {
+// Points of a damaged file far beyond any screen stop at the pixel limit.
+TEST(Freehand, PointAtOfPointsBeyondThePixelLimit) {
     F_SHAPE shape;
     shape.AddPoint(-1e30f, 0);
     shape.AddPoint(1e30f, 0);
     const ViewTransform view;
-    EXPECT_EQ(shape.PointAt(view, INT32_MIN + 2, 0), 0);
-    EXPECT_EQ(shape.PointAt(view, INT32_MAX - 2, 0), 1);
+    EXPECT_EQ(shape.PointAt(view, -PIXEL_LIMIT + 2, 0), 0);
+    EXPECT_EQ(shape.PointAt(view, PIXEL_LIMIT - 2, 0), 1);
+    EXPECT_EQ(shape.PointAt(view, INT32_MIN, 0), -1);
+    EXPECT_EQ(shape.PointAt(view, INT32_MAX, 0), -1);
     EXPECT_EQ(shape.PointAt(view, 0, 0), -1);
 }
 

@@ -1,4 +1,5 @@
 #include "RenderFixture.h"
+#include "render/Primitives.h"
 
 TEST(DrawCanvas, ExclusiveOrDrawingTwiceRestoresThePixels) {
     RenderTarget target(false, 50, 50);
@@ -39,4 +40,14 @@ TEST(RasterBitmap, OpaquePixelsBandsAndTheCopyToTheWindow) {
     EXPECT_EQ(window.pixel(9, 29) & 0xFFFFFF, 0xF0F0E6u);
     EXPECT_EQ(window.pixel(10, 29) & 0xFFFFFF, RGB_WHITE);
     EXPECT_EQ(window.pixel(20, 20) & 0xFFFFFF, RGB_BLACK);
+}
+
+// At a high zoom a part's far corner lies beyond 32767 pixels.
+TEST(RasterBitmap, APolygonReachingBeyondTheShortRangeStillCoversTheBitmap) {
+    RenderTarget target(true, 40, 30);
+    const PixelPoint band[] = {{-10, 10}, {40000, 10}, {40000, 20}, {-10, 20}};
+    FilledPolygon(target.View, band, 4, RGB_BLACK, RGB_BLACK);
+    const QImage& pixels = target.Finish();
+    EXPECT_NE(pixels.pixel(20, 15) & 0xFFFFFF, RGB_WHITE);
+    EXPECT_EQ(pixels.pixel(20, 25) & 0xFFFFFF, RGB_WHITE);
 }
