@@ -2,6 +2,7 @@
 #include "FuzzWorkspace.h"
 
 #include "base/TextWriter.h"
+#include "check/LayoutCheck.h"
 #include "defs/Definitions.h"
 #include "design/DesignFile.h"
 #include "design/ImportTr2.h"
@@ -19,11 +20,12 @@ std::string DesignText(C_VIRELDO& canvas) {
 }
 
 // What the program does with a design it has read: draw it, hit test it,
-// list its parts.
+// list its parts, check the layout.
 void UseDesign(FuzzWorkspace& work) {
     C_VIRELDO& canvas = work.Canvases.Design;
     work.DrawDesign();
     BuildTrackListHtml(canvas.Design, canvas.View.Box, canvas.Zoom, TrackListUnits{});
+    CheckDesign(canvas.Design);
 }
 
 // Writes the design, reads that back and writes again.

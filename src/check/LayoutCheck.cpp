@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -140,38 +141,65 @@ QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b) {
     return std::min(d, FULL_TURN - d);
 }
 
+namespace {
+
+// An outline that would be listed in more cells than this (a part of a
+// damaged definition kilometres long) is compared with every outline instead.
+constexpr long long MAX_OUTLINE_CELLS = 4096;
+
+// Compares each pair of outlines once.
+struct OverlapSearch {
+    const T_DESIGN& Design;
+    const std::vector<PlacedOutline>& Outlines;
+    float MinimumArea;
+    std::unordered_set<long long> Seen;
+    std::vector<Overlap> Found;
+
+    void Compare(int i, int j) {
+        const PlacedOutline& a = Outlines[std::min(i, j)];
+        const PlacedOutline& b = Outlines[std::max(i, j)];
+        if (i == j || a.Height != b.Height || Neighbours(Design, a.Ref, b.Ref) ||
+            a.MaxX <= b.MinX || b.MaxX <= a.MinX || a.MaxY <= b.MinY || b.MaxY <= a.MinY)
+            return;
+        if (!Seen.insert(CellKey(std::min(i, j), std::max(i, j))).second)
+            return;
+        const float area = CommonArea(a, b);
+        if (area > MinimumArea)
+            Found.push_back({a.Ref, b.Ref, area});
+    }
+};
+
+} // namespace
+
 std::vector<Overlap> FindOverlaps(T_DESIGN& design, float minimumArea) {
     const std::vector<PlacedOutline> outlines = Outlines(design);
     // A grid of cells: each outline is listed in every cell its box touches,
     // so only parts that share a cell are compared.
     std::unordered_map<long long, std::vector<int>> cells;
-    const float cell = GRID_CELL_CM * OUTLINE_SCALE;
+    std::vector<int> large;
+    constexpr int cell = static_cast<int>(GRID_CELL_CM * OUTLINE_SCALE);
+    const auto cellOf = [](int mm) { return mm >= 0 ? mm / cell : -((-mm + cell - 1) / cell); };
     for (int i = 0; i < static_cast<int>(outlines.size()); ++i) {
         const PlacedOutline& o = outlines[i];
-        for (int cx = static_cast<int>(std::floor(o.MinX / cell));
-             cx <= static_cast<int>(std::floor(o.MaxX / cell)); ++cx)
-            for (int cy = static_cast<int>(std::floor(o.MinY / cell));
-                 cy <= static_cast<int>(std::floor(o.MaxY / cell)); ++cy)
+        const int x0 = cellOf(o.MinX), x1 = cellOf(o.MaxX);
+        const int y0 = cellOf(o.MinY), y1 = cellOf(o.MaxY);
+        if ((int64_t{x1} - x0 + 1) * (int64_t{y1} - y0 + 1) > MAX_OUTLINE_CELLS) {
+            large.push_back(i);
+            continue;
+        }
+        for (int cx = x0; cx <= x1; ++cx)
+            for (int cy = y0; cy <= y1; ++cy)
                 cells[CellKey(cx, cy)].push_back(i);
     }
-    std::vector<Overlap> overlaps;
-    std::unordered_map<long long, bool> seen;
+    OverlapSearch search{design, outlines, minimumArea, {}, {}};
     for (const auto& [key, members] : cells)
         for (size_t m = 0; m < members.size(); ++m)
-            for (size_t n = m + 1; n < members.size(); ++n) {
-                const PlacedOutline& a = outlines[members[m]];
-                const PlacedOutline& b = outlines[members[n]];
-                if (a.Height != b.Height || Neighbours(design, a.Ref, b.Ref) || a.MaxX <= b.MinX ||
-                    b.MaxX <= a.MinX || a.MaxY <= b.MinY || b.MaxY <= a.MinY)
-                    continue;
-                const long long pair =
-                    CellKey(std::min(members[m], members[n]), std::max(members[m], members[n]));
-                if (!seen.emplace(pair, true).second)
-                    continue;
-                const float area = CommonArea(a, b);
-                if (area > minimumArea)
-                    overlaps.push_back({a.Ref, b.Ref, area});
-            }
+            for (size_t n = m + 1; n < members.size(); ++n)
+                search.Compare(members[m], members[n]);
+    for (int i : large)
+        for (int j = 0; j < static_cast<int>(outlines.size()); ++j)
+            search.Compare(i, j);
+    std::vector<Overlap>& overlaps = search.Found;
     std::sort(overlaps.begin(), overlaps.end(), [](const Overlap& x, const Overlap& y) {
         return std::tie(x.A.Slot, x.A.Index, x.B.Slot, x.B.Index) <
                std::tie(y.A.Slot, y.A.Index, y.B.Slot, y.B.Index);

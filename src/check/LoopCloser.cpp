@@ -1,5 +1,7 @@
 #include "LoopCloser.h"
 
+#include "base/Saturate.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -61,14 +63,14 @@ struct CellHash {
 };
 
 CellKey KeyOf(const Pose& pose, float cellCm) {
-    return {NormalizeAngle(pose.Angle), static_cast<long long>(std::floor(pose.X / cellCm)),
-            static_cast<long long>(std::floor(pose.Y / cellCm))};
+    return {NormalizeAngle(pose.Angle), TruncToInt32(std::floor(pose.X / cellCm)),
+            TruncToInt32(std::floor(pose.Y / cellCm))};
 }
 
 bool WithinStock(const std::vector<ClosingPiece>& pieces, const std::vector<int>& sequence) {
     std::map<const L_PARTDEF*, int> uses;
     for (int i : sequence)
-        if (++uses[pieces[i].Def] > pieces[i].Def->Stock - pieces[i].Def->Used)
+        if (++uses[pieces[i].Def] > pieces[i].Def->FreeCount())
             return false;
     return true;
 }

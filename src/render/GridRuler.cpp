@@ -21,7 +21,7 @@ constexpr float MIN_MARK_SPACING = 2.0f;
 
 // Where the marks start: the offset less whole groups of ten spacings.
 int Phase(float offset, float spacing) {
-    return TruncToInt32(offset - std::trunc(offset / (10 * spacing)) * 10 * spacing);
+    return TruncToPixel(offset - std::trunc(offset / (10 * spacing)) * 10 * spacing);
 }
 
 void Dot(P_VIEW& view, int x, int y) {

@@ -2,6 +2,7 @@
 
 #include "FreehandRender.h"
 #include "Primitives.h"
+#include "base/Saturate.h"
 #include "freehand/Freehand.h"
 #include "toolkit/DrawCanvas.h"
 #include "toolkit/RasterBitmap.h"
@@ -39,8 +40,8 @@ bool Visible(const BoundingBox& box, const L_PARTDEF& def, const P_VIEW& view) {
     const float reach = std::max({def.InnerBorderWidth, def.OuterBorderWidth, def.FreeformWidth,
                                   def.FreeformLength}) *
                         view.Scale;
-    const int margin = std::max(box.MaxX - box.MinX, box.MaxY - box.MinY) +
-                       static_cast<int>(std::min(reach, 1e6f)) + CULL_MARGIN;
+    const int margin =
+        std::max(box.MaxX - box.MinX, box.MaxY - box.MinY) + TruncToPixel(reach) + CULL_MARGIN;
     return box.MaxX + margin >= 0 && box.MaxY + margin >= 0 &&
            box.MinX - margin < TargetWidth(view) && box.MinY - margin < TargetHeight(view);
 }

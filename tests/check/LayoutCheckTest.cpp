@@ -105,6 +105,19 @@ TEST_F(MiniFixture, CrossingTracksOverlapUnlessOneBridgesTheOther) {
     EXPECT_TRUE(FindOverlaps(*Design).empty() && !CheckDesign(*Design).Clean()); // open tracks
 }
 
+// A damaged definition may make a part kilometres long and wide: it covers
+// tens of millions of grid cells, and must be compared without listing it in
+// each of them.
+TEST_F(MiniFixture, KilometreSizedPartsStillOverlap) {
+    Part("S350")->StraightLength = Part("S350")->StraightWidth = 300000; // 3 km
+    Lay("S");
+    Lay("S", 1000, 1000);
+    const std::vector<Overlap> overlaps = FindOverlaps(*Design);
+    ASSERT_EQ(overlaps.size(), 1u);
+    EXPECT_EQ(overlaps[0].B.Slot, 1);
+    EXPECT_GT(overlaps[0].AreaSquareCm, 1e9f);
+}
+
 TEST_F(MiniFixture, ChainNeighboursAreNoOverlap) {
     Lay("SRRSRR");
     Lay("RRRR", 200, 0); // a circle of its own

@@ -1,4 +1,5 @@
 #include "FuzzTargets.h"
+#include "FuzzWorkspace.h"
 
 #include <algorithm>
 #include <cctype>
@@ -70,4 +71,11 @@ TEST(Replay, EveryTargetHasASeedCorpus) {
         EXPECT_FALSE(std::filesystem::is_empty(std::filesystem::path(VIRELDO_FUZZ_DIR) / "corpus" /
                                                target.Name))
             << target.Name;
+}
+
+TEST(Replay, ADifferenceBetweenTheWritingsIsReportedWhereItIs) {
+    EXPECT_EQ(CompareWrites("same", "same"), "");
+    const std::string report = CompareWrites("1\r\n2.500000\r\n", "1\r\n2.499999\r\n");
+    EXPECT_NE(report.find("byte 5:"), std::string::npos) << report;
+    EXPECT_NE(CompareWrites("a", "ab"), "");
 }
