@@ -54,9 +54,17 @@ float CommonArea(const PlacedOutline& a, const PlacedOutline& b) {
     return hits * dx * dy / (MM_PER_CM * MM_PER_CM);
 }
 
+// A placement to lay one track at a time, kept: a placement has room for the
+// largest design (2.5 MB), and the check lays every track twice.
+T_PLACEMENT& TrackPlacement() {
+    thread_local const std::unique_ptr<T_PLACEMENT> scratch = NewPlacement();
+    scratch->Count = 0;
+    return *scratch;
+}
+
 std::vector<PlacedOutline> Outlines(T_DESIGN& design) {
     std::vector<PlacedOutline> outlines;
-    auto placement = NewPlacement();
+    T_PLACEMENT* placement = &TrackPlacement();
     PointBuffer buffer;
     for (int slot = 0; slot < MAX_TRACKS; ++slot) {
         T_TRACK& track = design.Tracks[slot];
@@ -122,7 +130,7 @@ bool CheckResult::Clean() const {
 }
 
 TrackEnds EndsOf(T_TRACK& track) {
-    auto placement = NewPlacement();
+    T_PLACEMENT* placement = &TrackPlacement();
     PlaceTrack(*placement, P_VIEW{}, track);
     TrackEnds ends;
     ends.Start = placement->Entries[0].StartPose();

@@ -1,6 +1,7 @@
 #include "render/TiledPdf.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace {
 
@@ -10,6 +11,12 @@ struct TileCase {
     int Columns, Rows;
     bool Landscape;
 };
+
+// A name made of the values: the struct's padding would make it differ from
+// run to run.
+void PrintTo(const TileCase& c, std::ostream* out) {
+    *out << c.Width << "x" << c.Height;
+}
 
 class TileLayoutTest : public ::testing::TestWithParam<TileCase> {};
 
