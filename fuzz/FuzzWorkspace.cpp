@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -27,10 +28,16 @@ void StartGuiApplication() {
     new QGuiApplication(argc, argv); // lives as long as the process
 }
 
+// A folder of this process, removed when it exits (every replayed input is
+// a process of its own under CTest).
 std::string ScratchFolder() {
-    const auto dir =
+    static const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("vireldo-fuzz-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir, ignored);
+    });
     return dir.string() + "/";
 }
 
