@@ -15,10 +15,6 @@ constexpr int AREA_SAMPLES = 12; // per side of the boxes' common part
 // Outlines are taken in millimetres: integer points fine enough for areas.
 constexpr float OUTLINE_SCALE = 10.0f;
 
-bool IsEmptyTrack(const T_TRACK& track) {
-    return track.HoldsOnlyEmptyPart();
-}
-
 struct PlacedOutline {
     PartRef Ref;
     int8_t Height = 0;
@@ -54,48 +50,38 @@ float CommonArea(const PlacedOutline& a, const PlacedOutline& b) {
     return hits * dx * dy / (MM_PER_CM * MM_PER_CM);
 }
 
-// A placement to lay one track at a time, kept: a placement has room for the
-// largest design (2.5 MB), and the check lays every track twice.
-T_PLACEMENT& TrackPlacement() {
-    thread_local const std::unique_ptr<T_PLACEMENT> scratch = NewPlacement();
-    scratch->Count = 0;
-    return *scratch;
+// The part's outline in millimetres with its box; none for a part without area.
+void AddOutline(std::vector<PlacedOutline>& outlines, const T_PLACED& placed, PartRef ref,
+                PointBuffer& buffer) {
+    Pose pose = placed.StartPose();
+    pose.X *= OUTLINE_SCALE;
+    pose.Y *= OUTLINE_SCALE;
+    buffer.Clear();
+    PartOutline(*placed.Part, pose, OUTLINE_SCALE, false, buffer);
+    if (buffer.Count < 3)
+        return;
+    PlacedOutline outline;
+    outline.Ref = ref;
+    outline.Height = placed.Part->Height;
+    outline.Points.assign(buffer.Points.begin(), buffer.Points.begin() + buffer.Count);
+    outline.MinX = outline.MaxX = outline.Points[0].X;
+    outline.MinY = outline.MaxY = outline.Points[0].Y;
+    for (const PixelPoint& p : outline.Points) {
+        outline.MinX = std::min(outline.MinX, p.X);
+        outline.MaxX = std::max(outline.MaxX, p.X);
+        outline.MinY = std::min(outline.MinY, p.Y);
+        outline.MaxY = std::max(outline.MaxY, p.Y);
+    }
+    outlines.push_back(std::move(outline));
 }
 
 std::vector<PlacedOutline> Outlines(T_DESIGN& design) {
     std::vector<PlacedOutline> outlines;
-    T_PLACEMENT* placement = &TrackPlacement();
     PointBuffer buffer;
-    for (int slot = 0; slot < MAX_TRACKS; ++slot) {
-        T_TRACK& track = design.Tracks[slot];
-        if (!track.InUse || IsEmptyTrack(track))
-            continue;
-        placement->Count = 0;
-        PlaceTrack(*placement, P_VIEW{}, track);
-        for (int k = 0; k < placement->Count; ++k) {
-            const T_PLACED& placed = placement->Entries[k];
-            Pose pose = placed.StartPose();
-            pose.X *= OUTLINE_SCALE;
-            pose.Y *= OUTLINE_SCALE;
-            buffer.Clear();
-            PartOutline(*placed.Part, pose, OUTLINE_SCALE, false, buffer);
-            if (buffer.Count < 3)
-                continue;
-            PlacedOutline outline;
-            outline.Ref = {slot, k};
-            outline.Height = placed.Part->Height;
-            outline.Points.assign(buffer.Points.begin(), buffer.Points.begin() + buffer.Count);
-            outline.MinX = outline.MaxX = outline.Points[0].X;
-            outline.MinY = outline.MaxY = outline.Points[0].Y;
-            for (const PixelPoint& p : outline.Points) {
-                outline.MinX = std::min(outline.MinX, p.X);
-                outline.MaxX = std::max(outline.MaxX, p.X);
-                outline.MinY = std::min(outline.MinY, p.Y);
-                outline.MaxY = std::max(outline.MaxY, p.Y);
-            }
-            outlines.push_back(std::move(outline));
-        }
-    }
+    ForEachTrackAlone(design, [&](int slot, const T_PLACEMENT& placement) {
+        for (int k = 0; k < placement.Count; ++k)
+            AddOutline(outlines, placement.Entries[k], {slot, k}, buffer);
+    });
     return outlines;
 }
 
@@ -130,11 +116,10 @@ bool CheckResult::Clean() const {
 }
 
 TrackEnds EndsOf(T_TRACK& track) {
-    T_PLACEMENT* placement = &TrackPlacement();
-    PlaceTrack(*placement, P_VIEW{}, track);
+    const T_PLACEMENT& placement = PlaceTrackAlone(track);
     TrackEnds ends;
-    ends.Start = placement->Entries[0].StartPose();
-    const T_PLACED& last = placement->Entries[placement->Count - 1];
+    ends.Start = placement.Entries[0].StartPose();
+    const T_PLACED& last = placement.Entries[placement.Count - 1];
     ends.End = last.StartPose();
     AdvancePose(*last.Part, ends.End.X, ends.End.Y, ends.End.Angle, 1.0f);
     return ends;
@@ -228,7 +213,7 @@ void CheckTracks(T_DESIGN& design, const CheckTolerance& tolerance, CheckResult&
         TrackFinding finding;
         finding.Slot = slot;
         finding.Number = ++number;
-        finding.Empty = IsEmptyTrack(track);
+        finding.Empty = track.HoldsOnlyEmptyPart();
         finding.Lane1 = track.Lane1Total;
         finding.Lane2 = track.Lane2Total;
         ends[slot] = EndsOf(track);

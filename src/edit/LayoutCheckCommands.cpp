@@ -22,9 +22,8 @@ int NumberOf(const CheckResult& result, int slot) {
 }
 
 Pose WorldPoseOfPart(T_TRACK& track, int index) {
-    auto placement = NewPlacement();
-    PlaceTrack(*placement, P_VIEW{}, track);
-    return placement->Entries[std::clamp(index, 0, placement->Count - 1)].StartPose();
+    const T_PLACEMENT& placement = PlaceTrackAlone(track);
+    return placement.Entries[std::clamp(index, 0, placement.Count - 1)].StartPose();
 }
 
 std::string Describe(const Proposal& proposal) {

@@ -6,6 +6,13 @@ std::unique_ptr<T_PLACEMENT> NewPlacement() {
     return std::make_unique<T_PLACEMENT>();
 }
 
+const T_PLACEMENT& PlaceTrackAlone(T_TRACK& track) {
+    thread_local const std::unique_ptr<T_PLACEMENT> kept = NewPlacement();
+    kept->Count = 0;
+    PlaceTrack(*kept, P_VIEW{}, track);
+    return *kept;
+}
+
 namespace {
 
 bool IsSelected(const P_VIEW& view, const T_TRACK& track, int index) {

@@ -38,6 +38,19 @@ std::unique_ptr<T_PLACEMENT> NewPlacement();
 Pose StartFromEnd(const T_PART& part, const Pose& end, float scale);
 
 void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track);
+// The track laid on its own, at world scale, in a placement kept for the
+// calling thread (one has room for the largest design, 2.5 MB: too much to
+// allocate per track). Valid until the thread's next call.
+const T_PLACEMENT& PlaceTrackAlone(T_TRACK& track);
+// visit(slot, placement) for every track in use that holds real parts, each
+// laid alone, in slot order.
+template <typename Visit> void ForEachTrackAlone(T_DESIGN& design, Visit visit) {
+    for (int slot = 0; slot < MAX_TRACKS; ++slot) {
+        T_TRACK& track = design.Tracks[slot];
+        if (track.InUse && !track.HoldsOnlyEmptyPart())
+            visit(slot, PlaceTrackAlone(track));
+    }
+}
 // The lane colours of every track, then every track in slot order. Without
 // colorLanes every lane is silver.
 void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool colorLanes);

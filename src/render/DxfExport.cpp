@@ -272,26 +272,24 @@ void Silkscreen(DxfSink& out, const T_PART& part, const PartFrame& frame) {
           [&](double x, double y) { return At(frame, (mirrored ? -x : x) + offset, y); });
 }
 
+void Part(DxfSink& out, const T_PLACED& placed) {
+    const T_PART& part = *placed.Part;
+    const Pose start = placed.StartPose();
+    const PartFrame frame(start, 1.0f);
+    if (part.Def->Type == PT_Straight)
+        StraightPart(out, part, frame);
+    else if (part.Def->Type == PT_Curve && CurveHasShape(*part.Def, true))
+        CurvePart(out, part, frame);
+    else
+        OutlinedPart(out, part, start);
+    Silkscreen(out, part, frame);
+}
+
 void Tracks(DxfSink& out, T_DESIGN& design) {
-    auto placement = NewPlacement();
-    for (T_TRACK& track : design.Tracks) {
-        if (!track.InUse || track.HoldsOnlyEmptyPart())
-            continue;
-        placement->Count = 0;
-        PlaceTrack(*placement, P_VIEW{}, track);
-        for (int k = 0; k < placement->Count; ++k) {
-            const T_PART& part = *placement->Entries[k].Part;
-            const Pose start = placement->Entries[k].StartPose();
-            const PartFrame frame(start, 1.0f);
-            if (part.Def->Type == PT_Straight)
-                StraightPart(out, part, frame);
-            else if (part.Def->Type == PT_Curve && CurveHasShape(*part.Def, true))
-                CurvePart(out, part, frame);
-            else
-                OutlinedPart(out, part, start);
-            Silkscreen(out, part, frame);
-        }
-    }
+    ForEachTrackAlone(design, [&](int, const T_PLACEMENT& placement) {
+        for (int k = 0; k < placement.Count; ++k)
+            Part(out, placement.Entries[k]);
+    });
 }
 
 void Tables(DL_Dxf& dxf, DL_WriterA& writer) {

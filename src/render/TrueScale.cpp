@@ -44,24 +44,19 @@ float UnitsPerCm(int denominator) {
 WorldExtent LayoutExtent(CanvasSet& canvases) {
     WorldExtent extent;
     T_DESIGN& design = canvases.Design.Design;
-    auto placement = NewPlacement();
     PointBuffer outline;
-    for (T_TRACK& track : design.Tracks) {
-        if (!track.InUse || track.HoldsOnlyEmptyPart())
-            continue;
-        placement->Count = 0;
-        PlaceTrack(*placement, P_VIEW{}, track);
-        for (int k = 0; k < placement->Count; ++k) {
+    ForEachTrackAlone(design, [&](int, const T_PLACEMENT& placement) {
+        for (int k = 0; k < placement.Count; ++k) {
             outline.Clear();
             // In tenths of a millimetre, so the extent is not rounded to whole centimetres.
-            Pose pose = placement->Entries[k].StartPose();
+            Pose pose = placement.Entries[k].StartPose();
             pose.X *= 100.0f;
             pose.Y *= 100.0f;
-            PartOutline(*placement->Entries[k].Part, pose, 100.0f, true, outline);
+            PartOutline(*placement.Entries[k].Part, pose, 100.0f, true, outline);
             for (int i = 0; i < outline.Count; ++i)
                 Add(extent, outline.Points[i].X / 100.0f, outline.Points[i].Y / 100.0f);
         }
-    }
+    });
     AddLayer(extent, canvases.Design.Freehand);
     AddLayer(extent, canvases.Room.Layer);
     return extent;
