@@ -33,8 +33,8 @@ struct MaxDesign {
     L_PARTDEF* Part(const char* code) { return Library->FindPart("S132SPORT", code); }
 
     void Serpentine(T_TRACK& track, int t) {
-        L_PARTDEF* straights[] = {Part("S350"), Part("S175"),  Part("S087"),
-                                  Part("S078"), Part("LC525"), Part("SF350")};
+        L_PARTDEF* straights[] = {Part("S350"), Part("S175"),  Part("S088"),
+                                  Part("S078"), Part("LC525"), Part("SF175")};
         L_PARTDEF* uTurn = Part("C2-900");
         track.X = static_cast<float>(t % TRACK_COLUMNS * 3000);
         track.Y = static_cast<float>(t / TRACK_COLUMNS * 1400);

@@ -67,6 +67,7 @@ void ReadValues(A_APPL& appl, QSettings& store) {
     ReadBool(store, "ColorLanes", design.ColorLanes);
     ReadBool(store, "ShowPoints", design.ShowPoints);
     ReadBool(store, "ShowPartCodes", design.ShowPartCodes);
+    ReadBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
     ReadBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     ReadBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     ReadText(store, "LastUsedPath", appl.LastUsedPath);
@@ -120,6 +121,7 @@ void WriteSettings(A_APPL& appl, QSettings& store, int windowState) {
     WriteBool(store, "Filled", design.Filled);
     WriteBool(store, "ShowPoints", design.ShowPoints);
     WriteBool(store, "ShowPartCodes", design.ShowPartCodes);
+    WriteBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
     WriteBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     WriteBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     WriteText(store, "LastUsedPath", appl.LastUsedPath);

@@ -26,6 +26,8 @@ bool& OptionFlag(A_APPL& appl, ViewOption option) {
         return design.ShowPoints;
     case ViewOption::ShowPartCodes:
         return design.ShowPartCodes;
+    case ViewOption::PaletteCodes:
+        return appl.Palette.ShowPartCodes;
     case ViewOption::DesignGrid:
         return design.Grid;
     case ViewOption::RoomGrid:
@@ -57,6 +59,7 @@ void ToggleOption(A_APPL& appl, ViewOption option) {
         return;
     case ViewOption::ColorOutOfStock:
     case ViewOption::ShowOutOfStock:
+    case ViewOption::PaletteCodes:
         DrawPartSelector(appl);
         return;
     case ViewOption::Metric:

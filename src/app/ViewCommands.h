@@ -14,6 +14,7 @@ enum class ViewOption {
     ShowOutOfStock,
     ShowPoints,
     ShowPartCodes,
+    PaletteCodes,
     DesignGrid,
     RoomGrid,
     PrintMono,

@@ -1,5 +1,8 @@
 #include "LayoutCheck.h"
 
+#include "Crossing.h"
+#include "defs/SharedPiece.h"
+
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
@@ -18,6 +21,7 @@ constexpr float OUTLINE_SCALE = 10.0f;
 struct PlacedOutline {
     PartRef Ref;
     int8_t Height = 0;
+    CrossingAxis Axis;
     int MinX = 0, MinY = 0, MaxX = 0, MaxY = 0; // mm
     std::vector<PixelPoint> Points;
 };
@@ -63,6 +67,7 @@ void AddOutline(std::vector<PlacedOutline>& outlines, const T_PLACED& placed, Pa
     PlacedOutline outline;
     outline.Ref = ref;
     outline.Height = placed.Part->Height;
+    outline.Axis = AxisOf(placed);
     outline.Points.assign(buffer.Points.begin(), buffer.Points.begin() + buffer.Count);
     outline.MinX = outline.MaxX = outline.Points[0].X;
     outline.MinY = outline.MaxY = outline.Points[0].Y;
@@ -152,7 +157,8 @@ struct OverlapSearch {
         const PlacedOutline& a = Outlines[std::min(i, j)];
         const PlacedOutline& b = Outlines[std::max(i, j)];
         if (i == j || a.Height != b.Height || Neighbours(Design, a.Ref, b.Ref) ||
-            a.MaxX <= b.MinX || b.MaxX <= a.MinX || a.MaxY <= b.MinY || b.MaxY <= a.MinY)
+            a.MaxX <= b.MinX || b.MaxX <= a.MinX || a.MaxY <= b.MinY || b.MaxY <= a.MinY ||
+            IsCrossing(a.Axis, b.Axis))
             return;
         if (!Seen.insert(CellKey(std::min(i, j), std::max(i, j))).second)
             return;
@@ -260,8 +266,8 @@ void ShoppingList(T_DESIGN& design, std::vector<MissingPart>& shopping) {
     design.CountUses();
     for (int i = 0; i < brand->PartCount; ++i) {
         const L_PARTDEF& def = brand->Parts[i];
-        if (def.Used > def.Stock)
-            shopping.push_back({def.Code, def.Used - def.Stock});
+        if (const int64_t missing = MissingOf(*brand, def); missing > 0)
+            shopping.push_back({def.Code, missing});
     }
 }
 

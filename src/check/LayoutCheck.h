@@ -49,7 +49,7 @@ struct Overlap {
 
 struct MissingPart {
     std::string Code;
-    int Missing = 0;
+    int64_t Missing = 0;
 };
 
 struct CheckResult {
@@ -74,5 +74,6 @@ QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b);
 CheckResult CheckDesign(T_DESIGN& design, const CheckTolerance& tolerance = {});
 
 // Overlaps only: pairs of parts at one height whose surfaces cover more than
-// minimumArea square centimetres of each other (chain neighbours excepted).
+// minimumArea square centimetres of each other (chain neighbours and the two
+// roads of a crossing excepted).
 std::vector<Overlap> FindOverlaps(T_DESIGN& design, float minimumArea = 1.0f);

@@ -1,6 +1,7 @@
 #include "LoopCloser.h"
 
 #include "base/Saturate.h"
+#include "defs/SharedPiece.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,10 +68,11 @@ CellKey KeyOf(const Pose& pose, float cellCm) {
             TruncToInt32(std::floor(pose.Y / cellCm))};
 }
 
-bool WithinStock(const std::vector<ClosingPiece>& pieces, const std::vector<int>& sequence) {
+bool WithinStock(const L_BRAND& brand, const std::vector<ClosingPiece>& pieces,
+                 const std::vector<int>& sequence) {
     std::map<const L_PARTDEF*, int> uses;
     for (int i : sequence)
-        if (++uses[pieces[i].Def] > pieces[i].Def->FreeCount())
+        if (++uses[pieces[i].Def] > FreeOf(brand, *pieces[i].Def))
             return false;
     return true;
 }
@@ -140,7 +142,7 @@ std::vector<Proposal> ProposeClosings(T_DESIGN& design, int slot, const CloseOpt
                         if (sequence.empty() ||
                             static_cast<int>(sequence.size()) > options.MaxParts ||
                             found.count(sequence) ||
-                            (options.InStockOnly && !WithinStock(pieces, sequence)))
+                            (options.InStockOnly && !WithinStock(*design.Brand, pieces, sequence)))
                             continue;
                         const float residual = Residual(pieces, sequence, ends.End, ends.Start);
                         if (residual <= options.Tolerance.GapMillimetres)

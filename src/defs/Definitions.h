@@ -49,8 +49,6 @@ struct L_PARTDEF {
     CopiedPtr<F_FREEHAND> Silkscreen;
 
     L_PARTDEF() { ResetPart(); }
-    // Stock less Used, in 64 bits: a stock table may hold any int.
-    int64_t FreeCount() const { return static_cast<int64_t>(Stock) - Used; }
     // Defaults of a "New Part"; Used is left alone.
     void ResetPart();
 };

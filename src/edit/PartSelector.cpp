@@ -3,6 +3,7 @@
 #include "CanvasDraw.h"
 #include "app/History.h"
 #include "app/Notifications.h"
+#include "defs/SharedPiece.h"
 #include "render/PartRender.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ T_PLACED& AddCell(Layout& layout, const L_PARTDEF& def, int x, int y, uint8_t st
     cell.X = static_cast<float>(x);
     cell.Y = static_cast<float>(y);
     cell.Part = &palette.Records[k];
-    cell.FillColor = StockColour(layout.Appl, def);
+    cell.FillColor = StockColour(layout.Appl, layout.Brand, def);
     return cell;
 }
 
@@ -46,7 +47,7 @@ bool IsCurve(const L_PARTDEF& def) {
 // The next part after i that gets a cell, or -1.
 int NextAvailable(const Layout& layout, int i) {
     for (int j = i + 1; j < layout.Brand.PartCount; ++j)
-        if (PartAvailable(layout.Appl, layout.Brand.Parts[j]))
+        if (PartAvailable(layout.Appl, layout.Brand, layout.Brand.Parts[j]))
             return j;
     return -1;
 }
@@ -59,21 +60,22 @@ void LayOut(Layout& layout, int y) {
     for (int i = 0; i < brand.PartCount; ++i) {
         int d = 30;
         if (IsCurve(brand.Parts[i])) {
-            if (PartAvailable(layout.Appl, brand.Parts[i]))
+            if (PartAvailable(layout.Appl, layout.Brand, brand.Parts[i]))
                 AddCell(layout, brand.Parts[i], x0 + 70, y, PS_RIGHT);
             d = -10;
         }
         float rowBottom = -10000.0f;
         if (!IsCurve(brand.Parts[i]) && i != brand.PartCount - 1) {
             const int j = NextAvailable(layout, i);
-            if (j >= 0 && !IsCurve(brand.Parts[j]) && PartAvailable(layout.Appl, brand.Parts[i])) {
+            if (j >= 0 && !IsCurve(brand.Parts[j]) &&
+                PartAvailable(layout.Appl, layout.Brand, brand.Parts[i])) {
                 rowBottom = CellBottom(layout, AddCell(layout, brand.Parts[i], x0 + 5, y, 0));
                 d = 60;
                 i = j;
             }
         }
         const L_PARTDEF& def = brand.Parts[i];
-        if (PartAvailable(layout.Appl, def)) {
+        if (PartAvailable(layout.Appl, layout.Brand, def)) {
             const T_PLACED& cell = AddCell(layout, def, x0 + d, y, IsCurve(def) ? PS_LEFT : 0);
             y = static_cast<int>(std::trunc(std::max(rowBottom, CellBottom(layout, cell))));
         }
@@ -117,7 +119,10 @@ void DrawGhost(A_APPL& appl) {
     // colour (a black part would not show at all), and the lanes over it theirs.
     T_PLACED shown = edit.DragGhost;
     shown.FillColor ^= RGB_WHITE;
+    const bool codes = view.ShowPartCodes;
+    view.ShowPartCodes = false; // the ghost is the part alone
     DrawOnWindow(canvas, shown, view, true);
+    view.ShowPartCodes = codes;
     view.Scale = scale;
 }
 
@@ -211,7 +216,7 @@ void Hover(A_APPL& appl, int x, int y) {
     const L_PARTDEF& def = *cell->Part->Def;
     SetHint(appl, CanvasId::PartSelector,
             def.Code + " - " + def.Description +
-                " - Free: " + std::to_string(def.FreeCount()));
+                " - Free: " + std::to_string(FreeOf(*appl.Design.Design.Brand, def)));
     edit.HoveredEntry = static_cast<int>(cell - appl.Palette.Entries->Entries.data());
     if (appl.Design.SelectedTrack && appl.CurrentPanel() == &appl.Design)
         ShowInsertPreview(appl, *cell->Part);
@@ -268,14 +273,15 @@ void RestoreDropTarget(A_APPL& appl) {
     edit.DropTarget = nullptr;
 }
 
-bool PartAvailable(const A_APPL& appl, const L_PARTDEF& def) {
-    return appl.Design.ShowOutOfStock || def.Used < def.Stock;
+bool PartAvailable(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def) {
+    return appl.Design.ShowOutOfStock || FreeOf(brand, def) > 0;
 }
 
-Rgb StockColour(const A_APPL& appl, const L_PARTDEF& def) {
-    if (!appl.Design.ColorOutOfStock || def.Used == def.Stock)
+Rgb StockColour(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def) {
+    const int64_t free = FreeOf(brand, def);
+    if (!appl.Design.ColorOutOfStock || free == 0)
         return RGB_BLACK;
-    return def.Used > def.Stock ? STOCK_OVERUSED : STOCK_FREE;
+    return free < 0 ? STOCK_OVERUSED : STOCK_FREE;
 }
 
 void DrawPartSelector(A_APPL& appl) {
@@ -288,6 +294,7 @@ void DrawPartSelector(A_APPL& appl) {
     view.Filled = true;
     view.Printing = false;
     view.UseBitmap = true;
+    view.ShowPartCodes = palette.ShowPartCodes;
     if (L_BRAND* brand = appl.Design.Design.Brand) {
         view.Scale = brand->PartSelectorZoom;
         CountUsed(appl, *brand);

@@ -13,10 +13,10 @@ constexpr int PART_SELECTOR_SCROLLBAR_WIDTH = 17;
 constexpr Rgb STOCK_OVERUSED = 0x800000;
 constexpr Rgb STOCK_FREE = 0x808080;
 
-// Whether a part gets a cell: all do while out-of-stock parts show.
-bool PartAvailable(const A_APPL& appl, const L_PARTDEF& def);
+// Whether a part of the brand gets a cell: all do while out-of-stock parts show.
+bool PartAvailable(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def);
 // The palette's fill colour for a part by its stock and use.
-Rgb StockColour(const A_APPL& appl, const L_PARTDEF& def);
+Rgb StockColour(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def);
 
 void PartSelectorMouseMove(A_APPL& appl, int x, int y);
 void PartSelectorMouseDown(A_APPL& appl, int x, int y);

@@ -2,6 +2,7 @@
 
 #include "app/Appl.h"
 #include "base/TextValues.h"
+#include "defs/SharedPiece.h"
 #include "defs/StockFile.h"
 
 std::vector<StockRow> StockRows(A_APPL& appl) {
@@ -14,7 +15,9 @@ std::vector<StockRow> StockRows(A_APPL& appl) {
     appl.Design.Design.CountUses();
     for (int i = 0; i < brand->PartCount; ++i) {
         const L_PARTDEF& def = brand->Parts[i];
-        rows.push_back({def.Code, def.Description, def.Stock, def.Used, def.FreeCount()});
+        const L_PARTDEF* first = FirstRoadOf(*brand, def);
+        rows.push_back({def.Code, def.Description, static_cast<int>(StockOf(*brand, def)), def.Used,
+                        FreeOf(*brand, def), first ? first->Code : std::string()});
     }
     return rows;
 }
@@ -27,5 +30,5 @@ int64_t SetStock(A_APPL& appl, int part, const std::string& text) {
     def.Stock = ClampToInt32(ParseLong(text));
     if (!SaveStock(appl.Library, appl.ProgramDir))
         ShowAppError(appl, "Cannot write file " + appl.ProgramDir + STOCK_FILE_NAME + " !");
-    return def.FreeCount();
+    return FreeOf(*brand, def);
 }

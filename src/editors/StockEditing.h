@@ -12,6 +12,9 @@ struct StockRow {
     int Stock = 0;
     int Used = 0;
     int64_t Free = 0;
+    // The second road of a crossing piece counts the first road's stock: its
+    // code, else empty.
+    std::string StockOf;
 };
 
 // The parts of the current design's brand with their stock and how many the

@@ -59,8 +59,14 @@ void TStockEditorForm::FormShow() {
         const StockRow& row = rows[r];
         grid->setItem(r, CODE, Cell(QString::fromLatin1(row.Code.c_str()), false));
         grid->setItem(r, SECTION, Cell(QString::fromLatin1(row.Description.c_str()), false));
-        QTableWidgetItem* stock = Cell(QString::number(row.Stock), true, true);
-        stock->setBackground(palette().toolTipBase());
+        // The second road of a crossing piece shows the first road's pieces.
+        const bool own = row.StockOf.empty();
+        QTableWidgetItem* stock = Cell(QString::number(row.Stock), true, own);
+        if (own)
+            stock->setBackground(palette().toolTipBase());
+        else
+            stock->setToolTip(QString("Counted with %1: one piece carries both roads")
+                                  .arg(QString::fromLatin1(row.StockOf.c_str())));
         grid->setItem(r, STOCK, stock);
         grid->setItem(r, USED, Cell(QString::number(row.Used), true));
         grid->setItem(r, FREE, Cell(QString::number(row.Free), true));

@@ -13,7 +13,6 @@ namespace {
 
 bool Culling = true;
 
-constexpr int LABEL_SIZE = 7;
 constexpr int LABEL_SIZE_PRINTING = 5;
 constexpr int ARROW_PEN_WIDTH = 3;
 constexpr int CULL_MARGIN = 16; // pixels for the label and the cross
@@ -115,13 +114,13 @@ void DrawKerbs(const T_PLACED& placed, P_VIEW& view, Border border) {
 void DrawLabel(const T_PLACED& placed, P_VIEW& view, int cx, int cy) {
     const std::string& code = placed.Part->Def->Code;
     if (view.UseBitmap) {
-        view.Bitmap->SetFont(DRAWING_FONT, LABEL_SIZE);
+        view.Bitmap->SetFont(DRAWING_FONT, PART_LABEL_SIZE);
         view.Bitmap->Text(cx - view.Bitmap->TextWidth(code) / 2, cy - view.Bitmap->TextHeight() / 2,
                           code, RGB_YELLOW);
         return;
     }
     DrawCanvas& canvas = *view.Canvas;
-    canvas.SetFont(DRAWING_FONT, view.Printing ? LABEL_SIZE_PRINTING : LABEL_SIZE, RGB_BLACK);
+    canvas.SetFont(DRAWING_FONT, view.Printing ? LABEL_SIZE_PRINTING : PART_LABEL_SIZE, RGB_BLACK);
     canvas.SetBrush(RGB_YELLOW);
     canvas.Text(cx - canvas.TextWidth(code) / 2, cy - canvas.TextHeight() / 2, code);
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include "geometry/Placement.h"
 
+// Pixel size of the part code labels on screen.
+constexpr int PART_LABEL_SIZE = 7;
+
 // Draws one placed part into the view's target: surface, lanes, kerbs,
 // silkscreen, code label and anchor cross, and keeps its bounding box (also
 // when the view only measures or the part lies outside the target).

@@ -1,5 +1,7 @@
 #include "TrackList.h"
 
+#include "defs/SharedPiece.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -67,9 +69,9 @@ void SectionsInfo(Html& out, T_DESIGN& design) {
             out << DATA_ROW;
             out.Cell(def.Code);
             out.Cell(def.Description);
-            out.Number(def.Stock);
+            out.Number(StockOf(*brand, def));
             out.Number(def.Used);
-            out.Number(def.FreeCount());
+            out.Number(FreeOf(*brand, def));
             out << "</TR>";
         }
     }

@@ -27,6 +27,7 @@ int ExportCommand(const ToolArgs& args);
 int ReportCommand(const ToolArgs& args);
 int CheckCommand(const ToolArgs& args);
 int CloseCommand(const ToolArgs& args);
+int CatalogueCommand(const ToolArgs& args);
 
 struct P_PANEL;
 // The design panel as the program starts it (800 x 600, zoom 1, offset 0),

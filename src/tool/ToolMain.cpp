@@ -119,6 +119,14 @@ const Subcommand SUBCOMMANDS[] = {
      "    used and free counts, every placed part, lane lengths (metres, or feet with\n"
      "    --feet), curve counts, and the design size as painted at that zoom and size.",
      {"feet", "fit"}},
+    {"catalogue",
+     CatalogueCommand,
+     {"dir", "brand", "o"},
+     0,
+     "catalogue --brand NAME -o OUT [--dir DIR]\n"
+     "    Draws every part of track system NAME at one scale in a grid, each with its\n"
+     "    code, description and main dimensions (length, or radius and angle), and\n"
+     "    writes OUT: .png, .svg or .pdf."},
     {"room",
      RoomCommand,
      {},

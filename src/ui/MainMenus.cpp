@@ -253,6 +253,9 @@ void TMainForm::BuildViewMenu(QMenu* view) {
     QAction* close = NewAction("CloseLoopMenu", "&Close Loop...", nullptr);
     connect(close, &QAction::triggered, this, [this] { CloseLoopCommand(ApplRef); });
     view->addAction(close);
+    view->addSeparator();
+    AddOption(view, "PaletteCodesMenu", "Part Codes in &Palette", nullptr,
+              ViewOption::PaletteCodes);
     TrackCanvas->Overlay = [this](QPainter& painter) { LayoutCheck->DrawMarks(painter); };
 }
 

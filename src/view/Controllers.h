@@ -40,7 +40,11 @@ struct C_PALETTE : P_PANEL {
     int ScrollPosition = 0;
     int ScrollMaximum = 0;
 
-    C_PALETTE() { View.UseBitmap = true; }
+    // Cells show their part codes unless the user turns them off.
+    C_PALETTE() {
+        View.UseBitmap = true;
+        ShowPartCodes = true;
+    }
 };
 
 // The part-drawing canvas of the definitions editor and the editor's state.

@@ -1,4 +1,5 @@
 #include "EditFixture.h"
+#include "render/FreehandRender.h"
 #include "render/PartRender.h"
 
 #include <QScrollBar>
@@ -280,7 +281,7 @@ class PartSelectorTest : public QObject {
         EditFixture f;
         T_TRACK& track = f.LayStraights(0, 1);
         for (int i = 1; i < MAX_TRACK_PARTS; ++i)
-            track.InsertCopyBefore(nullptr, T_PART{0, 0, f.Part("S087")});
+            track.InsertCopyBefore(nullptr, T_PART{0, 0, f.Part("S088")});
         f.Repaint();
         DrawPartSelector(*f.Appl);
         DragToDesign(f, "S350", f.At(track, MAX_TRACK_PARTS - 1));
@@ -325,6 +326,83 @@ class PartSelectorTest : public QObject {
         QCOMPARE(f.Mode(), EditMode::Select);
         QVERIFY(!f.Appl->Edit.DropTarget);
         QCOMPARE(f.Panel().WindowImage, f.Panel().Bitmap.Pixels());
+    }
+
+    // What a cell covers on the palette: its part and its code label.
+    static BoundingBox CellExtent(EditFixture& f, const T_PLACED& cell) {
+        C_PALETTE& palette = f.Appl->Palette;
+        BoundingBox box = PartBox(cell, palette.View);
+        RasterBitmap& bitmap = palette.Bitmap;
+        bitmap.SetFont(DRAWING_FONT, PART_LABEL_SIZE);
+        const int half = bitmap.TextWidth(cell.Part->Def->Code) / 2;
+        const int cx = box.MinX + (box.MaxX - box.MinX) / 2;
+        box.Add(cx - half, box.MinY);
+        box.Add(cx + half, box.MinY);
+        return box;
+    }
+
+    static bool Meet(const BoundingBox& a, const BoundingBox& b) {
+        return a.MinX <= b.MaxX && b.MinX <= a.MaxX && a.MinY <= b.MaxY && b.MinY <= a.MaxY;
+    }
+
+    // Every shipped system's palette: each cell with its code lies between
+    // the palette's left edge and its scroll bar, below the hint, on no other
+    // cell, and the widest row fills most of the width.
+    void shippedPalettesShowEveryCellWhole() {
+        EditFixture f;
+        f.Panel().ShowOutOfStock = true;
+        const int width = PART_SELECTOR_WIDTH - PART_SELECTOR_SCROLLBAR_WIDTH;
+        for (int b = 0; b < f.Appl->Library.Count; ++b) {
+            L_BRAND& brand = *f.Appl->Library.Brands[b];
+            f.Design().SetDesignBrand(&brand);
+            DrawPartSelector(*f.Appl);
+            const T_PLACEMENT& cells = *f.Appl->Palette.Entries;
+            QCOMPARE(
+                cells.Count, 0 + [&] {
+                    int n = 0;
+                    for (int i = 0; i < brand.PartCount; ++i)
+                        n += brand.Parts[i].Type == PT_Curve ? 2 : 1;
+                    return n;
+                }());
+            int widest = 0;
+            for (int i = 0; i < cells.Count; ++i) {
+                const BoundingBox box = CellExtent(f, cells.Entries[i]);
+                const QString cell =
+                    QString::fromStdString(brand.Name + " " + cells.Entries[i].Part->Def->Code);
+                QVERIFY2(box.MinX >= 0 && box.MaxX < width, qPrintable(cell));
+                QVERIFY2(box.MinY > HINT_PANEL_HEIGHT, qPrintable(cell));
+                widest = std::max(widest, box.MaxX);
+                for (int j = i + 1; j < cells.Count; ++j)
+                    QVERIFY2(!Meet(box, CellExtent(f, cells.Entries[j])),
+                             qPrintable(cell + " meets " +
+                                        QString::fromStdString(cells.Entries[j].Part->Def->Code)));
+            }
+            QVERIFY2(widest > width * 3 / 4, qPrintable(QString::fromStdString(brand.Name)));
+        }
+    }
+
+    // Codes are written on the cells in yellow, as the canvas writes them.
+    void cellsShowTheirCodesUnlessTurnedOff() {
+        EditFixture f;
+        TestBrand(f, 2.0f);
+        const QRect palette(0, 0, PART_SELECTOR_WIDTH - PART_SELECTOR_SCROLLBAR_WIDTH,
+                            f.Palette()->height());
+        // Anti-aliased text: pixels more yellow than anything else drawn there.
+        auto yellowish = [&] {
+            int count = 0;
+            const QImage& image = f.Appl->Palette.WindowImage;
+            for (int y = palette.top(); y <= palette.bottom(); ++y)
+                for (int x = palette.left(); x <= palette.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.red() > 150 && c.green() > 150 && c.blue() < 100;
+                }
+            return count;
+        };
+        QVERIFY(f.Appl->Palette.ShowPartCodes);
+        DrawPartSelector(*f.Appl);
+        QVERIFY(yellowish() > 20);
+        f.Trigger("PaletteCodesMenu");
+        QCOMPARE(yellowish(), 0);
     }
 
     void scrollingMovesTheCellsUp() {

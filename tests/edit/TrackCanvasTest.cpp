@@ -160,7 +160,7 @@ class TrackCanvasTest : public QObject {
 
     void copyTrackCopiesTheSelectedRange() {
         EditFixture f;
-        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "S087"});
+        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "S088"});
         track.Parts[1].Status = PS_RIGHT;
         track.Parts[1].Height = 3;
         f.Panel().SelectedTrack = &track;
@@ -211,7 +211,7 @@ class TrackCanvasTest : public QObject {
         QFETCH(int, first);
         QFETCH(int, last);
         EditFixture f;
-        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S087"}, 5, 7);
+        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S088"}, 5, 7);
         track.Angle = 100;
         ReAnchor(track, anchor, f.Appl->Canvases.Placement);
         f.Repaint();
@@ -263,17 +263,17 @@ class TrackCanvasTest : public QObject {
         QTest::addColumn<bool>("grabFirst");
         QTest::addColumn<bool>("ontoFirst");
         QTest::addColumn<QString>("expected"); // the target's codes and sides afterwards
-        QTest::newRow("last onto first") << false << true << "S175 C2-450R S350 S087";
-        QTest::newRow("first onto first") << true << true << "C2-450L S175 S350 S087";
-        QTest::newRow("first onto last") << true << false << "S350 S087 S175 C2-450R";
-        QTest::newRow("last onto last") << false << false << "S350 S087 C2-450L S175";
+        QTest::newRow("last onto first") << false << true << "S175 C2-450R S350 S088";
+        QTest::newRow("first onto first") << true << true << "C2-450L S175 S350 S088";
+        QTest::newRow("first onto last") << true << false << "S350 S088 S175 C2-450R";
+        QTest::newRow("last onto last") << false << false << "S350 S088 C2-450L S175";
     }
     void joinFollowsTheGrabbedEnd() {
         QFETCH(bool, grabFirst);
         QFETCH(bool, ontoFirst);
         QFETCH(QString, expected);
         EditFixture f;
-        T_TRACK& target = f.Lay(0, {"S350", "S087"}, -60, 0);
+        T_TRACK& target = f.Lay(0, {"S350", "S088"}, -60, 0);
         T_TRACK& source = f.Lay(1, {"S175", "C2-450"}, 60, 0);
         source.Parts[1].Status = PS_RIGHT;
         f.Repaint();
@@ -323,7 +323,7 @@ class TrackCanvasTest : public QObject {
         EditFixture f;
         T_TRACK& target = f.LayStraights(0, 0, -100, 0);
         for (int i = 0; i < MAX_TRACK_PARTS - 1; ++i)
-            target.InsertCopyAfter(nullptr, T_PART{0, 0, f.Part("S087")});
+            target.InsertCopyAfter(nullptr, T_PART{0, 0, f.Part("S088")});
         target.InsertCopyBefore(nullptr, T_PART{0, 0, f.Part("S350")});
         T_TRACK& source = f.LayStraights(1, 2, 100, 0);
         f.Repaint();
@@ -363,7 +363,7 @@ class TrackCanvasTest : public QObject {
         track.Parts[1].Height = -1;
         f.Repaint();
         f.Move(f.At(track, 0));
-        QCOMPARE(f.Canvas()->toolTip(), QString("S350 - Straight, full - 0 "));
+        QCOMPARE(f.Canvas()->toolTip(), QString("S350 - Straight, standard - 0 "));
         f.Move(f.At(track, 1));
         QCOMPARE(f.Canvas()->toolTip(), QString("C2-450 - Curve R2 45° - -1 L"));
         f.Move(QPoint(3, 3));

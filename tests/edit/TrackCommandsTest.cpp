@@ -23,7 +23,7 @@ class TrackCommandsTest : public QObject {
         QFETCH(int, anchor);
         QFETCH(bool, headStays);
         EditFixture f;
-        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "S350", "S087", "C2-450", "S350",
+        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "S350", "S088", "C2-450", "S350",
                                    "S175", "C2-900", "S350"});
         ReAnchor(track, anchor, f.Appl->Canvases.Placement);
         const std::vector<Pose> before = f.WorldPoses(track);
@@ -64,7 +64,7 @@ class TrackCommandsTest : public QObject {
     void anchoredPartStaysWhenPartsBeforeItGo() {
         EditFixture f;
         T_TRACK& track =
-            f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S087", "S175", "C2-900"});
+            f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S088", "S175", "C2-900"});
         const std::vector<Pose> before = f.WorldPoses(track);
         SelectRange(f, track, 6, 7);
         f.Trigger("AnchorSectionButton");

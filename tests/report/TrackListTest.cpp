@@ -174,3 +174,25 @@ TEST(TrackListFormat, LengthsRoundHalvesAwayFromZero) {
     for (const auto& c : cases)
         EXPECT_EQ(FormatLength(c.Value, '.'), c.Text) << c.Value;
 }
+
+// The second road of an X piece shows the pieces of the first road: one
+// piece owned, one pass of each road laid, none free on either road.
+TEST_F(TrackListFixture, TheSecondRoadOfAnXPieceCountsTheFirstRoadsStock) {
+    L_PARTDEF* first = Lib.Part("X1A", PT_Straight, 35, 35, false);
+    L_PARTDEF* second = Lib.Part("X1B", PT_Straight, 35, 35, false);
+    for (L_PARTDEF* road : {first, second}) {
+        road->StraightWidth = 15.6f;
+        road->StraightLength = 35.0f;
+    }
+    first->Stock = 1;
+    second->Stock = 7; // not a piece of its own
+    T_TRACK& track = Track(0);
+    track.Initialise(&Lib.EmptyDef);
+    track.InUse = true;
+    track.InsertCopyAfter(nullptr, T_PART{0, 0, first});
+    track.InsertCopyAfter(nullptr, T_PART{0, 0, second});
+    const std::string sections = TableOf("Track Sections Info");
+    const std::string counts = "<TD align=right>1</TD><TD align=right>1</TD><TD align=right>0</TD>";
+    EXPECT_NE(sections.find("<TD>X1A</TD><TD>New Part</TD>" + counts), std::string::npos);
+    EXPECT_NE(sections.find("<TD>X1B</TD><TD>New Part</TD>" + counts), std::string::npos);
+}

@@ -49,6 +49,8 @@ class MainWindowTest : public QObject {
         MainFixture f;
         QVERIFY(f.Appl->Metric);
         QVERIFY(f.Appl->Design.Grid);
+        QVERIFY(f.Appl->Palette.ShowPartCodes);
+        QVERIFY(f.Action("PaletteCodesMenu")->isChecked());
         f.Form.reset();
         QSettings store(QString::fromStdString(f.Dir.File("settings.ini")), QSettings::IniFormat);
         QCOMPARE(store.value("FreshInstall").toInt(), 0);
@@ -58,7 +60,7 @@ class MainWindowTest : public QObject {
               "ShowOutOfStock", "ColorOutOfStock", "LastUsedPath", "LastFile1",   "LastFile4",
               "DesignZoom",     "WizardStartup",   "DesignGrid",   "DesignXGrid", "DesignYGrid",
               "RoomGrid",       "RoomXGrid",       "RoomYGrid",    "DefineGrid",  "DefineXGrid",
-              "DefineYGrid"})
+              "DefineYGrid",    "PaletteCodes"})
             QVERIFY2(store.contains(name), name);
         QCOMPARE(store.value("Brand").toString(), QString("S132SPORT"));
         QCOMPARE(store.value("Room").toString(), QString("untitled.rm3"));
@@ -71,7 +73,11 @@ class MainWindowTest : public QObject {
         f.Appl->Design.Grid = false;
         f.Appl->Design.GridX = 2.5f;
         f.Appl->Design.Design.SetDesignBrand(f.Appl->Library.FindBrand("HO64STD"));
+        f.Trigger("PaletteCodesMenu");
+        QVERIFY(!f.Appl->Palette.ShowPartCodes);
         f.Restart();
+        QVERIFY(!f.Appl->Palette.ShowPartCodes);
+        QVERIFY(!f.Action("PaletteCodesMenu")->isChecked());
         QVERIFY(!f.Appl->Metric);
         QVERIFY(!f.Appl->Design.Grid);
         QCOMPARE(f.Appl->Design.GridX, 2.5f);
@@ -533,7 +539,7 @@ class MainWindowTest : public QObject {
         answer.OpenAtStartup = false;
         f.Dialogs->WizardAnswers.push_back(answer);
         f.Trigger("NewMenu");
-        QCOMPARE(f.Dialogs->WizardRequests.back().Brands.size(), size_t(5));
+        QCOMPARE(f.Dialogs->WizardRequests.back().Brands.size(), size_t(6));
         QCOMPARE(f.Dialogs->WizardRequests.back().Selected, 0);
         QCOMPARE(f.Design().TrackCount(), 5);
         for (int k = 0; k < 5; ++k) {
@@ -809,7 +815,7 @@ class MainWindowTest : public QObject {
         f.Appl->Design.Design.SetDesignBrand(f.Appl->Library.FindBrand("HO64FLAT"));
         f.Dialogs->FileNames.push_back(std::string(VIRELDO_FIXTURES) + "oval.tr2");
         f.Trigger("ImportTr2Menu");
-        QVERIFY(f.Dialogs->Messages.back().find("Part number SF350 is unknown") == 0);
+        QVERIFY(f.Dialogs->Messages.back().find("Part number SP350 is unknown") == 0);
         QCOMPARE(f.Design().TrackCount(), 0);
     }
 
