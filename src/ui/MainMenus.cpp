@@ -42,6 +42,7 @@ void TMainForm::StockEditorMenuClick() {
         StockEditor = new TStockEditorForm(ApplRef, this);
     StockEditor->exec();
     DrawPartSelector(ApplRef);
+    DesignEdited(); // the shopping list follows the stock
 }
 
 // The definitions editor and its part drawing window, made once; the main

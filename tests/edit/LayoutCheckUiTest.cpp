@@ -1,4 +1,5 @@
 #include "EditFixture.h"
+#include "editors/StockEditing.h"
 #include "ui/LayoutCheckDock.h"
 
 #include <QListWidget>
@@ -49,6 +50,22 @@ class LayoutCheckUiTest : public QObject {
         f.Trigger("UndoItemMenu");
         QCOMPARE(f.Design().Tracks[0].PartCount, 5);
         QVERIFY(Lines(f).first().startsWith("Track 1: open"));
+    }
+
+    // A stock typed in the inventory shows in the shopping list at once.
+    void theShoppingListFollowsTheStock() {
+        EditFixture f;
+        OpenOval(f);
+        f.Trigger("LayoutCheckMenu");
+        QVERIFY(Lines(f).contains("Buy 1 x S350"));
+        QTimer::singleShot(0, [&f] {
+            SetStock(*f.Appl, f.Design().Brand->IndexOfPart(f.Part("S350")), "1");
+            if (QWidget* editor = QApplication::activeModalWidget())
+                editor->close();
+        });
+        f.Trigger("StockEditorMenu");
+        QVERIFY(!Lines(f).contains("Buy 1 x S350"));
+        QVERIFY(Lines(f).contains("Buy 4 x C2-900"));
     }
 
     void aCancelledCloseChangesNothing() {
