@@ -49,6 +49,7 @@ bool Save(A_APPL& appl) {
         SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
     if (!message.empty())
         ShowAppError(appl, message);
+    ShowDesignCaption(appl);
     return message.empty();
 }
 
@@ -97,9 +98,15 @@ std::string FolderOf(const std::string& fileName) {
 
 void SetDesignTitle(A_APPL& appl, const std::string& fileName) {
     appl.Design.Design.FileName = fileName;
-    const L_BRAND* brand = appl.Design.Design.Brand;
+    ShowDesignCaption(appl);
+}
+
+void ShowDesignCaption(A_APPL& appl) {
+    const T_DESIGN& design = appl.Design.Design;
     if (appl.Window)
-        appl.Window->SetCaption(DesignCaption(fileName, brand ? brand->Name : ""));
+        appl.Window->SetCaption(DesignCaption(design.FileName,
+                                              design.Brand ? design.Brand->Name : "",
+                                              design.IsModified()));
 }
 
 void AddRecentFile(A_APPL& appl, const std::string& fileName) {

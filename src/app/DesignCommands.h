@@ -6,6 +6,8 @@ class A_APPL;
 // The file commands of the design: the window title, the recent list, the
 // question before the design is replaced, new, open, save, save as, exit.
 void SetDesignTitle(A_APPL& appl, const std::string& fileName);
+// The caption of the design as it is: its name, whether it changed, its brand.
+void ShowDesignCaption(A_APPL& appl);
 void AddRecentFile(A_APPL& appl, const std::string& fileName);
 void RefreshRecentMenu(A_APPL& appl);
 // False when the user cancelled.

@@ -1,11 +1,14 @@
 #include "History.h"
 
 #include "Appl.h"
+#include "DesignCommands.h"
 
 namespace {
 
-// Every change of the history follows a change of the design.
+// Every change of the history follows a change of the design: the caption
+// shows the name and changed state it has now (an undo restores both).
 void ShowUndoState(A_APPL& appl) {
+    ShowDesignCaption(appl);
     if (!appl.Window)
         return;
     appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),

@@ -127,7 +127,10 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
     bool scratch = true;
     bool& whole = readWhole ? *readWhole : scratch;
     whole = false;
+    // Nothing of the previous design stays, not even when this file cannot
+    // be read: its drawing under another name would be saved with it.
     design.ClearDesign();
+    freehand.ClearLayer();
     TextReader in(design.FileName);
     if (!in.IsOpen())
         return "Cannot open file " + design.FileName + " !";
@@ -145,7 +148,6 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
     for (; i < tracks && in.MoreValues(); ++i)
         complete = ReadTrack(in, design, message) && complete;
     complete = complete && i >= tracks;
-    freehand.ClearLayer();
     if (in.ReadInt() != 0)
         complete = freehand.ReadFreehandSection(in) && complete;
     design.SetModified(false);

@@ -224,6 +224,7 @@ void Hover(A_APPL& appl, int x, int y) {
 
 void MoveGhost(A_APPL& appl, int x, int y) {
     EraseGhost(appl);
+    RestoreDropTarget(appl); // the ghost left the design
     appl.Edit.DragGhost.X = static_cast<float>(x);
     appl.Edit.DragGhost.Y = static_cast<float>(y);
     ShowGhost(appl, GhostCanvas::PartSelector, appl.Edit.GhostScale);
@@ -263,13 +264,22 @@ void Added(A_APPL& appl, T_TRACK& track, T_PART* part) {
 
 } // namespace
 
+// The highlight is drawn on the window only, so that a copy of the bitmap
+// takes it away exactly, also where it covered its neighbours.
+void HighlightDropTarget(A_APPL& appl, T_PLACED& target, Rgb colour) {
+    EditState& edit = appl.Edit;
+    edit.DropTarget = &target;
+    edit.DropTargetColor = target.FillColor;
+    target.FillColor = colour;
+    DrawOnWindow(appl.Design, target, appl.Design.View, false);
+}
+
 void RestoreDropTarget(A_APPL& appl) {
     EditState& edit = appl.Edit;
     if (!edit.DropTarget)
         return;
     edit.DropTarget->FillColor = edit.DropTargetColor;
-    DrawOnBitmap(appl.Design, *edit.DropTarget);
-    BlitPanel(appl.Canvases);
+    appl.Design.Blit();
     edit.DropTarget = nullptr;
 }
 
@@ -370,11 +380,7 @@ void PaletteDragOverDesign(A_APPL& appl, int x, int y) {
     C_VIRELDO& design = appl.Design;
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
     if (T_PLACED* p = FindTopmostPart(appl.Canvases.Placement, design.View, fx, fy)) {
-        edit.DropTarget = p;
-        edit.DropTargetColor = p->FillColor;
-        p->FillColor = RGB_RED;
-        DrawOnBitmap(design, *p);
-        BlitPanel(appl.Canvases);
+        HighlightDropTarget(appl, *p, RGB_RED);
         if (HitTestPart(*p, design.View, fx, fy) == HIT_FIRST_HALF) {
             // Before the first part the ghost ends at the pointer and runs
             // into the track; before any other it starts where that part does.

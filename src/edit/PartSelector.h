@@ -27,7 +27,9 @@ void PartSelectorScrolled(A_APPL& appl, int position);
 // The palette drag over the design canvas and its drop there.
 void PaletteDragOverDesign(A_APPL& appl, int x, int y);
 void PaletteDropOnDesign(A_APPL& appl, int x, int y);
-// The part highlighted under a drag gets its own fill colour back.
+// The part under a drag shows in a colour of its own on the design canvas's
+// window; restoring it copies the bitmap back over the window.
+void HighlightDropTarget(A_APPL& appl, T_PLACED& target, Rgb colour);
 void RestoreDropTarget(A_APPL& appl);
 // Escape during a palette drag: the ghost and the highlight go, nothing is added.
 void CancelPaletteDrag(A_APPL& appl);

@@ -30,18 +30,23 @@ T_PLACED* JoinTarget(A_APPL& appl, const T_TRACK* source, int x, int y, T_TRACK*
     return nullptr;
 }
 
+// Whether the target has room for every part of the source.
+bool TakesWhole(const T_TRACK& target, const T_TRACK& source) {
+    return target.PartCount + source.PartCount <= MAX_TRACK_PARTS;
+}
+
 // Copies the source onto the target's first part (g = 0) or after its last;
-// false when the target could not take every part.
-bool JoinInto(T_TRACK& target, int g, const T_TRACK& source, bool grabbedFirst) {
+// the target has room for all of it.
+void JoinInto(T_TRACK& target, int g, const T_TRACK& source, bool grabbedFirst) {
     const int n = source.PartCount;
-    bool complete = true;
     auto add = [&](int i, bool front, bool mirrored) {
         T_PART part = source.Parts[i];
         if (mirrored)
             MirrorPart(part);
-        complete = (front ? target.InsertCopyBefore(nullptr, part)
-                          : target.InsertCopyAfter(nullptr, part)) &&
-                   complete;
+        if (front)
+            target.InsertCopyBefore(nullptr, part);
+        else
+            target.InsertCopyAfter(nullptr, part);
     };
     if (g == 0) {
         for (int k = 0; k < n; ++k)
@@ -51,7 +56,6 @@ bool JoinInto(T_TRACK& target, int g, const T_TRACK& source, bool grabbedFirst) 
             add(grabbedFirst ? k : n - 1 - k, false, !grabbedFirst);
     }
     target.Modified = true;
-    return complete;
 }
 
 } // namespace
@@ -90,12 +94,7 @@ void HighlightJoinSource(A_APPL& appl, int x, int y) {
     T_PLACED* candidate = JoinTarget(appl, appl.Design.SelectedTrack, x, y, track, index);
     if (!candidate || track->Group)
         return;
-    EditState& edit = appl.Edit;
-    edit.DropTarget = candidate;
-    edit.DropTargetColor = candidate->FillColor;
-    candidate->FillColor = RGB_RED;
-    DrawOnBitmap(appl.Design, *candidate);
-    BlitPanel(appl.Canvases);
+    HighlightDropTarget(appl, *candidate, RGB_RED);
 }
 
 void MoveJoinSource(A_APPL& appl, int x, int y) {
@@ -134,14 +133,16 @@ void DropJoinSource(A_APPL& appl, int x, int y) {
         T_TRACK* target = nullptr;
         int g = -1;
         if (JoinTarget(appl, source, x, y, target, g)) {
-            // A target too full for the whole source keeps the source, so
-            // that no part the user placed is lost.
-            if (JoinInto(*target, g, *source, design.SelectionFirst == 0)) {
-                design.Design.FreeTrack(source);
-                design.SelectedTrack = nullptr;
-            } else {
+            // A target too full for the whole source is refused before
+            // anything is copied: nothing changes, nothing to undo.
+            if (!TakesWhole(*target, *source)) {
+                SetEditMode(appl, EditMode::Select);
                 ShowAppMessage(appl, TRACK_FULL);
+                return;
             }
+            JoinInto(*target, g, *source, design.SelectionFirst == 0);
+            design.Design.FreeTrack(source);
+            design.SelectedTrack = nullptr;
         }
     }
     SetEditMode(appl, EditMode::Select);

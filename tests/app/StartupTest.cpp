@@ -165,6 +165,8 @@ class StartupTest : public QObject {
                  std::string("oval.tr3 - Vireldo 2000 V3.0b - X"));
         QCOMPARE(DesignCaption("untitled.tr3", ""),
                  std::string("untitled.tr3 - Vireldo 2000 V3.0b - "));
+        QCOMPARE(DesignCaption("/home/me/oval.tr3", "X", true),
+                 std::string("oval.tr3* - Vireldo 2000 V3.0b - X"));
     }
 };
 

@@ -152,9 +152,9 @@ TEST_F(DesignFileFixture, CodesAreLookedUpInTheDesignsBrandOnly) {
     EXPECT_TRUE(reread->Tracks[0].HoldsOnlyEmptyPart());
 }
 
+// Nothing of what the design held before stays: no track, no drawing.
 TEST_F(DesignFileFixture, UnknownBrandAndMissingFileLeaveAnEmptyDesign) {
     std::unique_ptr<T_DESIGN> reread;
-    Freehand->AddShape();
     EXPECT_EQ(Load("NOSUCH\n0\n0\n1\n", reread), "Brand NOSUCH is unknown!");
     EXPECT_EQ(reread->TrackCount(), 0);
     EXPECT_EQ(reread->Brand, Lib.Brand);
@@ -168,7 +168,12 @@ TEST_F(DesignFileFixture, UnknownBrandAndMissingFileLeaveAnEmptyDesign) {
     EXPECT_EQ(missing->TrackCount(), 0);
     EXPECT_EQ(missing->FileName, Dir.File("none.tr3"));
     EXPECT_EQ(Offset.X, 4.0f);
-    EXPECT_EQ(Freehand->ShapeCount, 1);
+    EXPECT_EQ(Freehand->ShapeCount, 0);
+    Freehand->AddShape();
+    auto unknown = Lib.NewDesign();
+    unknown->FileName = Dir.File("d.tr3");
+    EXPECT_EQ(LoadDesign(*unknown, *Lib.Library, Offset, *Freehand), "Brand NOSUCH is unknown!");
+    EXPECT_EQ(Freehand->ShapeCount, 0);
 }
 
 TEST_F(DesignFileFixture, FreehandLayerTravelsWithTheDesign) {

@@ -405,6 +405,43 @@ class PartSelectorTest : public QObject {
         QCOMPARE(yellowish(), 0);
     }
 
+    // A drag across several parts that is cancelled (Escape, or let go over
+    // the palette) leaves the design looking exactly as before.
+    void aCancelledDragLeavesNoTint_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("back over the palette") << false;
+    }
+    void aCancelledDragLeavesNoTint() {
+        QFETCH(bool, escape);
+        EditFixture f;
+        T_TRACK& track = f.LayStraights(0, 4);
+        track.Parts[1].Status = PS_OUTER_BORDER;
+        f.Repaint();
+        DrawPartSelector(*f.Appl);
+        const QImage before = f.Panel().WindowImage;
+        const QPoint from = CellPoint(f, "S350");
+        QTest::mousePress(f.Palette(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(f.Palette(), from + QPoint(0, DragDistance() + 1));
+        auto over = [&](QPoint p) {
+            QTest::mouseMove(f.Palette(), f.Palette()->mapFromGlobal(f.Canvas()->mapToGlobal(p)));
+        };
+        for (int k : {0, 1, 2, 3, 2})
+            over(f.At(track, k));
+        QVERIFY(f.Appl->Edit.DropTarget);
+        if (escape) {
+            f.Trigger("CancelEditing");
+        } else {
+            QTest::mouseMove(f.Palette(), from);
+            QVERIFY(!f.Appl->Edit.DropTarget); // the tint left with the ghost
+            QTest::mouseRelease(f.Palette(), Qt::LeftButton, {}, from);
+        }
+        QCOMPARE(f.Mode(), EditMode::Select);
+        QCOMPARE(f.Panel().WindowImage, before);
+        QCOMPARE(f.Panel().Bitmap.Pixels(), before);
+        QCOMPARE(track.PartCount, 4);
+    }
+
     void scrollingMovesTheCellsUp() {
         EditFixture f;
         f.Palette()->resize(f.Palette()->width(), 200);

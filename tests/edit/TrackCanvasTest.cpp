@@ -319,21 +319,32 @@ class TrackCanvasTest : public QObject {
         QCOMPARE(f.Mode(), EditMode::JoinTrackStart);
     }
 
-    void aFullTargetKeepsTheJoinSource() {
+    // A target that cannot take the whole source takes none of it.
+    void aTooFullTargetRefusesTheWholeJoin_data() {
+        QTest::addColumn<int>("targetParts");
+        QTest::newRow("full") << MAX_TRACK_PARTS;
+        QTest::newRow("one short") << MAX_TRACK_PARTS - 1;
+    }
+    void aTooFullTargetRefusesTheWholeJoin() {
+        QFETCH(int, targetParts);
         EditFixture f;
         T_TRACK& target = f.LayStraights(0, 0, -100, 0);
-        for (int i = 0; i < MAX_TRACK_PARTS - 1; ++i)
+        for (int i = 0; i < targetParts - 1; ++i)
             target.InsertCopyAfter(nullptr, T_PART{0, 0, f.Part("S088")});
         target.InsertCopyBefore(nullptr, T_PART{0, 0, f.Part("S350")});
         T_TRACK& source = f.LayStraights(1, 2, 100, 0);
         f.Repaint();
+        const int undo = f.UndoCount();
         f.Trigger("JoinTrackButton");
         f.Drag(f.At(source, 1), f.At(target, 0));
         QCOMPARE(f.Dialogs->Messages.back(),
                  std::string("You cannot add any more parts to this track (max 2000) !"));
         QVERIFY(source.InUse);
         QCOMPARE(source.PartCount, 2);
-        QCOMPARE(target.PartCount, MAX_TRACK_PARTS);
+        QCOMPARE(target.PartCount, targetParts);
+        QCOMPARE(source.X, 100.0f); // put back
+        QCOMPARE(f.UndoCount(), undo);
+        QCOMPARE(f.Mode(), EditMode::Select);
     }
 
     void rightPressShowsTheLaneLengths() {

@@ -122,6 +122,35 @@ class MainWindowTest : public QObject {
         QCOMPARE(f.Appl->Room.Offset.X, -12.0f);
     }
 
+    // Undo puts back the name the design had and the caption says so, with
+    // the changed mark; Save then asks for a name again.
+    void theCaptionFollowsUndoAndRedo() {
+        MainFixture f;
+        const QString title = " - Vireldo 2000 V3.0b - S132SPORT";
+        T_TRACK& track = f.Design().Tracks[0];
+        auto edit = [&] {
+            track.InsertCopyAfter(nullptr, T_PART{0, 0, f.Design().Brand->FindCode("S350")});
+            track.Modified = true;
+            PushUndo(*f.Appl);
+        };
+        edit();
+        QCOMPARE(f.Form->windowTitle(), "untitled.tr3*" + title);
+        f.Dialogs->FileNames.push_back(f.Dir.File("oval1.tr3"));
+        f.Trigger("SaveAsMenu");
+        QCOMPARE(f.Form->windowTitle(), "oval1.tr3" + title);
+        edit();
+        QCOMPARE(f.Form->windowTitle(), "oval1.tr3*" + title);
+        f.Trigger("UndoItemMenu");
+        QCOMPARE(f.Form->windowTitle(), "untitled.tr3*" + title);
+        f.Trigger("RedoItemMenu");
+        QCOMPARE(f.Form->windowTitle(), "oval1.tr3*" + title);
+        f.Trigger("UndoItemMenu");
+        f.Dialogs->FileNames.push_back(f.Dir.File("oval2.tr3"));
+        f.Trigger("SaveMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(2)); // the unnamed design asks
+        QCOMPARE(f.Form->windowTitle(), "oval2.tr3" + title);
+    }
+
     void fatalWithoutDefinitions() {
         TempDir empty;
         MainFixture f(empty.Dir());
@@ -375,7 +404,17 @@ class MainWindowTest : public QObject {
         for (size_t i = 0; i < garbage.size(); i += 7)
             garbage[i] = static_cast<char>('A' + i % 26);
         WriteFile(f.Dir.File("binary.tr3"), garbage + "\n\x02\x03\n");
+        // A drawing of the design before must not stay under the new name.
+        F_SHAPE& drawn = *f.Appl->Design.Freehand.AddShape();
+        drawn.Kind = SK_Polyline;
+        drawn.AddPoint(-40, -40);
+        drawn.AddPoint(40, 40);
+        f.Appl->Design.SelectedShape = &drawn;
+        RepaintPanel(f.Appl->Canvases);
         OpenDesign(*f.Appl, f.Dir.File("binary.tr3"));
+        QCOMPARE(f.Appl->Design.Freehand.ShapeCount, 0);
+        QVERIFY(!f.Appl->Design.SelectedShape);
+        QCOMPARE(f.Design().TrackCount(), 0);
         const std::string& message = f.Dialogs->Messages.back();
         QVERIFY(message.rfind("Brand ", 0) == 0);
         QVERIFY(message.size() < 100);
