@@ -114,6 +114,13 @@ float TrackFinding::LaneDifferencePercent() const {
     return TrackPercent(LaneDifference(), Lane1);
 }
 
+int CheckResult::NumberOf(int slot) const {
+    for (const TrackFinding& track : Tracks)
+        if (track.Slot == slot)
+            return track.Number;
+    return 0;
+}
+
 bool CheckResult::Clean() const {
     const bool allClosed = std::all_of(Tracks.begin(), Tracks.end(),
                                        [](const TrackFinding& t) { return t.Closed || t.Empty; });

@@ -59,7 +59,14 @@ struct CheckResult {
     std::vector<MissingPart> Shopping;
     // Nothing to report: every track closed, no overlap, nothing missing.
     bool Clean() const;
+    // The number of the track in slot, 0 for none.
+    int NumberOf(int slot) const;
 };
+
+// Parts are numbered from 1 wherever a person reads them, as tracks are.
+inline int PartNumber(int index) {
+    return index + 1;
+}
 
 // Where a track ends: the pose after its last part, and the start of part 0.
 struct TrackEnds {

@@ -64,6 +64,15 @@ void T_DESIGN::SetModified(bool modified) {
         track.Modified = modified;
 }
 
+int T_DESIGN::TrackNumber(int slot) const {
+    if (slot < 0 || slot >= MAX_TRACKS || !Tracks[slot].InUse)
+        return 0;
+    int number = 0;
+    for (int s = 0; s <= slot; ++s)
+        number += Tracks[s].InUse;
+    return number;
+}
+
 int T_DESIGN::TrackCount() const {
     return static_cast<int>(
         std::count_if(Tracks.begin(), Tracks.end(), [](const T_TRACK& t) { return t.InUse; }));

@@ -75,6 +75,9 @@ struct T_DESIGN {
     bool IsModified() const;
     void SetModified(bool modified);
     int TrackCount() const;
+    // 1, 2, ... among the tracks in use in slot order, as the track list
+    // numbers them; 0 for a slot not in use.
+    int TrackNumber(int slot) const;
     T_TRACK* FirstGroupTrack();
     // Turns a track; a grouped track turns the whole group, laid side by side.
     void SetTrackAngle(T_TRACK* track, QuarterDegrees angle);

@@ -14,13 +14,6 @@ std::string Format(const char* format, double value) {
     return text;
 }
 
-int NumberOf(const CheckResult& result, int slot) {
-    for (const TrackFinding& track : result.Tracks)
-        if (track.Slot == slot)
-            return track.Number;
-    return 0;
-}
-
 Pose WorldPoseOfPart(T_TRACK& track, int index) {
     const T_PLACEMENT& placement = PlaceTrackAlone(track);
     return placement.Entries[std::clamp(index, 0, placement.Count - 1)].StartPose();
@@ -82,15 +75,15 @@ std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& ma
         }
     }
     for (const JoinCandidate& j : result.Joins)
-        lines.push_back({"Tracks " + std::to_string(NumberOf(result, j.SlotA)) + " and " +
-                             std::to_string(NumberOf(result, j.SlotB)) +
+        lines.push_back({"Tracks " + std::to_string(result.NumberOf(j.SlotA)) + " and " +
+                             std::to_string(result.NumberOf(j.SlotB)) +
                              Format(" nearly meet (%.1f mm): Join Track", j.GapMillimetres),
                          j.SlotA, 0, false});
     for (const Overlap& o : result.Overlaps) {
-        lines.push_back({"Overlap: track " + std::to_string(NumberOf(result, o.A.Slot)) + " part " +
-                             std::to_string(o.A.Index + 1) + " and track " +
-                             std::to_string(NumberOf(result, o.B.Slot)) + " part " +
-                             std::to_string(o.B.Index + 1),
+        lines.push_back({"Overlap: track " + std::to_string(result.NumberOf(o.A.Slot)) + " part " +
+                             std::to_string(PartNumber(o.A.Index)) + " and track " +
+                             std::to_string(result.NumberOf(o.B.Slot)) + " part " +
+                             std::to_string(PartNumber(o.B.Index)),
                          o.A.Slot, o.A.Index, false});
         const Pose at = WorldPoseOfPart(design.Tracks[o.A.Slot], o.A.Index);
         marks.push_back({at.X, at.Y});

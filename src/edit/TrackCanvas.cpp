@@ -7,6 +7,7 @@
 #include "ViewPan.h"
 #include "app/History.h"
 #include "app/Notifications.h"
+#include "check/LayoutCheck.h"
 #include "view/ViewMath.h"
 
 #include <cmath>
@@ -266,21 +267,28 @@ void EndDrag(A_APPL& appl, EditMode next) {
     PushUndo(appl);
 }
 
-std::string HoverHint(const T_PART& part) {
+// The part, its height and hand, and where to find it: "track 2 part 7",
+// numbered as the track list and the Layout Check number them.
+std::string HoverHint(const T_DESIGN& design, const T_PART& part) {
     std::string hint =
         part.Def->Code + " - " + part.Def->Description + " - " + std::to_string(part.Height) + " ";
     if (part.Status & PS_RIGHT)
         hint += "R";
     else if (part.Status & PS_LEFT)
         hint += "L";
+    int slot = 0, index = 0;
+    if (design.LocatePart(&part, slot, index))
+        hint += " - track " + std::to_string(design.TrackNumber(slot)) + " part " +
+                std::to_string(PartNumber(index));
     return hint;
 }
 
 void MoveSelect(A_APPL& appl, const PointerEvent& event) {
     const T_PLACED* hit = HitAt(appl, event.X, event.Y);
-    const bool shows = hit && hit->Part->Def != appl.Design.Design.EmptyDef();
+    const T_DESIGN& design = appl.Design.Design;
+    const bool shows = hit && hit->Part->Def != design.EmptyDef();
     if (appl.Window)
-        appl.Window->SetHint(CanvasId::Track, shows ? HoverHint(*hit->Part) : "");
+        appl.Window->SetHint(CanvasId::Track, shows ? HoverHint(design, *hit->Part) : "");
 }
 
 void MoveTrack(A_APPL& appl, const PointerEvent& event) {

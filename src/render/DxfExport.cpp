@@ -1,5 +1,6 @@
 #include "DxfExport.h"
 
+#include "FreehandRender.h"
 #include "TrueScale.h"
 #include "geometry/PartGeometry.h"
 
@@ -221,8 +222,13 @@ void Shape(DxfSink& out, const F_SHAPE& shape, const PointMap& map) {
     auto p = [&](int i) { return map(shape.Points[i].X, shape.Points[i].Y); };
     switch (shape.Kind) {
     case SK_Text:
-        if (n > 0)
-            out.Text(p(0), std::max(shape.TextSize, 1) * 2.54 / 72.0 * 10.0, shape.Text);
+        if (n > 0) {
+            // The canvas hangs a text from its top-left corner, DXF stands it
+            // on its baseline: one ascent lower.
+            const double font = std::max(shape.TextSize, 1) * TEXT_FONT_CM_PER_SIZE;
+            out.Text(map(shape.Points[0].X, shape.Points[0].Y + font * TEXT_ASCENT_PER_FONT),
+                     font * TEXT_CAP_HEIGHT_PER_FONT, shape.Text);
+        }
         break;
     case SK_Polyline:
     case SK_Polygon:

@@ -42,13 +42,14 @@ Rgb ShapeColor(const F_SHAPE& shape, const P_VIEW& view, Rgb blackAs) {
 }
 
 void DrawText(const F_SHAPE& shape, P_VIEW& view, PixelPoint at, Rgb c) {
+    const int pixels = TextPixelSize(shape.TextSize, view.Scale);
     if (view.UseBitmap) {
-        view.Bitmap->SetFont(DRAWING_FONT, TruncToInt32(shape.TextSize * view.Scale * 0.5));
+        view.Bitmap->SetFont(DRAWING_FONT, pixels);
         view.Bitmap->Text(at.X, at.Y, shape.Text, c);
         return;
     }
     DrawCanvas& canvas = *view.Canvas;
-    canvas.SetFont(DRAWING_FONT, TruncToInt32(shape.TextSize * view.Scale * 0.25), c);
+    canvas.SetFontPixels(DRAWING_FONT, pixels, c);
     canvas.SetBrush(RGB_WHITE);
     canvas.SetBrushClear(true);
     canvas.Text(at.X, at.Y, shape.Text);
@@ -103,6 +104,10 @@ void VertexMarks(P_VIEW& view, const ShapePoints& points) {
 }
 
 } // namespace
+
+int TextPixelSize(int32_t textSize, double pixelsPerCm) {
+    return TruncToInt32(textSize * pixelsPerCm * TEXT_FONT_CM_PER_SIZE);
+}
 
 void DrawShape(const F_SHAPE& shape, P_VIEW& view, bool mirrored, Rgb blackAs) {
     ShapePoints points;

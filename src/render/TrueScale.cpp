@@ -110,15 +110,24 @@ bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenomi
     return CommitPartial(partial, fileName, written);
 }
 
+QSizeF PdfPageSizeMm(const WorldExtent& extent, int scaleDenominator) {
+    const float mmPerCm = PaperMmPerCm(scaleDenominator);
+    return {(extent.Width() + 2 * MARGIN_CM) * mmPerCm,
+            (extent.Height() + 2 * MARGIN_CM) * mmPerCm};
+}
+
+bool PdfPageFits(const WorldExtent& extent, int scaleDenominator) {
+    const QSizeF page = PdfPageSizeMm(extent, scaleDenominator);
+    return page.width() <= MAX_PDF_PAGE_MM && page.height() <= MAX_PDF_PAGE_MM;
+}
+
 bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator) {
     const WorldExtent extent = LayoutExtent(canvases);
-    if (extent.Empty)
+    if (extent.Empty || !PdfPageFits(extent, scaleDenominator))
         return false;
     const std::string partial = PartialFileName(fileName);
     const float perCm = UnitsPerCm(scaleDenominator);
-    const float mmPerCm = PaperMmPerCm(scaleDenominator);
-    const QSizeF page((extent.Width() + 2 * MARGIN_CM) * mmPerCm,
-                      (extent.Height() + 2 * MARGIN_CM) * mmPerCm);
+    const QSizeF page = PdfPageSizeMm(extent, scaleDenominator);
     bool written = false;
     {
         QPdfWriter pdf(QString::fromLocal8Bit(partial.c_str()));

@@ -1,6 +1,7 @@
 #pragma once
 #include "Repaint.h"
 
+#include <QSizeF>
 #include <QString>
 #include <string>
 
@@ -28,8 +29,16 @@ inline float PaperMmPerCm(int scaleDenominator) {
 // What the tracks, the design's drawing and the room cover.
 WorldExtent LayoutExtent(CanvasSet& canvases);
 
+// Common PDF readers refuse pages beyond 200 inches: no one-page PDF is
+// written larger; the tiled PDF takes such a layout.
+constexpr float MAX_PDF_PAGE_MM = 5080.0f;
+// The one-page PDF's sheet at 1:scaleDenominator: the layout and its border.
+QSizeF PdfPageSizeMm(const WorldExtent& extent, int scaleDenominator);
+bool PdfPageFits(const WorldExtent& extent, int scaleDenominator);
+
 // SVG and one-page PDF of the layout at 1:scaleDenominator, sized in
-// millimetres; false when the file could not be written or nothing is laid.
+// millimetres; false when the file could not be written, nothing is laid or
+// (PDF) the page would not fit.
 bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
 bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
 

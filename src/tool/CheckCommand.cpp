@@ -36,13 +36,6 @@ std::string Quoted(const std::string& text) {
     return out + "\"";
 }
 
-int NumberOf(const CheckResult& result, int slot) {
-    for (const TrackFinding& track : result.Tracks)
-        if (track.Slot == slot)
-            return track.Number;
-    return 0;
-}
-
 std::string Text(const CheckResult& result) {
     std::ostringstream out;
     for (const TrackFinding& t : result.Tracks) {
@@ -60,13 +53,13 @@ std::string Text(const CheckResult& result) {
     }
     for (const JoinCandidate& j : result.Joins)
         out << "join: the " << (j.EndOfA ? "end" : "start") << " of track "
-            << NumberOf(result, j.SlotA) << " and the " << (j.EndOfB ? "end" : "start")
-            << " of track " << NumberOf(result, j.SlotB) << " are " << Number(j.GapMillimetres)
+            << result.NumberOf(j.SlotA) << " and the " << (j.EndOfB ? "end" : "start")
+            << " of track " << result.NumberOf(j.SlotB) << " are " << Number(j.GapMillimetres)
             << " mm apart\n";
     for (const Overlap& o : result.Overlaps)
-        out << "overlap: track " << NumberOf(result, o.A.Slot) << " part " << o.A.Index
-            << " and track " << NumberOf(result, o.B.Slot) << " part " << o.B.Index << ", "
-            << Number(o.AreaSquareCm) << " cm2\n";
+        out << "overlap: track " << result.NumberOf(o.A.Slot) << " part " << PartNumber(o.A.Index)
+            << " and track " << result.NumberOf(o.B.Slot) << " part " << PartNumber(o.B.Index)
+            << ", " << Number(o.AreaSquareCm) << " cm2\n";
     for (const MissingPart& m : result.Shopping)
         out << "buy: " << m.Missing << " x " << m.Code << "\n";
     out << (result.Clean() ? "all closed, nothing overlaps, nothing missing\n" : "");
@@ -90,18 +83,20 @@ std::string Json(const CheckResult& result) {
     out << "],\"joins\":[";
     for (size_t i = 0; i < result.Joins.size(); ++i) {
         const JoinCandidate& j = result.Joins[i];
-        out << (i ? "," : "") << "{\"track_a\":" << NumberOf(result, j.SlotA)
+        out << (i ? "," : "") << "{\"track_a\":" << result.NumberOf(j.SlotA)
             << ",\"end_a\":" << Quoted(j.EndOfA ? "end" : "start")
-            << ",\"track_b\":" << NumberOf(result, j.SlotB)
+            << ",\"track_b\":" << result.NumberOf(j.SlotB)
             << ",\"end_b\":" << Quoted(j.EndOfB ? "end" : "start")
             << ",\"gap_mm\":" << Number(j.GapMillimetres, 3) << "}";
     }
     out << "],\"overlaps\":[";
     for (size_t i = 0; i < result.Overlaps.size(); ++i) {
         const Overlap& o = result.Overlaps[i];
-        out << (i ? "," : "") << "{\"track_a\":" << NumberOf(result, o.A.Slot)
-            << ",\"part_a\":" << o.A.Index << ",\"track_b\":" << NumberOf(result, o.B.Slot)
-            << ",\"part_b\":" << o.B.Index << ",\"area_cm2\":" << Number(o.AreaSquareCm, 1) << "}";
+        out << (i ? "," : "") << "{\"track_a\":" << result.NumberOf(o.A.Slot)
+            << ",\"part_a\":" << PartNumber(o.A.Index)
+            << ",\"track_b\":" << result.NumberOf(o.B.Slot)
+            << ",\"part_b\":" << PartNumber(o.B.Index)
+            << ",\"area_cm2\":" << Number(o.AreaSquareCm, 1) << "}";
     }
     out << "],\"shopping\":[";
     for (size_t i = 0; i < result.Shopping.size(); ++i)

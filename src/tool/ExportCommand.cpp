@@ -73,5 +73,13 @@ int ExportCommand(const ToolArgs& args) {
                 extent.Height() * PaperMmPerCm(denominator), denominator);
     if (args.Options.count("tiles"))
         return ExportTiles(*work, args, out, denominator);
+    if (Extension(out) == "pdf" && !PdfPageFits(extent, denominator)) {
+        const QSizeF page = PdfPageSizeMm(extent, denominator);
+        char size[64];
+        std::snprintf(size, sizeof size, "%.0f x %.0f mm", page.width(), page.height());
+        return Fail(std::string("a one-page PDF of ") + size + " is beyond the " +
+                    std::to_string(static_cast<int>(MAX_PDF_PAGE_MM)) +
+                    " mm PDF readers open: use --tiles or a smaller --scale");
+    }
     return ExportLayoutFile(work->Set, out, denominator) ? 0 : Fail("cannot write " + out);
 }

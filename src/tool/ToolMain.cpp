@@ -98,7 +98,8 @@ const Subcommand SUBCOMMANDS[] = {
      "    closed, gap_mm, heading_deg, lane1_cm, lane2_cm, lane_difference_cm,\n"
      "    lane_difference_percent}, joins[] {track_a, end_a, track_b, end_b, gap_mm},\n"
      "    overlaps[] {track_a, part_a, track_b, part_b, area_cm2}, shopping[] {code,\n"
-     "    missing}, clean. Exit code 0: nothing found, 1: findings, 2: unreadable.",
+     "    missing}, clean. Tracks and parts are numbered from 1, as the track list\n"
+     "    numbers them. Exit code 0: nothing found, 1: findings, 2: unreadable.",
      {"json"}},
     {"close",
      CloseCommand,

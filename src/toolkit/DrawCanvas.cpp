@@ -94,6 +94,13 @@ void DrawCanvas::SetFont(const std::string& family, int pointSize, Rgb color) {
     FontColor = color;
 }
 
+void DrawCanvas::SetFontPixels(const std::string& family, int pixelSize, Rgb color) {
+    QFont font(QString::fromStdString(family));
+    font.setPixelSize(std::max(pixelSize, 1));
+    Target.setFont(font);
+    FontColor = color;
+}
+
 int DrawCanvas::TextWidth(const std::string& text) const {
     return QFontMetrics(Target.font(), Target.device())
         .horizontalAdvance(QString::fromLatin1(text.c_str()));

@@ -34,6 +34,8 @@ class DrawCanvas {
     void Ellipse(int x1, int y1, int x2, int y2);
 
     void SetFont(const std::string& family, int pointSize, Rgb color);
+    // A font sized in the painter's own units, whatever the device's resolution.
+    void SetFontPixels(const std::string& family, int pixelSize, Rgb color);
     int TextWidth(const std::string& text) const;
     int TextHeight() const;
     // Text with its top-left corner at (x, y), on an opaque background of the

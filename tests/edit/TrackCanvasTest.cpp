@@ -367,16 +367,19 @@ class TrackCanvasTest : public QObject {
         QTest::mouseRelease(f.Canvas(), Qt::RightButton, {}, f.At(other, 0));
     }
 
+    // The hint names the part and where the check and the track list find
+    // it: tracks in use counted from 1 (slot 1 is free), parts from 1.
     void hoverHintNamesThePart() {
         EditFixture f;
-        T_TRACK& track = f.Lay(0, {"S350", "C2-450"});
+        QVERIFY(f.Design().Tracks[0].InUse);
+        T_TRACK& track = f.Lay(2, {"S350", "C2-450"}, 100, 0);
         track.Parts[1].Status = PS_LEFT;
         track.Parts[1].Height = -1;
         f.Repaint();
         f.Move(f.At(track, 0));
-        QCOMPARE(f.Canvas()->toolTip(), QString("S350 - Straight, standard - 0 "));
+        QCOMPARE(f.Canvas()->toolTip(), QString("S350 - Straight, standard - 0  - track 2 part 1"));
         f.Move(f.At(track, 1));
-        QCOMPARE(f.Canvas()->toolTip(), QString("C2-450 - Curve R2 45° - -1 L"));
+        QCOMPARE(f.Canvas()->toolTip(), QString("C2-450 - Curve R2 45° - -1 L - track 2 part 2"));
         f.Move(QPoint(3, 3));
         QCOMPARE(f.Canvas()->toolTip(), QString());
     }

@@ -77,21 +77,36 @@ TEST(FreehandRender, RasterLinesAreDrawnAtAlpha200) {
     EXPECT_COLOR_NEAR(target.Pixel(50, 10), OverWhite(0xFF8000));
 }
 
-TEST(FreehandRender, TextSizeFollowsZoomDifferentlyOnEachPath) {
+// A text has one size in the world on every target: the screen's bitmap, a
+// window, a printer of any resolution. Its capitals stand 0.7 of a font
+// of size x 0.5 cm.
+TEST(FreehandRender, TextHasOneHeightInTheWorldOnEveryPath) {
     F_SHAPE text;
     text.Kind = SK_Text;
-    text.Text = "Hg";
+    text.Text = "H";
     text.TextSize = 20;
     text.AddPoint(10, 10);
-    int heights[2];
-    for (bool raster : {true, false}) {
-        RenderTarget target(raster, 200, 200);
-        target.View.Scale = 2; // raster: 20 pixels; canvas: 10 points, 13.3 pixels at 96 dpi
+    struct Case {
+        bool Raster;
+        float Scale;
+        int Dpi; // of the canvas's device
+    } cases[] = {{true, 1.56f, 96}, {true, 4, 96},   {false, 1.56f, 96},
+                 {false, 4, 96},    {false, 4, 600}, {false, 8, 300}};
+    for (const Case& c : cases) {
+        RenderTarget target(c.Raster, 300, 300);
+        if (!c.Raster) {
+            target.Painter->end();
+            const int dotsPerMetre = static_cast<int>(std::lround(c.Dpi / 0.0254));
+            target.Canvas.setDotsPerMeterX(dotsPerMetre);
+            target.Canvas.setDotsPerMeterY(dotsPerMetre);
+            target.Painter->begin(&target.Canvas);
+        }
+        target.View.Scale = c.Scale;
         DrawShape(text, target.View, false);
-        heights[raster] = InkHeight(target.Finish());
+        const double cap = TextPixelSize(20, c.Scale) * TEXT_CAP_HEIGHT_PER_FONT;
+        EXPECT_NEAR(InkHeight(target.Finish()), cap, 1.0 + cap * 0.05)
+            << (c.Raster ? "raster" : "canvas") << " at " << c.Scale << ", " << c.Dpi << " dpi";
     }
-    EXPECT_NEAR(heights[true], 18, 2);
-    EXPECT_NEAR(heights[false], 12, 2);
 }
 
 TEST(FreehandRender, OnePointPolylineShowsOnlyItsVertexMark) {

@@ -39,6 +39,31 @@ class ExportUiTest : public QObject {
         QCOMPARE(f.Appl->LastUsedPath, FolderOf(f.Dir.File("a.dxf")));
     }
 
+    // 16 straights run 5.6 m: one PDF page that long no reader opens, so
+    // the export offers A4 tiles and writes no single page.
+    void aPageTooLargeForPdfReadersBecomesTiles_data() {
+        QTest::addColumn<bool>("tiles");
+        QTest::newRow("tiles") << true;
+        QTest::newRow("nothing") << false;
+    }
+    void aPageTooLargeForPdfReadersBecomesTiles() {
+        QFETCH(bool, tiles);
+        MainFixture f;
+        OpenDesign(*f.Appl, f.DesignFile("long.tr3", 16));
+        const std::string target = f.Dir.File("long.pdf");
+        f.Dialogs->FileNames = {target};
+        f.Dialogs->Answers = {tiles ? DialogAnswer::Yes : DialogAnswer::No};
+        f.Trigger("ExportMenu");
+        QCOMPARE(f.Dialogs->Messages.size(), size_t(1)); // the question only
+        QVERIFY(f.Dialogs->Messages[0].find("196 x 5640 mm") != std::string::npos);
+        QCOMPARE(QFile::exists(QString::fromStdString(target)), tiles);
+        if (tiles) {
+            QFile pdf(QString::fromStdString(target));
+            QVERIFY(pdf.open(QIODevice::ReadOnly));
+            QVERIFY(pdf.readAll().count("/Type /Page\n") > 2); // the overview and the tiles
+        }
+    }
+
     void failedExportSaysSoAndLeavesNothing() {
         MainFixture f;
         OpenDesign(*f.Appl, f.DesignFile("two.tr3"));
