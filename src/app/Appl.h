@@ -42,7 +42,7 @@ struct EditState {
     T_TRACK* GestureTrack = nullptr;
     int GesturePart = -1; // or the point of GestureShape
     F_SHAPE* GestureShape = nullptr;
-    // What the text dialog's size field holds: the last size typed.
+    // What the text dialog's size field holds: the last valid size typed.
     std::string TextSize = "8";
     // The palette: the cell under the pointer (-1: none), the dragged cell
     // and the part highlighted under it with its own fill colour.

@@ -151,6 +151,8 @@ void SetEditMode(A_APPL& appl, EditMode mode) {
     if (!appl.Window)
         return;
     const StatusBarId current = CurrentStatusBar(appl);
+    if (mode == EditMode::Select)
+        appl.Window->SetStatusText(current, STATUS_DISTANCE, ""); // no measurement goes on
     appl.Window->SetStatusText(current, STATUS_MODE, "");
     appl.Window->SetStatusText(current, STATUS_HINT, "");
     const ModeText& text = TextOf(mode);

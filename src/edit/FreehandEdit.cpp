@@ -5,6 +5,7 @@
 #include "toolkit/Colors.h"
 #include "view/ViewMath.h"
 
+#include <cctype>
 #include <optional>
 
 namespace {
@@ -120,17 +121,28 @@ void PressStartShape(A_APPL& appl, Editing& e, const PointerEvent& event, int32_
     SetEditMode(appl, next);
 }
 
-// The size field gives the number it starts with; "12pt" is 12.
+// The size field gives the decimal number it starts with ("12pt" is 12); a
+// field that does not start with a digit ("-5", " 12") gives none: 0.
 int32_t TextSizeOf(const std::string& size) {
+    if (size.empty() || !std::isdigit(static_cast<unsigned char>(size[0])))
+        return 0;
     return ClampToInt32(ParseLong(size));
+}
+
+// A size of 0 keeps the size before, and the field shows that again; a
+// valid field is kept as typed.
+int32_t TypedTextSize(A_APPL& appl, const std::string& typed, int32_t previous) {
+    const int32_t size = TextSizeOf(typed);
+    appl.Edit.TextSize = size > 0 ? typed : std::to_string(previous);
+    return size > 0 ? size : previous;
 }
 
 void PressText(A_APPL& appl, Editing& e, const PointerEvent& event) {
     F_SHAPE* shape = NewShape(appl, e, SK_Text);
     if (!shape)
         return;
-    std::string text;
-    if (!appl.Dialogs().AskText(text, appl.Edit.TextSize)) {
+    std::string text, size = appl.Edit.TextSize;
+    if (!appl.Dialogs().AskText(text, size)) {
         // Nothing was typed: no invisible shape stays behind.
         e.Layer.DeleteShape(shape);
         return;
@@ -138,7 +150,7 @@ void PressText(A_APPL& appl, Editing& e, const PointerEvent& event) {
     const F_POINT w = WorldAt(appl, e.Panel, event.X, event.Y);
     shape->AddPoint(w.X, w.Y);
     shape->Text = text;
-    shape->TextSize = TextSizeOf(appl.Edit.TextSize);
+    shape->TextSize = TypedTextSize(appl, size, TextSizeOf(appl.Edit.TextSize));
     Deselect(e.Panel);
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
@@ -330,8 +342,7 @@ void FreeEditTextCommand(A_APPL& appl) {
     if (!appl.Dialogs().AskText(text, size))
         return;
     shape->Text = text;
-    shape->TextSize = TextSizeOf(size);
-    appl.Edit.TextSize = size;
+    shape->TextSize = TypedTextSize(appl, size, shape->TextSize);
     if (F_FREEHAND* layer = LayerOf(appl, *panel))
         layer->Changed = true;
     RepaintPanel(appl.Canvases);

@@ -110,6 +110,10 @@ class TMainForm : public QMainWindow, public AppWindow {
     // The pointer's world position (or its distance from a measuring start)
     // in the status bar.
     void ShowPointerPosition(const P_PANEL& panel, int x, int y);
+    // Where the pointer was last seen over a canvas, so that a change of the
+    // unit shows at once.
+    const P_PANEL* PointerPanel = nullptr;
+    QPoint PointerAt;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

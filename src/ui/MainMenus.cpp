@@ -280,6 +280,8 @@ void TMainForm::RefreshOptionChecks() {
     const QString unit = ApplRef.Metric ? " cm" : " in";
     DesignGridUnit->setText(unit);
     RoomGridUnit->setText(unit);
+    if (PointerPanel) // the read-outs in the unit chosen, without waiting for the pointer
+        ShowPointerPosition(*PointerPanel, PointerAt.x(), PointerAt.y());
 }
 
 void TMainForm::BuildOptionsMenu(QMenu* options) {

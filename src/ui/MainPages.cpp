@@ -131,11 +131,21 @@ void TMainForm::MainTabChanging() {
 
 void TMainForm::MainTabChange(int index) {
     PageChanged(ApplRef, index);
+    // Each page shows its own texts: nothing of the page left behind.
+    PointerPanel = nullptr;
+    StatusBar->SetPanelText(STATUS_POSITION, "");
+    StatusBar->SetPanelText(STATUS_DISTANCE, "");
+    if (!ApplRef.CurrentPanel()) {
+        StatusBar->SetPanelText(STATUS_MODE, "");
+        StatusBar->SetPanelText(STATUS_HINT, "");
+    }
     ShowPenAndColour();
     RepaintPanel(ApplRef.Canvases);
 }
 
 void TMainForm::ShowPointerPosition(const P_PANEL& panel, int x, int y) {
+    PointerPanel = &panel;
+    PointerAt = QPoint(x, y);
     const EditState& edit = ApplRef.Edit;
     const DistanceState distance{edit.DistanceActive, edit.DistanceOrigin.X, edit.DistanceOrigin.Y};
     const PointerTexts texts = PointerPositionTexts(panel, ApplRef.Metric, distance, x, y);

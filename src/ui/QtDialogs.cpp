@@ -13,8 +13,11 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -85,8 +88,15 @@ int QtDialogs::ChooseFromList(const std::string& title, const std::vector<std::s
     dialog.setWindowTitle(ToQt(title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QListWidget(&dialog);
-    for (const std::string& item : items)
+    int widest = 0;
+    for (const std::string& item : items) {
         list->addItem(ToQt(item));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(item)));
+    }
+    // Every item readable without scrolling sideways, as far as the screen allows.
+    const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 16;
+    const int screen = dialog.screen()->availableGeometry().width() * 9 / 10;
+    list->setMinimumWidth(std::min(widest + frame, screen));
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addWidget(buttons);

@@ -131,7 +131,32 @@ class FreehandEditTest : public QObject {
         f.Trigger("FreeEditTextButton");
         QCOMPARE(f.Dialogs->TextShown.back().first, std::string("Start here"));
         QCOMPARE(text.Text, std::string("Pit lane"));
-        QCOMPARE(text.TextSize, 0); // not a number
+        QCOMPARE(text.TextSize, 12); // not a number: the size stays
+    }
+
+    // The size is the number the field starts with; without one the last
+    // valid size stays, in the text and in the field.
+    void textSizeIsTheNumberTheFieldStartsWith_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("a number") << "12" << 12 << "12";
+        QTest::newRow("with a unit") << "12pt" << 12 << "12pt";
+        QTest::newRow("negative") << "-5" << 8 << "8";
+        QTest::newRow("a blank first") << " 12pt" << 8 << "8";
+        QTest::newRow("zero") << "0" << 8 << "8";
+        QTest::newRow("no number") << "big" << 8 << "8";
+    }
+    void textSizeIsTheNumberTheFieldStartsWith() {
+        QFETCH(QString, typed);
+        QFETCH(int, size);
+        QFETCH(QString, field);
+        EditFixture f;
+        f.Trigger("FreeTextButton");
+        f.Dialogs->TextAnswers.push_back({"Pit", typed.toStdString()});
+        f.Click(QPoint(200, 200));
+        QCOMPARE(Layer(f).Shapes[0].TextSize, size);
+        QCOMPARE(QString::fromStdString(f.Appl->Edit.TextSize), field);
     }
 
     void measuringShowsACrossAndTheDistance() {
@@ -153,6 +178,26 @@ class FreehandEditTest : public QObject {
                  f.Panel().Bitmap.Pixels().pixel(at + QPoint(0, 3)));
         f.Click(QPoint(5, 5), Qt::RightButton);
         QVERIFY(!f.Appl->Edit.DistanceActive);
+    }
+
+    // The read-outs never show what no longer holds: a finished measurement,
+    // the unit before a change, another page's texts.
+    void statusPanelsShowOnlyWhatHolds() {
+        EditFixture f;
+        f.Trigger("FreeMeasureButton");
+        f.Click(QPoint(300, 200));
+        f.Move(QPoint(330, 240));
+        QCOMPARE(f.Status(2), QString("0.2500 m"));
+        f.Trigger("CancelEditing");
+        QCOMPARE(f.Mode(), EditMode::Select);
+        QCOMPARE(f.Status(2), QString());
+        f.Move(QPoint(100, 100));
+        QVERIFY(f.Status(1).endsWith(" m"));
+        f.Trigger("MetricMenu");
+        QVERIFY(f.Status(1).endsWith(" ft"));
+        f.Form->MainTab->setCurrentIndex(1); // Info
+        for (int panel : {0, 1, 2, 3})
+            QCOMPARE(f.Status(panel), QString());
     }
 
     void colourAndPenWidthOfTheSelectedShape() {

@@ -7,6 +7,7 @@
 #include "ui/CanvasPanel.h"
 #include "ui/HelpWindow.h"
 #include "ui/Newwizard.h"
+#include "ui/QtDialogs.h"
 #include "ui/Roomwizard.h"
 #include "view/ViewMath.h"
 
@@ -149,6 +150,30 @@ class MainWindowTest : public QObject {
         f.Trigger("SaveMenu");
         QCOMPARE(f.Dialogs->FileDialogs.size(), size_t(2)); // the unnamed design asks
         QCOMPARE(f.Form->windowTitle(), "oval2.tr3" + title);
+    }
+
+    // Close Loop's proposals are read whole: the list is as wide as the
+    // longest of them, without a scroll bar across.
+    void theListOfProposalsShowsEachWhole() {
+        MainFixture f;
+        const std::vector<std::string> items = {
+            "C2-225 R C2-450 R C2-225 R S088 S078  (0.0 mm left)",
+            "LCC2-450 R XC2-900 L C2-225 R C4-225 L  (0.4 mm left)", "S350  (0.0 mm left)"};
+        int whole = -1; // items shown whole; the dialog closes whatever it finds
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (auto* list = dialog ? dialog->findChild<QListWidget*>() : nullptr) {
+                whole = 0;
+                for (int i = 0; i < list->count(); ++i)
+                    whole += list->fontMetrics().horizontalAdvance(list->item(i)->text()) <
+                             list->viewport()->width();
+            }
+            if (dialog)
+                dialog->close();
+        });
+        QtDialogs dialogs;
+        QCOMPARE(dialogs.ChooseFromList("Close Loop", items, [](int) {}), -1);
+        QCOMPARE(whole, int(items.size()));
     }
 
     void fatalWithoutDefinitions() {
