@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -141,6 +142,26 @@ float GapMillimetres(const Pose& a, const Pose& b) {
     return std::hypot(a.X - b.X, a.Y - b.Y) * MM_PER_CM;
 }
 
+std::string GapDirection(const TrackFinding& finding) {
+    // Below a tenth of a millimetre a side is no side.
+    constexpr float NONE_MM = 0.05f;
+    char text[96];
+    const float along = finding.AlongMillimetres, across = finding.AcrossMillimetres;
+    std::string direction;
+    if (std::fabs(along) >= NONE_MM) {
+        std::snprintf(text, sizeof text, "%.1f mm %s the start", std::fabs(along),
+                      along > 0 ? "past" : "short of");
+        direction = text;
+    }
+    if (std::fabs(across) >= NONE_MM) {
+        std::snprintf(text, sizeof text, "%.1f mm to the %s", std::fabs(across),
+                      across > 0 ? "left" : "right");
+        direction += (direction.empty() ? std::string() : " and ") + text +
+                     (direction.empty() ? " of the start" : "");
+    }
+    return direction;
+}
+
 QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b) {
     const QuarterDegrees d = NormalizeAngle(static_cast<int64_t>(a) - b);
     return std::min(d, FULL_TURN - d);
@@ -231,6 +252,12 @@ void CheckTracks(T_DESIGN& design, const CheckTolerance& tolerance, CheckResult&
         finding.Lane2 = track.Lane2Total;
         ends[slot] = EndsOf(track);
         if (!finding.Empty) {
+            const Pose& start = ends[slot].Start;
+            const float dx = ends[slot].End.X - start.X, dy = ends[slot].End.Y - start.Y;
+            finding.AlongMillimetres =
+                (-dx * SinQ(start.Angle) + dy * CosQ(start.Angle)) * MM_PER_CM;
+            finding.AcrossMillimetres =
+                (dx * CosQ(start.Angle) + dy * SinQ(start.Angle)) * MM_PER_CM;
             finding.GapMillimetres = GapMillimetres(ends[slot].End, ends[slot].Start);
             const QuarterDegrees heading =
                 HeadingDifference(ends[slot].End.Angle, ends[slot].Start.Angle);

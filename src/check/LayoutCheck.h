@@ -20,6 +20,11 @@ struct TrackFinding {
     bool Empty = false; // holds only the empty part
     bool Closed = false;
     float GapMillimetres = 0.0f; // from the end of the last part to the start of part 0
+    // Where the end lies seen from the start of part 0, driving on: beyond it
+    // (positive along: the track is too long) or short of it, and to the left
+    // (positive across) or right.
+    float AlongMillimetres = 0.0f;
+    float AcrossMillimetres = 0.0f;
     float HeadingDegrees = 0.0f;
     float Lane1 = 0.0f; // cm
     float Lane2 = 0.0f;
@@ -76,6 +81,9 @@ struct TrackEnds {
 TrackEnds EndsOf(T_TRACK& track);
 // Distance in millimetres and heading difference in quarter degrees (0..720).
 float GapMillimetres(const Pose& a, const Pose& b);
+// How a gap reads to a person: "350.0 mm past the start", "12.0 mm short of
+// the start and 3.0 mm to its left".
+std::string GapDirection(const TrackFinding& finding);
 QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b);
 
 CheckResult CheckDesign(T_DESIGN& design, const CheckTolerance& tolerance = {});

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -68,9 +70,12 @@ CellKey KeyOf(const Pose& pose, float cellCm) {
             TruncToInt32(std::floor(pose.Y / cellCm))};
 }
 
+// Removed parts give their pieces back to the stock they draw on.
 bool WithinStock(const L_BRAND& brand, const std::vector<ClosingPiece>& pieces,
-                 const std::vector<int>& sequence) {
-    std::map<const L_PARTDEF*, int> uses;
+                 const std::vector<int>& sequence, const std::vector<ClosingPiece>& removed) {
+    std::map<const L_PARTDEF*, int64_t> uses;
+    for (const ClosingPiece& piece : removed)
+        --uses[piece.Def];
     for (int i : sequence)
         if (++uses[pieces[i].Def] > FreeOf(brand, *pieces[i].Def))
             return false;
@@ -82,6 +87,49 @@ float Residual(const std::vector<ClosingPiece>& pieces, const std::vector<int>& 
     for (int i : sequence)
         from = Advance(pieces[i], from);
     return GapMillimetres(from, target);
+}
+
+struct Candidate {
+    size_t Removed = 0; // how many of the track's last parts go
+    std::vector<int> Added;
+    float Residual = 0.0f;
+};
+
+// Every way of at most maxAdded pieces from `from` to `target`, met in the
+// middle: half the pieces searched forward, half backward, joined where the
+// poses agree. found(sequence) sees each sequence once.
+template <typename Found>
+void MeetInTheMiddle(const std::vector<ClosingPiece>& pieces, const Pose& from, const Pose& target,
+                     int maxAdded, const CheckTolerance& tolerance, Found found) {
+    const std::vector<HalfPath> forward = Paths(pieces, from, (maxAdded + 1) / 2, true);
+    const std::vector<HalfPath> backward = Paths(pieces, target, maxAdded / 2, false);
+    // The backward poses by cell, so each forward pose looks in nine cells only.
+    const float cell = std::max(tolerance.GapMillimetres / 10.0f, 0.01f);
+    std::unordered_multimap<CellKey, int, CellHash> index;
+    for (int b = 0; b < static_cast<int>(backward.size()); ++b)
+        index.emplace(KeyOf(backward[b].At, cell), b);
+    std::set<std::vector<int>> seen;
+    for (const HalfPath& f : forward) {
+        const CellKey key = KeyOf(f.At, cell);
+        for (QuarterDegrees turn = -tolerance.Heading; turn <= tolerance.Heading; ++turn)
+            for (long long dx = -1; dx <= 1; ++dx)
+                for (long long dy = -1; dy <= 1; ++dy) {
+                    const CellKey near{NormalizeAngle(key.Angle + turn), key.X + dx, key.Y + dy};
+                    const auto [first, last] = index.equal_range(near);
+                    for (auto it = first; it != last; ++it) {
+                        const HalfPath& b = backward[it->second];
+                        std::vector<int> sequence = f.Pieces;
+                        sequence.insert(sequence.end(), b.Pieces.begin(), b.Pieces.end());
+                        if (static_cast<int>(sequence.size()) <= maxAdded &&
+                            seen.insert(sequence).second)
+                            found(sequence);
+                    }
+                }
+    }
+}
+
+bool SamePiece(const ClosingPiece& a, const ClosingPiece& b) {
+    return a.Def == b.Def && a.Status == b.Status;
 }
 
 } // namespace
@@ -107,7 +155,6 @@ std::vector<Proposal> ProposeClosings(T_DESIGN& design, int slot, const CloseOpt
     if (!track.InUse || track.HoldsOnlyEmptyPart())
         return {};
     const TrackEnds ends = EndsOf(track);
-    const float tolerance = options.Tolerance.GapMillimetres / 10.0f; // cm
     if (GapMillimetres(ends.End, ends.Start) <= options.Tolerance.GapMillimetres &&
         HeadingDifference(ends.End.Angle, ends.Start.Angle) <= options.Tolerance.Heading)
         return {};
@@ -117,62 +164,72 @@ std::vector<Proposal> ProposeClosings(T_DESIGN& design, int slot, const CloseOpt
         design.CountUses();
     }
     const std::vector<ClosingPiece> pieces = PiecesOf(*design.Brand);
-    const int forwardDepth = (options.MaxParts + 1) / 2;
-    const int backwardDepth = options.MaxParts / 2;
-    const std::vector<HalfPath> forward = Paths(pieces, ends.End, forwardDepth, true);
-    const std::vector<HalfPath> backward = Paths(pieces, ends.Start, backwardDepth, false);
-    // The backward poses by cell, so each forward pose looks in nine cells only.
-    const float cell = std::max(tolerance, 0.01f);
-    std::unordered_multimap<CellKey, int, CellHash> index;
-    for (int b = 0; b < static_cast<int>(backward.size()); ++b)
-        index.emplace(KeyOf(backward[b].At, cell), b);
-    std::map<std::vector<int>, float> found;
-    for (const HalfPath& f : forward) {
-        const CellKey key = KeyOf(f.At, cell);
-        for (QuarterDegrees turn = -options.Tolerance.Heading; turn <= options.Tolerance.Heading;
-             ++turn)
-            for (long long dx = -1; dx <= 1; ++dx)
-                for (long long dy = -1; dy <= 1; ++dy) {
-                    const CellKey near{NormalizeAngle(key.Angle + turn), key.X + dx, key.Y + dy};
-                    const auto [first, last] = index.equal_range(near);
-                    for (auto it = first; it != last; ++it) {
-                        const HalfPath& b = backward[it->second];
-                        std::vector<int> sequence = f.Pieces;
-                        sequence.insert(sequence.end(), b.Pieces.begin(), b.Pieces.end());
-                        if (sequence.empty() ||
-                            static_cast<int>(sequence.size()) > options.MaxParts ||
-                            found.count(sequence) ||
-                            (options.InStockOnly && !WithinStock(*design.Brand, pieces, sequence)))
-                            continue;
-                        const float residual = Residual(pieces, sequence, ends.End, ends.Start);
-                        if (residual <= options.Tolerance.GapMillimetres)
-                            found.emplace(std::move(sequence), residual);
-                    }
-                }
+    // The track's parts from its end backward, with the pose each starts at:
+    // where the track ends once it and those after it are taken off.
+    const int removable =
+        std::clamp(std::min(options.MaxParts, track.PartCount - 1), 0, options.MaxParts);
+    std::vector<ClosingPiece> tail;
+    std::vector<Pose> endWithout{ends.End};
+    {
+        const T_PLACEMENT& placed = PlaceTrackAlone(track);
+        for (int k = 1; k <= removable; ++k) {
+            const T_PLACED& part = placed.Entries[track.PartCount - k];
+            tail.insert(tail.begin(), ClosingPiece{part.Part->Def, part.Part->Status});
+            endWithout.push_back(part.StartPose());
+        }
     }
-    std::vector<std::pair<std::vector<int>, float>> ranked(found.begin(), found.end());
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
-        if (a.first.size() != b.first.size())
-            return a.first.size() < b.first.size();
-        return a.second < b.second;
+    std::vector<Candidate> candidates;
+    for (int k = 0; k <= removable; ++k) {
+        const std::vector<ClosingPiece> removed(tail.end() - k, tail.end());
+        MeetInTheMiddle(
+            pieces, endWithout[k], ends.Start, options.MaxParts - k, options.Tolerance,
+            [&](const std::vector<int>& added) {
+                // Nothing at all, or putting back the last part taken
+                // off, is taking off one part fewer.
+                if ((added.empty() && k == 0) ||
+                    (k > 0 && !added.empty() && SamePiece(pieces[added.front()], removed.front())))
+                    return;
+                if (options.InStockOnly && !WithinStock(*design.Brand, pieces, added, removed))
+                    return;
+                const float residual = Residual(pieces, added, endWithout[k], ends.Start);
+                if (residual <= options.Tolerance.GapMillimetres)
+                    candidates.push_back({static_cast<size_t>(k), added, residual});
+            });
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        const size_t ca = a.Removed + a.Added.size(), cb = b.Removed + b.Added.size();
+        if (ca != cb)
+            return ca < cb;
+        if (a.Residual != b.Residual)
+            return a.Residual < b.Residual;
+        // Ties in the brand's order, whichever half met them.
+        return std::tie(a.Removed, a.Added) < std::tie(b.Removed, b.Added);
     });
     std::vector<Proposal> proposals;
-    for (const auto& [sequence, residual] : ranked) {
+    for (const Candidate& c : candidates) {
         if (static_cast<int>(proposals.size()) >= options.Best)
             break;
         Proposal proposal;
-        for (int i : sequence)
+        proposal.Removed.assign(tail.end() - c.Removed, tail.end());
+        for (int i : c.Added)
             proposal.Pieces.push_back(pieces[i]);
-        proposal.ResidualMillimetres = residual;
+        proposal.ResidualMillimetres = c.Residual;
         proposals.push_back(std::move(proposal));
     }
     return proposals;
 }
 
 bool ApplyProposal(T_TRACK& track, const Proposal& proposal) {
-    const int room = MAX_TRACK_PARTS - (track.HoldsOnlyEmptyPart() ? 0 : track.PartCount);
-    if (static_cast<int>(proposal.Pieces.size()) > room)
+    const int removed = static_cast<int>(proposal.Removed.size());
+    if (removed >= track.PartCount)
         return false;
+    const int kept = track.HoldsOnlyEmptyPart() ? 0 : track.PartCount - removed;
+    if (static_cast<int>(proposal.Pieces.size()) > MAX_TRACK_PARTS - kept)
+        return false;
+    if (removed > 0) {
+        const std::unique_ptr<T_PLACEMENT> scratch = NewPlacement();
+        DeleteRangeInPlace(track, track.PartCount - removed, track.PartCount - 1, *scratch);
+    }
     for (const ClosingPiece& piece : proposal.Pieces)
         track.InsertCopyAfter(nullptr, T_PART{0, piece.Status, piece.Def});
     return true;

@@ -19,13 +19,21 @@ Pose WorldPoseOfPart(T_TRACK& track, int index) {
     return placement.Entries[std::clamp(index, 0, placement.Count - 1)].StartPose();
 }
 
-std::string Describe(const Proposal& proposal) {
+std::string Codes(const std::vector<ClosingPiece>& pieces) {
     std::string text;
-    for (const ClosingPiece& piece : proposal.Pieces)
+    for (const ClosingPiece& piece : pieces)
         text += (text.empty() ? "" : " ") + piece.Def->Code +
                 (piece.Status & PS_LEFT    ? " L"
                  : piece.Status & PS_RIGHT ? " R"
                                            : "");
+    return text;
+}
+
+// "S350", "Remove S350", "Remove S350, add S175", each with the gap left.
+std::string Describe(const Proposal& proposal) {
+    std::string text = Codes(proposal.Pieces);
+    if (!proposal.Removed.empty())
+        text = "Remove " + Codes(proposal.Removed) + (text.empty() ? "" : ", add " + text);
     return text + Format("  (%.1f mm left)", proposal.ResidualMillimetres);
 }
 
@@ -62,9 +70,11 @@ std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& ma
         if (t.Empty)
             continue;
         std::string text = "Track " + std::to_string(t.Number) + ": ";
+        const std::string direction = GapDirection(t);
         text += t.Closed ? "closed"
                          : Format("open, gap %.1f mm", t.GapMillimetres) +
-                               Format(", %.2f degrees off", t.HeadingDegrees);
+                               Format(", %.2f degrees off", t.HeadingDegrees) +
+                               (direction.empty() ? "" : ", the end " + direction);
         text += Format(", lane 2 %+.2f cm", t.LaneDifference()) +
                 Format(" (%+.2f %%)", t.LaneDifferencePercent());
         lines.push_back({text, t.Slot, 0, !t.Closed});
@@ -122,7 +132,7 @@ void CloseLoopCommand(A_APPL& appl) {
     const int slot = static_cast<int>(track - design.Design.Tracks.data());
     const std::vector<Proposal> proposals = ProposeClosings(design.Design, slot);
     if (proposals.empty()) {
-        ShowAppMessage(appl, "No way to close this track with up to 4 parts was found.");
+        ShowAppMessage(appl, "No way to close this track by changing up to 4 parts was found.");
         return;
     }
     std::vector<std::string> items;
@@ -138,8 +148,11 @@ void CloseLoopCommand(A_APPL& appl) {
         return;
     }
     track->Modified = true;
-    design.SelectionFirst = track->PartCount - static_cast<int>(proposals[chosen].Pieces.size());
+    design.SelectionFirst =
+        std::max(track->PartCount - static_cast<int>(proposals[chosen].Pieces.size()), 0);
     design.SelectionLast = track->PartCount - 1;
+    if (proposals[chosen].Pieces.empty()) // only taken off: the new last part
+        design.SelectionFirst = design.SelectionLast;
     RepaintPanel(appl.Canvases);
     RedrawPartSelectorForStock(appl);
     PushUndo(appl);

@@ -46,7 +46,8 @@ std::string Text(const CheckResult& result) {
             out << "closed";
         else
             out << "open, gap " << Number(t.GapMillimetres) << " mm, heading off "
-                << Number(t.HeadingDegrees, 2) << " degrees";
+                << Number(t.HeadingDegrees, 2) << " degrees"
+                << (GapDirection(t).empty() ? "" : ", the end " + GapDirection(t));
         out << "; lanes " << Number(t.Lane1, 2) << " / " << Number(t.Lane2, 2) << " cm, difference "
             << Number(t.LaneDifference(), 2) << " cm (" << Number(t.LaneDifferencePercent(), 2)
             << " %)\n";
@@ -75,6 +76,8 @@ std::string Json(const CheckResult& result) {
             << ",\"empty\":" << (t.Empty ? "true" : "false")
             << ",\"closed\":" << (t.Closed ? "true" : "false")
             << ",\"gap_mm\":" << Number(t.GapMillimetres, 3)
+            << ",\"along_mm\":" << Number(t.AlongMillimetres, 3)
+            << ",\"across_mm\":" << Number(t.AcrossMillimetres, 3)
             << ",\"heading_deg\":" << Number(t.HeadingDegrees, 2)
             << ",\"lane1_cm\":" << Number(t.Lane1, 2) << ",\"lane2_cm\":" << Number(t.Lane2, 2)
             << ",\"lane_difference_cm\":" << Number(t.LaneDifference(), 2)
@@ -113,13 +116,21 @@ CheckTolerance ToleranceOf(const ToolArgs& args) {
     return tolerance;
 }
 
-std::string Describe(const Proposal& proposal) {
+std::string Codes(const std::vector<ClosingPiece>& pieces) {
     std::string text;
-    for (const ClosingPiece& piece : proposal.Pieces)
+    for (const ClosingPiece& piece : pieces)
         text += (text.empty() ? "" : " ") + piece.Def->Code +
                 (piece.Status & PS_LEFT    ? "L"
                  : piece.Status & PS_RIGHT ? "R"
                                            : "");
+    return text;
+}
+
+// "S350", "remove S350", "remove S350, add S175", each with the gap left.
+std::string Describe(const Proposal& proposal) {
+    std::string text = Codes(proposal.Pieces);
+    if (!proposal.Removed.empty())
+        text = "remove " + Codes(proposal.Removed) + (text.empty() ? "" : ", add " + text);
     return text + " (gap left " + Number(proposal.ResidualMillimetres, 3) + " mm)";
 }
 

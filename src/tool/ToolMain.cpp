@@ -95,8 +95,10 @@ const Subcommand SUBCOMMANDS[] = {
      "    degrees; 1.0 mm by default), ends of tracks that nearly meet, lane lengths\n"
      "    and their difference, parts at one height that overlap, and the parts to\n"
      "    buy (used beyond stock). --json writes one object: tracks[] {number, empty,\n"
-     "    closed, gap_mm, heading_deg, lane1_cm, lane2_cm, lane_difference_cm,\n"
-     "    lane_difference_percent}, joins[] {track_a, end_a, track_b, end_b, gap_mm},\n"
+     "    closed, gap_mm, along_mm (the end past the start: positive; short of it:\n"
+     "    negative), across_mm (to the left: positive), heading_deg, lane1_cm, lane2_cm,\n"
+     "    lane_difference_cm, lane_difference_percent}, joins[] {track_a, end_a,\n"
+     "    track_b, end_b, gap_mm},\n"
      "    overlaps[] {track_a, part_a, track_b, part_b, area_cm2}, shopping[] {code,\n"
      "    missing}, clean. Tracks and parts are numbered from 1, as the track list\n"
      "    numbers them. Exit code 0: nothing found, 1: findings, 2: unreadable.",
@@ -107,9 +109,11 @@ const Subcommand SUBCOMMANDS[] = {
      1,
      "close FILE.tr3 --track N [--dir DIR] [--max-parts K] [--in-stock] [-o OUT.tr3]\n"
      "    Proposes up to five ways of closing open track N (numbered as the track\n"
-     "    list numbers them) with at most K parts (4) of the design's system, fewest\n"
-     "    parts first; --in-stock uses only parts still free in stock. -o writes the\n"
-     "    design with the first proposal added after the track's last part.",
+     "    list numbers them) by changing at most K parts (4) of the design's system:\n"
+     "    parts added after the last part, or for a track that runs too far, some of\n"
+     "    its last parts removed (and others added); fewest parts changed first.\n"
+     "    --in-stock uses only parts still free in stock. -o writes the design with\n"
+     "    the first proposal applied.",
      {"in-stock"}},
     {"report",
      ReportCommand,

@@ -64,9 +64,43 @@ TEST_F(MiniFixture, AMissingStraightIsItsGapAndItsProposal) {
     EXPECT_EQ(proposals[0].Pieces[0].Def, Part("S350"));
     EXPECT_LE(proposals.size(), 5u);
     for (size_t i = 1; i < proposals.size(); ++i)
-        EXPECT_GE(proposals[i].Pieces.size(), proposals[i - 1].Pieces.size());
+        EXPECT_GE(proposals[i].Changes(), proposals[i - 1].Changes());
+    EXPECT_LT(result.Tracks[0].AlongMillimetres, -349.9f); // the end is short of the start
+    EXPECT_EQ(GapDirection(result.Tracks[0]), "350.0 mm short of the start");
     ASSERT_TRUE(ApplyProposal(Design->Tracks[0], proposals[0]));
     EXPECT_TRUE(CheckDesign(*Design).Tracks[0].Closed);
+}
+
+// A track that runs too far: the check says which way the gap points, and
+// the closer takes the parts off that are too many.
+TEST_F(MiniFixture, ATrackTooLongIsClosedByTakingPartsOff) {
+    struct Case {
+        const char* Pieces;
+        const char* Removed; // the first proposal's
+        const char* Direction;
+    } cases[] = {
+        {"SRRSRRS", "S", "350.0 mm past the start"},
+        {"SRRSRRR", "R", ""}, // the end lies beside the start, turned
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Pieces);
+        Design->ClearDesign();
+        T_TRACK& track = Lay(c.Pieces);
+        const CheckResult result = CheckDesign(*Design);
+        ASSERT_FALSE(result.Tracks[0].Closed);
+        if (*c.Direction) {
+            EXPECT_EQ(GapDirection(result.Tracks[0]), c.Direction);
+        }
+        const std::vector<Proposal> proposals = ProposeClosings(*Design, 0);
+        ASSERT_FALSE(proposals.empty());
+        ASSERT_EQ(proposals[0].Removed.size(), 1u);
+        EXPECT_TRUE(proposals[0].Pieces.empty());
+        EXPECT_EQ(proposals[0].Removed[0].Def, Part(*c.Removed == 'S' ? "S350" : "C90"));
+        const int parts = track.PartCount;
+        ASSERT_TRUE(ApplyProposal(track, proposals[0]));
+        EXPECT_EQ(track.PartCount, parts - 1);
+        EXPECT_TRUE(CheckDesign(*Design).Tracks[0].Closed);
+    }
 }
 
 TEST_F(MiniFixture, AMissingCurveIsProposedInItsHand) {

@@ -227,3 +227,31 @@ TEST_F(Shipped, TheCloserCountsTheSecondRoadOnTheFirstRoadsStock) {
     SetStock("X350A", 0);
     EXPECT_TRUE(codes().empty());
 }
+
+// An oval whose last straight is a whole one where half a one fits: the
+// closer swaps it, one part off and one on, as one change.
+TEST_F(Shipped, ALongStraightIsSwappedForAHalfOne) {
+    Use("S132SPORT");
+    T_TRACK& track = *Design->AllocateTrack();
+    auto lay = [&](const char* code, uint8_t status) {
+        track.InsertCopyAfter(nullptr, T_PART{0, status, Part(code)});
+    };
+    lay("S175", 0);
+    for (int k = 0; k < 4; ++k)
+        lay("C2-450", PS_RIGHT);
+    lay("S350", 0);
+    for (int k = 0; k < 4; ++k)
+        lay("C2-450", PS_RIGHT);
+    lay("S350", 0);
+    const CheckResult result = CheckDesign(*Design);
+    EXPECT_EQ(GapDirection(result.Tracks[0]), "175.0 mm past the start");
+    const std::vector<Proposal> proposals = ProposeClosings(*Design, 0);
+    ASSERT_FALSE(proposals.empty());
+    ASSERT_EQ(proposals[0].Removed.size(), 1u);
+    EXPECT_EQ(proposals[0].Removed[0].Def, Part("S350"));
+    ASSERT_EQ(proposals[0].Pieces.size(), 1u);
+    EXPECT_FLOAT_EQ(proposals[0].Pieces[0].Def->StraightLength, 17.5f);
+    ASSERT_TRUE(ApplyProposal(track, proposals[0]));
+    EXPECT_TRUE(CheckDesign(*Design).Tracks[0].Closed);
+    EXPECT_EQ(track.PartCount, 11);
+}

@@ -52,6 +52,29 @@ class LayoutCheckUiTest : public QObject {
         QVERIFY(Lines(f).first().startsWith("Track 1: open"));
     }
 
+    // An oval with one straight too many: the dock says the end lies past
+    // the start, and Close Loop takes the straight off as one edit.
+    void aTrackTooLongIsShortenedAsOneEdit() {
+        EditFixture f;
+        T_TRACK& track = f.Lay(0, {"S350", "C2-900", "C2-900", "S350", "C2-900", "C2-900", "S350"});
+        for (int i : {1, 2, 4, 5})
+            track.Parts[i].Status = PS_RIGHT;
+        f.Repaint();
+        PushUndo(*f.Appl);
+        f.Trigger("LayoutCheckMenu");
+        QVERIFY(Lines(f).first().contains("the end 350.0 mm past the start"));
+        f.Panel().SelectedTrack = &track;
+        const int undo = f.UndoCount();
+        f.Dialogs->ListChoices = {0};
+        f.Trigger("CloseLoopMenu");
+        QCOMPARE(f.Dialogs->ListsShown.back().front().substr(0, 11), std::string("Remove S350"));
+        QCOMPARE(track.PartCount, 6);
+        QVERIFY(Lines(f).first().startsWith("Track 1: closed"));
+        QCOMPARE(f.UndoCount(), undo + 1);
+        f.Trigger("UndoItemMenu");
+        QCOMPARE(f.Design().Tracks[0].PartCount, 7);
+    }
+
     // A stock typed in the inventory shows in the shopping list at once.
     void theShoppingListFollowsTheStock() {
         EditFixture f;
