@@ -68,6 +68,7 @@ void ReadValues(A_APPL& appl, QSettings& store) {
     ReadBool(store, "ShowPoints", design.ShowPoints);
     ReadBool(store, "ShowPartCodes", design.ShowPartCodes);
     ReadBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
+    ReadBool(store, "ShowHeights", design.ShowHeights);
     ReadBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     ReadBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     ReadText(store, "LastUsedPath", appl.LastUsedPath);
@@ -122,6 +123,7 @@ void WriteSettings(A_APPL& appl, QSettings& store, int windowState) {
     WriteBool(store, "ShowPoints", design.ShowPoints);
     WriteBool(store, "ShowPartCodes", design.ShowPartCodes);
     WriteBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
+    WriteBool(store, "ShowHeights", design.ShowHeights);
     WriteBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     WriteBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     WriteText(store, "LastUsedPath", appl.LastUsedPath);

@@ -28,6 +28,8 @@ bool& OptionFlag(A_APPL& appl, ViewOption option) {
         return design.ShowPartCodes;
     case ViewOption::PaletteCodes:
         return appl.Palette.ShowPartCodes;
+    case ViewOption::ShowHeights:
+        return design.ShowHeights;
     case ViewOption::DesignGrid:
         return design.Grid;
     case ViewOption::RoomGrid:

@@ -15,6 +15,7 @@ enum class ViewOption {
     ShowPoints,
     ShowPartCodes,
     PaletteCodes,
+    ShowHeights,
     DesignGrid,
     RoomGrid,
     PrintMono,

@@ -62,12 +62,10 @@ bool EndPan(A_APPL& appl) {
 void WheelZoom(A_APPL& appl, P_PANEL& panel, int delta, int x, int y) {
     if (delta == 0 || appl.Edit.PanPanel)
         return;
-    const float lowest = ZoomFromBar(ZOOM_BAR_MIN), highest = ZoomFromBar(ZOOM_BAR_MAX);
     const float wanted =
         panel.Zoom * std::pow(WHEEL_ZOOM_STEP, static_cast<float>(delta) / WHEEL_NOTCH);
-    // The slider's range, but a typed zoom beyond it is not pulled back.
-    const float zoom =
-        std::clamp(wanted, std::min(panel.Zoom, lowest), std::max(panel.Zoom, highest));
+    const float zoom = std::clamp(wanted, std::min(panel.Zoom, WHEEL_ZOOM_MIN),
+                                  std::max(panel.Zoom, WHEEL_ZOOM_MAX));
     const WorldPoint under = ScreenToWorld(panel, static_cast<float>(x), static_cast<float>(y));
     panel.Zoom = zoom;
     panel.Offset.X = x - panel.CentreX - under.X * zoom;
@@ -78,9 +76,19 @@ void WheelZoom(A_APPL& appl, P_PANEL& panel, int delta, int x, int y) {
         appl.Window->ShowPanelZoom(CanvasOf(appl, panel), zoom);
 }
 
-void WheelPan(A_APPL& appl, P_PANEL& panel, int deltaX, int deltaY) {
-    panel.Offset.X += deltaX * WHEEL_PAN_PIXELS / WHEEL_NOTCH;
-    panel.Offset.Y += deltaY * WHEEL_PAN_PIXELS / WHEEL_NOTCH;
+void WheelPanAcross(A_APPL& appl, P_PANEL& panel, int delta) {
+    if (delta == 0 || appl.Edit.PanPanel)
+        return;
+    panel.Offset.X += delta * WHEEL_PAN_PIXELS / WHEEL_NOTCH;
     appl.Edit.PendingPreview = false;
     RepaintPanel(appl.Canvases);
+}
+
+void WheelTurned(A_APPL& appl, P_PANEL& panel, int deltaX, int deltaY, int x, int y, bool shift) {
+    if (shift) {
+        WheelPanAcross(appl, panel, deltaY != 0 ? deltaY : deltaX);
+        return;
+    }
+    WheelPanAcross(appl, panel, deltaX);
+    WheelZoom(appl, panel, deltaY, x, y);
 }

@@ -67,6 +67,7 @@ struct P_VIEW : ViewTransform {
     bool MeasureOnly = false;
     bool CollectBounds = false;
     bool ShowPartCodes = false;
+    bool ShowHeights = false; // on the screen's bitmap only
     BoundingBox Box;
     // The "Print Monochrome" setting; it applies while Printing is set.
     bool PrintMono = false;

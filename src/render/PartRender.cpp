@@ -182,6 +182,47 @@ void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view) {
         DrawAnchorCross(view, cx, cy);
 }
 
+namespace {
+
+constexpr int SHADOW_PIXELS_PER_STEP = 3;
+constexpr int SHADOW_MAX_STEPS = 6;
+constexpr int SHADOW_ALPHA = 70;
+constexpr int SUNK_ALPHA = 110;
+
+bool ShowsHeight(const T_PLACED& placed, const P_VIEW& view, bool raised) {
+    const int8_t height = placed.Part->Height;
+    return view.ShowHeights && view.UseBitmap && !view.Printing && !view.MeasureOnly &&
+           (raised ? height > 0 : height < 0) && placed.Part->Def->Type != PT_None;
+}
+
+// The part's outline moved by (dx, dy) pixels, filled in black at alpha.
+void ShadeOutline(const T_PLACED& placed, P_VIEW& view, int dx, int dy, int alpha) {
+    PointBuffer& outline = Buffer();
+    PartOutline(*placed.Part, placed.StartPose(), view.Scale, view.Printing, outline);
+    const BoundingBox box = BoxOf(outline);
+    if (outline.Count < 3 || (Culling && !Visible(box, *placed.Part->Def, view)))
+        return;
+    std::array<FixedPoint, PointBuffer::CAPACITY> points;
+    for (int i = 0; i < outline.Count; ++i)
+        points[i] = ToFixed(outline.Points[i].X + dx, outline.Points[i].Y + dy);
+    view.Bitmap->PolygonFill(points.data(), outline.Count, RGB_BLACK, alpha);
+}
+
+} // namespace
+
+void DrawHeightShadow(const T_PLACED& placed, P_VIEW& view) {
+    if (!ShowsHeight(placed, view, true))
+        return;
+    const int offset =
+        std::min<int>(placed.Part->Height, SHADOW_MAX_STEPS) * SHADOW_PIXELS_PER_STEP;
+    ShadeOutline(placed, view, offset, offset, SHADOW_ALPHA);
+}
+
+void DrawSunkShade(const T_PLACED& placed, P_VIEW& view) {
+    if (ShowsHeight(placed, view, false))
+        ShadeOutline(placed, view, 0, 0, SUNK_ALPHA);
+}
+
 void SetCulling(bool on) {
     Culling = on;
 }

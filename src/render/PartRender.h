@@ -11,6 +11,11 @@ void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view);
 // The definition's silkscreen in the part's frame, mirrored about the part's
 // reference edge and moved across by offset for right-hand curves.
 void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset);
+// How high a part lies, on the screen's bitmap: a raised part's shadow falls
+// below and right of it by its height (drawn before the part), a sunk part
+// is shaded darker (drawn after it). Nothing on other targets or at height 0.
+void DrawHeightShadow(const T_PLACED& placed, P_VIEW& view);
+void DrawSunkShade(const T_PLACED& placed, P_VIEW& view);
 // Parts whose box lies wholly outside the target are not drawn; off only to
 // measure what that saves.
 void SetCulling(bool on);

@@ -69,8 +69,12 @@ void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
     placement.Count = 0;
     PlaceDesign(placement, view, design.Design, design.ColorLanes);
     SortPlacementByHeight(placement);
-    for (int i = 0; i < placement.Count; ++i)
-        DrawPlacedPart(placement.Entries[i], view);
+    for (int i = 0; i < placement.Count; ++i) {
+        const T_PLACED& placed = placement.Entries[i];
+        DrawHeightShadow(placed, view);
+        DrawPlacedPart(placed, view);
+        DrawSunkShade(placed, view);
+    }
     view.CollectBounds = false;
 }
 

@@ -77,6 +77,7 @@ void TMainForm::BindCanvases() {
     design.Filled = design.Ruler = design.Grid = design.ColorLanes = design.ShowPoints = true;
     design.ShowOutOfStock = design.ColorOutOfStock = true;
     design.ShowPartCodes = false;
+    design.ShowHeights = true;
     design.Zoom = ZoomFromBar(ZoomBar->value());
     ShowZoom(ZoomFactor, design.Zoom);
     appl.Room.Ruler = appl.Room.Grid = true;

@@ -257,6 +257,7 @@ void TMainForm::BuildViewMenu(QMenu* view) {
     view->addSeparator();
     AddOption(view, "PaletteCodesMenu", "Part Codes in &Palette", nullptr,
               ViewOption::PaletteCodes);
+    AddOption(view, "ShowHeightsMenu", "Show &Heights", nullptr, ViewOption::ShowHeights);
     TrackCanvas->Overlay = [this](QPainter& painter) { LayoutCheck->DrawMarks(painter); };
 }
 

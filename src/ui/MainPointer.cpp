@@ -67,10 +67,7 @@ void TMainForm::BindPointerHandlers() {
 
 void TMainForm::BindWheel(TCanvasPanel* canvas, P_PANEL& panel) {
     canvas->WheelTurned = [this, &panel](int dx, int dy, int x, int y, bool shift) {
-        if (shift)
-            WheelPan(ApplRef, panel, dx, dy);
-        else
-            WheelZoom(ApplRef, panel, dy, x, y);
+        WheelTurned(ApplRef, panel, dx, dy, x, y, shift);
     };
 }
 

@@ -25,4 +25,5 @@ void P_PANEL::PrepareView() {
     View.OriginY = OriginY();
     View.Filled = Filled;
     View.ShowPartCodes = ShowPartCodes;
+    View.ShowHeights = ShowHeights;
 }

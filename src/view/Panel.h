@@ -31,6 +31,7 @@ struct P_PANEL {
     bool ShowOutOfStock = false;
     bool ColorOutOfStock = false;
     bool ShowPartCodes = false;
+    bool ShowHeights = false;           // raised parts cast shadows, sunk ones are darker
     float GridX = DEFAULT_GRID_SPACING; // cm when metric, inches otherwise
     float GridY = DEFAULT_GRID_SPACING;
     P_VIEW View;

@@ -3,6 +3,7 @@
 #include "edit/TrackCommands.h"
 #include "edit/Trackpopup.h"
 #include "edit/ViewPan.h"
+#include "render/PartRender.h"
 #include "view/ViewMath.h"
 
 #include <QLineEdit>
@@ -414,6 +415,80 @@ class TrackCanvasTest : public QObject {
         QCOMPARE(f.Form->ZoomFactor->text(), QString::fromStdString(FormatZoom(f.Panel().Zoom)));
         QCOMPARE(f.Form->ZoomBar->value(), 31);           // 2.5 is nearest to 0.2 + 31 x 0.075
         QCOMPARE(f.Panel().Zoom, zoom * WHEEL_ZOOM_STEP); // the slider did not set it
+    }
+
+    static void Wheel(EditFixture& f, QPoint delta, Qt::KeyboardModifiers modifiers = {}) {
+        const QPoint at(f.Panel().CentreX, f.Panel().CentreY);
+        QWheelEvent wheel(at, f.Canvas()->mapToGlobal(at), QPoint(), delta, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.Canvas(), &wheel);
+    }
+
+    // The wheel reaches the zooms a user can type, far past the slider's ends;
+    // the slider waits at its end and the field tells the zoom.
+    void wheelZoomsFromAHallToCloseWork() {
+        EditFixture f;
+        for (int i = 0; i < 40; ++i)
+            Wheel(f, QPoint(0, WHEEL_NOTCH));
+        QCOMPARE(f.Panel().Zoom, WHEEL_ZOOM_MAX);
+        QCOMPARE(f.Form->ZoomBar->value(), ZOOM_BAR_MAX);
+        QCOMPARE(f.Form->ZoomFactor->text(), QString(" 50.0000"));
+        for (int i = 0; i < 80; ++i)
+            Wheel(f, QPoint(0, -WHEEL_NOTCH));
+        QCOMPARE(f.Panel().Zoom, WHEEL_ZOOM_MIN);
+        QCOMPARE(f.Form->ZoomBar->value(), ZOOM_BAR_MIN);
+    }
+
+    // A sideways turn and Shift with the wheel pan across; only the plain
+    // wheel zooms.
+    void sidewaysWheelPans_data() {
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<bool>("shift");
+        QTest::newRow("tilted wheel") << QPoint(-WHEEL_NOTCH, 0) << false;
+        QTest::newRow("Shift and the wheel") << QPoint(0, -WHEEL_NOTCH) << true;
+    }
+    void sidewaysWheelPans() {
+        QFETCH(QPoint, delta);
+        QFETCH(bool, shift);
+        EditFixture f;
+        const float zoom = f.Panel().Zoom;
+        Wheel(f, delta, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(f.Panel().Zoom, zoom);
+        QVERIFY(f.Panel().Offset.X < 0.0f);
+        QCOMPARE(f.Panel().Offset.Y, 0.0f);
+    }
+
+    // Raised parts cast a shadow down and right by their height, sunk parts
+    // show darker; only while Show Heights is on, and only on the screen.
+    void heightsShowOnTheCanvas() {
+        EditFixture f;
+        T_TRACK& track = f.Lay(0, {"S350", "S350", "S350"});
+        track.Parts[1].Height = 2;
+        track.Parts[2].Height = -1;
+        f.Repaint();
+        auto pixels = [&] { return f.Panel().Bitmap.Pixels(); };
+        const BoundingBox raised = PartBox(*f.Placed(track.Parts[1]), f.Panel().View);
+        const QPoint beside(raised.MaxX + 3, (raised.MinY + raised.MaxY) / 2);
+        const T_PLACED& sunkPart = *f.Placed(track.Parts[2]);
+        const PixelPoint sunk = PartFrame(sunkPart.StartPose(), f.Panel().Zoom).At(1.5f, 17.5f);
+        QVERIFY(f.Panel().ShowHeights);
+        const QImage on = pixels();
+        f.Trigger("ShowHeightsMenu");
+        QVERIFY(!f.Panel().ShowHeights);
+        const QImage off = pixels();
+        QCOMPARE(off.pixel(beside) & 0xFFFFFF, 0xFFFFFFu);
+        QVERIFY(qGray(on.pixel(beside)) < 230);
+        QVERIFY(qGray(on.pixel(sunk.X, sunk.Y)) < qGray(off.pixel(sunk.X, sunk.Y)) - 10);
+        // The printout and the tool draw as they always did.
+        QImage printed(400, 300, QImage::Format_ARGB32_Premultiplied), again = printed;
+        for (QImage* image : {&printed, &again}) {
+            f.Panel().ShowHeights = image == &printed;
+            f.Repaint();
+            image->fill(Qt::white);
+            QPainter painter(image);
+            PaintAtScale(f.Appl->Canvases, painter, {2.0f, 200, 20, false, 2});
+        }
+        QCOMPARE(printed, again);
     }
 
     void middleButtonPans() {

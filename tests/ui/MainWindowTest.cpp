@@ -61,7 +61,7 @@ class MainWindowTest : public QObject {
               "ShowOutOfStock", "ColorOutOfStock", "LastUsedPath", "LastFile1",   "LastFile4",
               "DesignZoom",     "WizardStartup",   "DesignGrid",   "DesignXGrid", "DesignYGrid",
               "RoomGrid",       "RoomXGrid",       "RoomYGrid",    "DefineGrid",  "DefineXGrid",
-              "DefineYGrid",    "PaletteCodes"})
+              "DefineYGrid",    "PaletteCodes",    "ShowHeights"})
             QVERIFY2(store.contains(name), name);
         QCOMPARE(store.value("Brand").toString(), QString("S132SPORT"));
         QCOMPARE(store.value("Room").toString(), QString("untitled.rm3"));
