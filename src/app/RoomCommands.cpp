@@ -36,6 +36,15 @@ std::string AskRoomName(A_APPL& appl) {
 
 } // namespace
 
+void FitRoomView(A_APPL& appl) {
+    if (appl.CurrentPanel() != &appl.Room) {
+        appl.Room.FitPending = true; // the page's size is known once it shows
+        return;
+    }
+    if (FitRoomInView(appl.Canvases) && appl.Window)
+        appl.Window->ShowPanelZoom(CanvasId::Room, appl.Room.Zoom);
+}
+
 bool AskSaveRoom(A_APPL& appl) {
     if (!appl.Room.Layer.Changed)
         return true;
@@ -65,6 +74,7 @@ void OpenRoomCommand(A_APPL& appl) {
     appl.Room.SelectedShape = nullptr;
     appl.Room.SelectedPoint = -1;
     RepaintPanel(appl.Canvases);
+    FitRoomView(appl);
 }
 
 bool SaveRoomCommand(A_APPL& appl) {
@@ -88,4 +98,5 @@ void NewRoomCommand(A_APPL& appl) {
     appl.Room.SelectedPoint = -1;
     AddRoomOutline(appl.Room.Layer, request, appl.Metric);
     RepaintPanel(appl.Canvases);
+    FitRoomView(appl);
 }

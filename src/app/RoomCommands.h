@@ -12,3 +12,6 @@ bool SaveRoomCommand(A_APPL& appl);
 bool SaveAsRoomCommand(A_APPL& appl);
 // Reads the room named by the room's file name into the room canvas.
 void LoadRoomFile(A_APPL& appl);
+// Centres and zooms the room canvas on the room, at once on the Room page,
+// else when that page shows next.
+void FitRoomView(A_APPL& appl);

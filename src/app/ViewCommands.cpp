@@ -3,6 +3,7 @@
 #include "Appl.h"
 #include "History.h"
 #include "Notifications.h"
+#include "RoomCommands.h"
 #include "view/ViewMath.h"
 
 namespace {
@@ -96,6 +97,8 @@ void PageChanged(A_APPL& appl, int pageIndex) {
     default:
         appl.CurrentTab = TAB_ROOM;
         appl.SetCurrentPanel(&appl.Room);
+        if (appl.Room.FitPending)
+            FitRoomView(appl);
         break;
     }
 }
@@ -139,6 +142,18 @@ std::string GridEntered(A_APPL& appl, P_PANEL& panel, bool xSpacing, const std::
         spacing = *value;
     RepaintPanel(appl.Canvases);
     return FormatGridSpacing(spacing);
+}
+
+void CentreAndZoomPageCommand(A_APPL& appl) {
+    if (appl.CurrentPanel() == &appl.Room) {
+        FitRoomView(appl);
+        return;
+    }
+    if (appl.CurrentPanel() != &appl.Design)
+        return;
+    CentreAndZoomCommand(appl);
+    if (appl.Window)
+        appl.Window->ShowPanelZoom(CanvasId::Track, appl.Design.Zoom);
 }
 
 std::string CentreAndZoomCommand(A_APPL& appl) {

@@ -43,3 +43,5 @@ std::string GridEntered(A_APPL& appl, P_PANEL& panel, bool xSpacing, const std::
 // "Center and Zoom": fits the tracks into the design canvas; returns the
 // zoom field's text.
 std::string CentreAndZoomCommand(A_APPL& appl);
+// View > "Center and Zoom": the design or the room, by the page shown.
+void CentreAndZoomPageCommand(A_APPL& appl);

@@ -11,7 +11,9 @@ void DrawOnBitmap(P_PANEL& panel, const T_PLACED& placed) {
     panel.Bitmap.EndUpdate();
 }
 
-void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exclusiveOr) {
+namespace {
+
+template <typename Draw> void OnWindow(P_PANEL& panel, P_VIEW& view, bool exclusiveOr, Draw draw) {
     QPainter painter(&panel.WindowImage);
     DrawCanvas canvas(painter);
     canvas.SetXor(exclusiveOr);
@@ -19,12 +21,25 @@ void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exc
     const bool previousUseBitmap = view.UseBitmap;
     view.Canvas = &canvas;
     view.UseBitmap = false;
-    DrawPlacedPart(placed, view);
+    draw();
     view.Canvas = previousCanvas;
     view.UseBitmap = previousUseBitmap;
     painter.end();
     if (panel.WindowChanged)
         panel.WindowChanged();
+}
+
+} // namespace
+
+void DrawOnWindow(P_PANEL& panel, const T_PLACED& placed, P_VIEW& view, bool exclusiveOr) {
+    OnWindow(panel, view, exclusiveOr, [&] { DrawPlacedPart(placed, view); });
+}
+
+void DrawPartsOnWindow(P_PANEL& panel, const std::vector<T_PLACED>& parts, P_VIEW& view) {
+    OnWindow(panel, view, false, [&] {
+        for (const T_PLACED& placed : parts)
+            DrawPlacedPart(placed, view);
+    });
 }
 
 void DrawCrossOnWindow(P_PANEL& panel, int x, int y, Rgb colour) {

@@ -4,6 +4,7 @@
 #include "PartSelector.h"
 #include "TrackCommands.h"
 #include "TrackJoin.h"
+#include "TrackPreview.h"
 #include "ViewPan.h"
 #include "app/History.h"
 #include "app/Notifications.h"
@@ -196,7 +197,14 @@ void PressRotateStart(A_APPL& appl) {
     RepaintOutlines(appl.Canvases);
 }
 
+bool PlacesANewTrack(EditMode mode) {
+    return mode == EditMode::InsertTrack || mode == EditMode::CopyTrack ||
+           mode == EditMode::SplitTrack;
+}
+
 void LeftPress(A_APPL& appl, const PointerEvent& event) {
+    if (PlacesANewTrack(appl.Edit.Mode))
+        EraseNewTrackPreview(appl);
     switch (appl.Edit.Mode) {
     case EditMode::Select:
         PressSelect(appl, event);
@@ -244,6 +252,8 @@ void ShowLaneLengths(A_APPL& appl, const PointerEvent& event) {
 void RightPress(A_APPL& appl, const PointerEvent& event) {
     if (appl.Edit.Mode == EditMode::Select)
         ShowLaneLengths(appl, event);
+    if (PlacesANewTrack(appl.Edit.Mode))
+        EraseNewTrackPreview(appl);
     switch (appl.Edit.Mode) {
     case EditMode::MoveStart:
     case EditMode::Move:
@@ -308,8 +318,14 @@ void MoveRotate(A_APPL& appl, const PointerEvent& event) {
     T_TRACK* moved = TrackToMove(appl, design.SelectedTrack);
     if (!moved)
         return;
-    design.Design.SetTrackAngle(design.SelectedTrack, RotationAngle(design, *moved, event.Y));
+    const QuarterDegrees angle = RotationAngle(design, *moved, event.Y);
+    design.Design.SetTrackAngle(design.SelectedTrack, angle);
     RepaintOutlines(appl.Canvases);
+    if (appl.Window) {
+        char text[32];
+        std::snprintf(text, sizeof text, "Angle %.2f\xB0", angle * 0.25);
+        appl.Window->SetStatusText(StatusBarId::Main, STATUS_DISTANCE, text);
+    }
 }
 
 void MoveByMode(A_APPL& appl, const PointerEvent& event) {
@@ -338,6 +354,11 @@ void MoveByMode(A_APPL& appl, const PointerEvent& event) {
         break;
     case EditMode::DragPart:
         PaletteDragOverDesign(appl, event.X, event.Y);
+        break;
+    case EditMode::InsertTrack:
+    case EditMode::CopyTrack:
+    case EditMode::SplitTrack:
+        ShowNewTrackPreview(appl, event.X, event.Y);
         break;
     default:
         break;

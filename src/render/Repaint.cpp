@@ -10,6 +10,8 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -232,6 +234,32 @@ bool FitDesignInView(CanvasSet& canvases) {
     RepaintPanel(canvases);
     design.View.MeasureOnly = false;
     design.Offset = CentreOffset(design, design.View.Box);
+    RepaintPanel(canvases);
+    return true;
+}
+
+bool FitRoomInView(CanvasSet& canvases) {
+    C_ROOM& room = canvases.Room;
+    const F_FREEHAND& layer = room.Layer;
+    float minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool any = false;
+    for (int s = 0; s < layer.ShapeCount; ++s)
+        for (int i = 0; i < layer.Shapes[s].PointCount; ++i) {
+            const F_POINT p = layer.Shapes[s].Points[i];
+            minX = any ? std::min(minX, p.X) : p.X;
+            maxX = any ? std::max(maxX, p.X) : p.X;
+            minY = any ? std::min(minY, p.Y) : p.Y;
+            maxY = any ? std::max(maxY, p.Y) : p.Y;
+            any = true;
+        }
+    if (!any || (maxX - minX <= 0 && maxY - minY <= 0) || room.Width <= 0 || room.Height <= 0)
+        return false;
+    constexpr float FILL = 0.9f; // room for the ruler and a margin
+    const float fx = maxX > minX ? room.Width * FILL / (maxX - minX) : HUGE_VALF;
+    const float fy = maxY > minY ? room.Height * FILL / (maxY - minY) : HUGE_VALF;
+    room.Zoom = std::min(fx, fy);
+    room.Offset = {-(minX + maxX) / 2 * room.Zoom, -(minY + maxY) / 2 * room.Zoom};
+    room.FitPending = false;
     RepaintPanel(canvases);
     return true;
 }

@@ -47,6 +47,10 @@ void BlitPanel(CanvasSet& canvases);
 // repaints it; false (the view unchanged) when no track was drawn.
 bool FitDesignInView(CanvasSet& canvases);
 
+// Zooms and centres the room canvas on the room's outline and drawing, then
+// repaints it; false (the view unchanged) when the room holds nothing.
+bool FitRoomInView(CanvasSet& canvases);
+
 // The design canvas in its order: grid, room, design drawing, tracks, ruler.
 void PaintDesign(CanvasSet& canvases);
 // The room canvas: grid, room outline, ruler.

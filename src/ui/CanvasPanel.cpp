@@ -53,7 +53,17 @@ void TCanvasPanel::paintEvent(QPaintEvent* event) {
 }
 
 void TCanvasPanel::resizeEvent(QResizeEvent* event) {
+    // A panel opening or closing beside the canvas (the Layout Check dock)
+    // moves only its right edge: the drawing stays where it is on screen.
+    const QPoint leftTop = mapTo(window(), QPoint(0, 0));
+    const QSize old = event->oldSize();
+    const bool rightEdgeOnly = isVisible() && old.isValid() && leftTop == LastLeftTop &&
+                               old.height() == event->size().height();
+    const int centreBefore = PanelRef.CentreX;
     PanelRef.SetSize(event->size().width(), event->size().height(), devicePixelRatioF());
+    if (rightEdgeOnly)
+        PanelRef.Offset.X -= static_cast<float>(PanelRef.CentreX - centreBefore);
+    LastLeftTop = leftTop;
     if (Resized)
         Resized();
 }

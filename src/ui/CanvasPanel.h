@@ -40,6 +40,7 @@ class TCanvasPanel : public QWidget {
 
   private:
     P_PANEL& PanelRef;
+    QPoint LastLeftTop; // in the window, as last laid out
 };
 
 // The pointer event of a Qt mouse event, in the coordinates of `widget`.

@@ -254,6 +254,9 @@ void TMainForm::BuildViewMenu(QMenu* view) {
     QAction* close = NewAction("CloseLoopMenu", "&Close Loop...", nullptr);
     connect(close, &QAction::triggered, this, [this] { CloseLoopCommand(ApplRef); });
     view->addAction(close);
+    QAction* fit = NewAction("CenterZoomMenu", "Center and &Zoom", "center_zoom", "zoom-fit-best");
+    connect(fit, &QAction::triggered, this, [this] { CentreAndZoomPageCommand(ApplRef); });
+    view->addAction(fit);
     view->addSeparator();
     AddOption(view, "PaletteCodesMenu", "Part Codes in &Palette", nullptr,
               ViewOption::PaletteCodes);

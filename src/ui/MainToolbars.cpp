@@ -309,6 +309,9 @@ void TMainForm::BuildRoomToolbars(QMainWindow* page) {
     connect(ToolButton(file, "MoveRoomButton", "Move", "Move origin", "move"), &QAction::triggered,
             this, [this] { SetEditMode(ApplRef, EditMode::MoveStart); });
     QToolBar* zoom = NewToolbar("Room Zoom Toolbar", page, Qt::TopToolBarArea);
+    Connect(ToolButton(zoom, "RoomMaxCenterZoom", "Center and Zoom", "Center and maximize zoom",
+                       "center_zoom", "zoom-fit-best"),
+            FitRoomView);
     AddZoomControls(zoom, ApplRef.Room, RoomZoomFactor, RoomZoomBar, "RoomZoomFactor",
                     "RoomZoomBar");
 }

@@ -26,6 +26,9 @@ struct C_VIRELDO : P_PANEL {
 
 // The room canvas: its view and the room outline.
 struct C_ROOM : P_PANEL, T_ROOM {
+    // A room read or made while its page was not shown is fitted when it is.
+    bool FitPending = false;
+
     C_ROOM() { View.UseBitmap = true; }
     // ResetRoom of the room, which also turns its view back to angle 0.
     void Reset();

@@ -75,6 +75,25 @@ class LayoutCheckUiTest : public QObject {
         QCOMPARE(f.Design().Tracks[0].PartCount, 7);
     }
 
+    // The dock opening beside the canvas and closing again leaves the
+    // drawing where it was on the screen.
+    void theDockKeepsTheDrawingInPlace() {
+        EditFixture f;
+        T_TRACK& track = f.LayStraights(0, 2, -20, -20);
+        auto onScreen = [&] {
+            QApplication::processEvents();
+            return f.Canvas()->mapToGlobal(f.At(track, 0));
+        };
+        const QPoint before = onScreen();
+        const int width = f.Canvas()->width();
+        f.Trigger("LayoutCheckMenu");
+        QCOMPARE(onScreen(), before);
+        QVERIFY(f.Canvas()->width() < width); // the dock took room from the canvas
+        f.Trigger("LayoutCheckMenu");
+        QCOMPARE(onScreen(), before);
+        QCOMPARE(f.Canvas()->width(), width);
+    }
+
     // A stock typed in the inventory shows in the shopping list at once.
     void theShoppingListFollowsTheStock() {
         EditFixture f;

@@ -131,9 +131,43 @@ class TrackCanvasTest : public QObject {
         QTest::mousePress(f.Canvas(), Qt::LeftButton, {}, QPoint(300, level));
         QTest::mouseMove(f.Canvas(), QPoint(300, level + below));
         QCOMPARE(track.Angle, angle);
+        // The angle shows as it changes.
+        QCOMPARE(f.Status(2), QString("Angle %1\u00B0").arg(angle * 0.25, 0, 'f', 2));
         QTest::mouseRelease(f.Canvas(), Qt::LeftButton, {}, QPoint(300, level + below));
         QCOMPARE(f.Mode(), EditMode::Select);
         QCOMPARE(f.UndoCount(), 1);
+    }
+
+    // Before the click the new track shows at the pointer: the empty track's
+    // arrow, the copy, the part split off; leaving the mode takes it away.
+    void theNewTrackShowsBeforeTheClick_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Insert Track") << "InsertTrackMenu";
+        QTest::newRow("Copy Track") << "CopyTrackButton";
+        QTest::newRow("Split Track") << "SplitTrackButton";
+    }
+    void theNewTrackShowsBeforeTheClick() {
+        QFETCH(QString, command);
+        EditFixture f;
+        T_TRACK& track = f.LayStraights(0, 3, -100, -100);
+        f.Click(f.At(track, 1));
+        f.Trigger(command.toLatin1().constData());
+        const QPoint at(f.Panel().CentreX + 80, f.Panel().CentreY + 40);
+        auto yellowNear = [&] {
+            int count = 0;
+            for (int y = at.y() - 5; y < at.y() + 60; ++y)
+                for (int x = at.x() - 5; x < at.x() + 60; ++x)
+                    count += (f.Panel().WindowImage.pixel(x, y) & 0xFFFFFF) == 0xFFFF00;
+            return count;
+        };
+        f.Move(at);
+        QVERIFY(yellowNear() > 50);
+        QCOMPARE(f.Design().TrackCount(), 1); // nothing made yet
+        f.Move(at + QPoint(100, 0));          // the preview follows, the old one goes
+        QCOMPARE(yellowNear(), 0);
+        f.Click(at, Qt::RightButton);
+        QCOMPARE(f.Mode(), EditMode::Select);
+        QCOMPARE(f.Panel().WindowImage, f.Panel().Bitmap.Pixels());
     }
 
     void insertTrackPlacesANewTrackOrRefuses() {

@@ -406,6 +406,42 @@ class MainWindowTest : public QObject {
         QVERIFY(!f.Appl->Room.Layer.Changed);
     }
 
+    // A room made or opened is shown whole, centred: at once on the Room
+    // page, or when that page shows next; View > Center and Zoom does it again.
+    void aNewOrOpenedRoomFitsItsCanvas() {
+        MainFixture f;
+        f.Form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.Form.get()));
+        auto fits = [&] {
+            // The 4 x 3 m outline, seen on the canvas: centred and filling it.
+            C_ROOM& room = f.Appl->Room;
+            const float left = WorldToScreenX(room, -200), right = WorldToScreenX(room, 200);
+            const float top = WorldToScreenY(room, -150), bottom = WorldToScreenY(room, 150);
+            return left >= 0 && right <= room.Width && top >= 0 && bottom <= room.Height &&
+                   std::fabs((left + right) / 2 - room.CentreX) < 2 &&
+                   (right - left > room.Width * 0.8f || bottom - top > room.Height * 0.8f);
+        };
+        f.Form->MainTab->setCurrentIndex(2);
+        f.Dialogs->FileNames.push_back(std::string(VIRELDO_FIXTURES) + "room.rm3");
+        f.Trigger("OpenRoomMenu");
+        QVERIFY(fits());
+        QCOMPARE(f.Form->RoomZoomFactor->text(),
+                 QString::fromStdString(FormatZoom(f.Appl->Room.Zoom)));
+        f.Appl->Room.Zoom = 0.2f;
+        f.Trigger("CenterZoomMenu");
+        QVERIFY(fits());
+        f.Form->MainTab->setCurrentIndex(0); // a room made from the Design page
+        f.Appl->Room.Zoom = 0.2f;
+        RoomOutlineRequest request;
+        request.Shape = RoomShape::Rectangle;
+        request.Measures = {"4", "3"};
+        f.Dialogs->RoomAnswers = {request};
+        f.Dialogs->Answers = {DialogAnswer::No};
+        f.Trigger("NewRoomMenu");
+        f.Form->MainTab->setCurrentIndex(2);
+        QVERIFY(fits());
+    }
+
     void helpPagesShowInTheProgram() {
         MainFixture f;
         f.Trigger("HelpTopicsMenu");
