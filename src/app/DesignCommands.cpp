@@ -18,6 +18,13 @@ FileDialogSpec DesignDialog(const A_APPL& appl, const char* title) {
     return {title, "Tracks 2000|*.tr3|All Files|*.*", "tr3", appl.LastUsedPath, ""};
 }
 
+// Save As proposes the design's own name.
+FileDialogSpec SaveDesignDialog(const A_APPL& appl) {
+    FileDialogSpec spec = DesignDialog(appl, "Save Track design");
+    spec.FileName = ProposedName(appl, appl.Design.Design.FileName, "tr3");
+    return spec;
+}
+
 // A design that never was saved has this name and no other mark.
 bool Unnamed(const A_APPL& appl) {
     return appl.Design.Design.FileName == UNTITLED_DESIGN;
@@ -72,7 +79,7 @@ bool SaveUnder(A_APPL& appl, const std::string& name) {
 }
 
 std::string AskSaveName(A_APPL& appl) {
-    return appl.Dialogs().SaveFile(DesignDialog(appl, "Save Track design"));
+    return appl.Dialogs().SaveFile(SaveDesignDialog(appl));
 }
 
 // What follows reading another design into the canvas: Select mode, no
@@ -96,6 +103,13 @@ std::string FolderOf(const std::string& fileName) {
     return folder;
 }
 
+std::string ProposedName(const A_APPL& appl, const std::string& fileName,
+                         const std::string& suffix) {
+    const std::filesystem::path path(fileName);
+    const std::string folder = path.has_parent_path() ? FolderOf(fileName) : appl.LastUsedPath;
+    return folder + path.stem().string() + "." + suffix;
+}
+
 void SetDesignTitle(A_APPL& appl, const std::string& fileName) {
     appl.Design.Design.FileName = fileName;
     ShowDesignCaption(appl);
@@ -104,9 +118,8 @@ void SetDesignTitle(A_APPL& appl, const std::string& fileName) {
 void ShowDesignCaption(A_APPL& appl) {
     const T_DESIGN& design = appl.Design.Design;
     if (appl.Window)
-        appl.Window->SetCaption(DesignCaption(design.FileName,
-                                              design.Brand ? design.Brand->Name : "",
-                                              design.IsModified()));
+        appl.Window->SetCaption(DesignCaption(
+            design.FileName, design.Brand ? design.Brand->Name : "", design.IsModified()));
 }
 
 void AddRecentFile(A_APPL& appl, const std::string& fileName) {

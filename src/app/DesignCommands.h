@@ -24,6 +24,10 @@ bool SaveAsCommand(A_APPL& appl);
 bool AskBeforeExit(A_APPL& appl);
 // The folder of a file name, with a trailing separator.
 std::string FolderOf(const std::string& fileName);
+// What a save dialog proposes for a file named like `fileName` with the given
+// suffix: its own folder, or the last one used when it has none.
+std::string ProposedName(const A_APPL& appl, const std::string& fileName,
+                         const std::string& suffix);
 // "Import .tr2...": a design of the previous generation with the current brand.
 void ImportTr2Command(A_APPL& appl);
 // "Import .trk...": the oldest format has no reader; the command only asks.

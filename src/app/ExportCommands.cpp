@@ -39,7 +39,7 @@ void ExportLayoutCommand(A_APPL& appl) {
     const std::string name = appl.Dialogs().SaveFile(
         {"Export at true scale",
          "SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout's size|*.pdf",
-         "svg", appl.LastUsedPath, ""});
+         "svg", appl.LastUsedPath, ProposedName(appl, appl.Design.Design.FileName, "svg")});
     if (name.empty())
         return;
     // The file's own extension picks the format; a name without one becomes an SVG.

@@ -31,7 +31,9 @@ bool SaveUnder(A_APPL& appl, const std::string& name) {
 }
 
 std::string AskRoomName(A_APPL& appl) {
-    return appl.Dialogs().SaveFile(RoomDialog(appl, "Save Room Template"));
+    FileDialogSpec spec = RoomDialog(appl, "Save Room Template");
+    spec.FileName = ProposedName(appl, appl.Room.RoomFileName, "rm3");
+    return appl.Dialogs().SaveFile(spec);
 }
 
 } // namespace

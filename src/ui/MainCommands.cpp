@@ -37,7 +37,8 @@ void TMainForm::SaveGIFClick() {
         return;
     }
     const std::string name = appl.Dialogs().SaveFile(
-        {"Save GIF", "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath, ""});
+        {"Save GIF", "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath,
+         ProposedName(appl, appl.Design.Design.FileName, "gif")});
     if (name.empty())
         return;
     RepaintPanel(appl.Canvases);

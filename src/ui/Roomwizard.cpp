@@ -18,17 +18,18 @@ constexpr int PICTURE_HEIGHT = 120;
 
 struct ShapeRow {
     RoomShape Shape;
-    const char* Picture; // none for an empty room
-    int Boxes;           // A, B, ... enabled
-    const char* Invert;  // the toggle's caption; none: hidden
+    const char* Picture;  // none for an empty room
+    const char* Inverted; // the picture mirrored or flipped, its letters upright
+    int Boxes;            // A, B, ... enabled
+    const char* Invert;   // the toggle's caption; none: hidden
 };
 
 constexpr ShapeRow SHAPES[] = {
-    {RoomShape::None, nullptr, 0, nullptr},
-    {RoomShape::Rectangle, "room_rectangle", 2, nullptr},
-    {RoomShape::LShaped, "room_l", 4, "Mirror"},
-    {RoomShape::MShaped, "room_m", 6, "Flip"},
-    {RoomShape::TShaped, "room_t", 6, "Flip"},
+    {RoomShape::None, nullptr, nullptr, 0, nullptr},
+    {RoomShape::Rectangle, "room_rectangle", "room_rectangle", 2, nullptr},
+    {RoomShape::LShaped, "room_l", "room_l_mirrored", 4, "Mirror"},
+    {RoomShape::MShaped, "room_m", "room_m_flipped", 6, "Flip"},
+    {RoomShape::TShaped, "room_t", "room_t_flipped", 6, "Flip"},
 };
 
 const ShapeRow& RowOf(RoomShape shape) {
@@ -79,6 +80,7 @@ TNewRoomWizard::TNewRoomWizard(QWidget* parent) : QDialog(parent) {
     right->addWidget(measures);
     InvertToggle = new QCheckBox("Invert", this);
     InvertToggle->setObjectName("InvertToggle");
+    connect(InvertToggle, &QCheckBox::toggled, this, [this] { ShowPicture(); });
     FilledToggle = new QCheckBox("Filled In", this);
     FilledToggle->setObjectName("FilledToggle");
     FilledToggle->setChecked(true);
@@ -93,12 +95,17 @@ TNewRoomWizard::TNewRoomWizard(QWidget* parent) : QDialog(parent) {
     ShowShape(RoomShape::Rectangle);
 }
 
+void TNewRoomWizard::ShowPicture() {
+    const ShapeRow& row = RowOf(Shape);
+    const char* picture = InvertToggle->isChecked() ? row.Inverted : row.Picture;
+    RoomImage->setPixmap(picture ? AppIcon(picture).pixmap(QSize(PICTURE_WIDTH, PICTURE_HEIGHT))
+                                 : QPixmap());
+}
+
 void TNewRoomWizard::ShowShape(RoomShape shape) {
     Shape = shape;
     const ShapeRow& row = RowOf(shape);
-    RoomImage->setPixmap(row.Picture
-                             ? AppIcon(row.Picture).pixmap(QSize(PICTURE_WIDTH, PICTURE_HEIGHT))
-                             : QPixmap());
+    ShowPicture();
     for (int i = 0; i < 6; ++i)
         Measures[i]->setEnabled(i < row.Boxes);
     InvertToggle->setVisible(row.Invert != nullptr);

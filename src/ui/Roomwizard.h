@@ -35,5 +35,7 @@ class TNewRoomWizard : public QDialog {
     QPushButton* OkButton = nullptr;
 
   private:
+    // The picture of the shape as it will be drawn, mirrored or flipped.
+    void ShowPicture();
     RoomShape Shape = RoomShape::Rectangle;
 };

@@ -6,6 +6,7 @@
 #include "app/ViewCommands.h"
 #include "ui/CanvasPanel.h"
 #include "ui/HelpWindow.h"
+#include "ui/Icons.h"
 #include "ui/Newwizard.h"
 #include "ui/QtDialogs.h"
 #include "ui/Roomwizard.h"
@@ -345,6 +346,32 @@ class MainWindowTest : public QObject {
         QStandardPaths::setTestModeEnabled(false);
     }
 
+    // The picture follows Mirror and Flip, so that its letters name the
+    // sides of the room that will be drawn.
+    void roomWizardPictureFollowsMirrorAndFlip() {
+        TNewRoomWizard wizard(nullptr);
+        wizard.show();
+        auto shows = [&](const char* icon) {
+            return wizard.RoomImage->pixmap().toImage() ==
+                   AppIcon(icon).pixmap(wizard.RoomImage->size()).toImage();
+        };
+        const struct {
+            QRadioButton* Button;
+            const char* Plain;
+            const char* Inverted;
+        } rows[] = {{wizard.LButton, "room_l", "room_l_mirrored"},
+                    {wizard.MButton, "room_m", "room_m_flipped"},
+                    {wizard.TButton, "room_t", "room_t_flipped"}};
+        for (const auto& row : rows) {
+            wizard.InvertToggle->setChecked(false);
+            row.Button->click();
+            QVERIFY2(shows(row.Plain), row.Plain);
+            wizard.InvertToggle->setChecked(true);
+            QVERIFY2(shows(row.Inverted), row.Inverted);
+            QVERIFY(!shows(row.Plain));
+        }
+    }
+
     void roomWizardShowsWhatEachShapeNeeds() {
         TNewRoomWizard wizard(nullptr);
         wizard.show();
@@ -440,6 +467,22 @@ class MainWindowTest : public QObject {
         f.Trigger("NewRoomMenu");
         f.Form->MainTab->setCurrentIndex(2);
         QVERIFY(fits());
+    }
+
+    // Save dialogs start at the name the user will most likely keep: the
+    // design's or room's own, an export named after the design.
+    void fileDialogsProposeTheCurrentName() {
+        MainFixture f;
+        OpenDesign(*f.Appl, f.DesignFile("oval1.tr3"));
+        f.Trigger("SaveAsMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().FileName, f.Dir.File("oval1.tr3"));
+        f.Trigger("ExportMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().FileName, f.Dir.File("oval1.svg"));
+        f.Trigger("SaveAsGIF");
+        QCOMPARE(f.Dialogs->FileDialogs.back().FileName, f.Dir.File("oval1.gif"));
+        f.Appl->Room.RoomFileName = "/rooms/garage.rm3";
+        f.Trigger("SaveAsRoomMenu");
+        QCOMPARE(f.Dialogs->FileDialogs.back().FileName, std::string("/rooms/garage.rm3"));
     }
 
     void helpPagesShowInTheProgram() {
