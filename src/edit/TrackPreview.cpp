@@ -38,7 +38,7 @@ void ShowNewTrackPreview(A_APPL& appl, int x, int y) {
         placed.X = at.X;
         placed.Y = at.Y;
         placed.Part = &empty;
-        placed.FillColor = RGB_YELLOW;
+        placed.FillColor = RGB_BLACK; // as a new track shows: its yellow arrow on silver
         parts.push_back(placed);
     } else if (SelectedRange(design, first, last)) {
         T_TRACK& track = *design.SelectedTrack;
