@@ -45,20 +45,38 @@ static void BM_MaxDxf(benchmark::State& state) {
 }
 BENCHMARK(BM_MaxDxf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Arg 0: the template style, 1: as on screen (today's picture).
+TrueScaleStyle StyleOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? TrueScaleStyle::Template : TrueScaleStyle::Screen;
+}
+
 static void BM_MaxSvg(benchmark::State& state) {
     Exported work(Shared());
     for (auto _ : state)
-        benchmark::DoNotOptimize(ExportSvg(work.Set, work.File("max.svg"), 1));
+        benchmark::DoNotOptimize(ExportSvg(work.Set, work.File("max.svg"), 1, StyleOf(state)));
 }
-BENCHMARK(BM_MaxSvg)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MaxSvg)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // At 1:100 the 120 m by 40 m layout covers a few dozen A4 pages.
 static void BM_MaxTiledPdf(benchmark::State& state) {
     Exported work(Shared());
     PageTiles tiles;
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            ExportTiledPdf(work.Set, work.File("max.pdf"), 100, QPageSize::A4, tiles));
+        benchmark::DoNotOptimize(ExportTiledPdf(work.Set, work.File("max.pdf"), 100, QPageSize::A4,
+                                                tiles, StyleOf(state)));
     state.counters["pages"] = tiles.Pages();
 }
-BENCHMARK(BM_MaxTiledPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MaxTiledPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The typical 500-part design at 1:1: what a racer prints to build from.
+static void BM_TypicalTiledPdf(benchmark::State& state) {
+    Exported work(Shared());
+    LayTypicalOvals(work.Design.Design);
+    work.Design.Freehand.ClearLayer();
+    PageTiles tiles;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ExportTiledPdf(work.Set, work.File("typical.pdf"), 1,
+                                                QPageSize::A4, tiles, StyleOf(state)));
+    state.counters["pages"] = tiles.Pages();
+}
+BENCHMARK(BM_TypicalTiledPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -68,9 +68,11 @@ class ScriptedDialogs : public AppDialogs {
     // Lists: the index each answer chooses (after highlighting it); -1 when empty.
     std::deque<int> ListChoices;
     std::vector<std::vector<std::string>> ListsShown;
+    std::vector<int> ListsSelected; // what each list showed selected at first
     int ChooseFromList(const std::string&, const std::vector<std::string>& items,
-                       const std::function<void(int)>& highlighted) override {
+                       const std::function<void(int)>& highlighted, int selected) override {
         ListsShown.push_back(items);
+        ListsSelected.push_back(selected);
         if (ListChoices.empty())
             return -1;
         const int chosen = ListChoices.front();

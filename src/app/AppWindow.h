@@ -1,5 +1,8 @@
 #pragma once
+#include "base/JobProgress.h"
+
 #include <array>
+#include <functional>
 #include <string>
 
 // The canvases whose pointer shape the editing modes set.
@@ -50,4 +53,8 @@ class AppWindow {
     virtual void DesignEdited() = 0;
     // The user's web browser opens a local page.
     virtual void OpenInBrowser(const std::string& fileName) = 0;
+    // A long job on a worker thread with the window's progress dialog; steps
+    // names what it counts ("pages").
+    virtual JobResult RunJob(const std::string& title, const std::string& steps,
+                             const std::function<bool(JobProgress&)>& job) = 0;
 };

@@ -4,6 +4,7 @@
 #include "EditModes.h"
 #include "defs/Definitions.h"
 #include "render/Repaint.h"
+#include "render/TemplateStyle.h"
 
 #include <array>
 #include <memory>
@@ -85,6 +86,8 @@ class A_APPL {
     T_PLACED InsertPreview;
     // Dropped parts are inserted; off, they overwrite the part they land on.
     bool InsertMode = true;
+    // The style the true-scale outputs were last asked for.
+    TrueScaleStyle OutputStyle = TrueScaleStyle::Template;
     L_DEFINITIONS Library;
     std::unique_ptr<T_PLACEMENT> DrawList = NewPlacement();
     CanvasSet Canvases{Design, Room, Define, *DrawList, nullptr, Metric};

@@ -50,10 +50,11 @@ class AppDialogs {
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
     // The new room wizard, its units by the Metric setting; false unless OK.
     virtual bool NewRoomWizard(RoomOutlineRequest& request, bool metric) = 0;
-    // One item of a list; highlighted runs whenever an item becomes the
-    // current one. The chosen index, or -1 when cancelled.
+    // One item of a list, `selected` the current one at first; highlighted
+    // runs whenever an item becomes the current one. The chosen index, or -1
+    // when cancelled.
     virtual int ChooseFromList(const std::string& title, const std::vector<std::string>& items,
-                               const std::function<void(int)>& highlighted) = 0;
+                               const std::function<void(int)>& highlighted, int selected = 0) = 0;
     // "Ask Brand Code": a code in capitals; false when cancelled.
     virtual bool AskBrandCode(std::string& code) = 0;
     // The freehand text dialog with a text and a size; false unless closed with OK.

@@ -14,22 +14,60 @@ bool IsPdf(const std::string& name) {
     return QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLower() == "pdf";
 }
 
+bool IsDxf(const std::string& name) {
+    return QFileInfo(QString::fromLocal8Bit(name.c_str())).suffix().toLower() == "dxf";
+}
+
+// Writes with the job in the window's worker, on a copy of the layout so
+// that the user may go on; says what went wrong, nothing when cancelled.
+void Export(A_APPL& appl, const std::string& target,
+            const std::function<bool(CanvasSet&, JobProgress&)>& write) {
+    const std::unique_ptr<StandaloneCanvases> copy = CopyCanvases(appl.Canvases);
+    const JobResult result =
+        RunAppJob(appl, "Writing " + target, "pages",
+                  [&](JobProgress& progress) { return write(copy->Set, progress); });
+    if (result == JobResult::Failed)
+        ShowAppError(appl, "Cannot write file " + target + " !");
+    if (result == JobResult::Done)
+        appl.LastUsedPath = FolderOf(target);
+}
+
 // A page too large for PDF readers is offered as tiles of A4 instead.
-bool ExportAsTiles(A_APPL& appl, const std::string& target) {
+void ExportAsTiles(A_APPL& appl, const std::string& target, TrueScaleStyle style) {
     const QSizeF page = PdfPageSizeMm(LayoutExtent(appl.Canvases), 1);
     char size[64];
     std::snprintf(size, sizeof size, "%.0f x %.0f mm", page.width(), page.height());
     if (appl.Dialogs().YesNo(std::string("A PDF page of ") + size +
                              " is larger than PDF readers open (200 inches). Write the layout "
                              "on A4 pages to tape together instead?") != DialogAnswer::Yes)
-        return false;
-    PageTiles tiles;
-    if (!ExportTiledPdf(appl.Canvases, target, 1, QPageSize::A4, tiles))
-        ShowAppError(appl, "Cannot write file " + target + " !");
-    return true;
+        return;
+    Export(appl, target, [&](CanvasSet& canvases, JobProgress& progress) {
+        PageTiles tiles;
+        return ExportTiledPdf(canvases, target, 1, QPageSize::A4, tiles, style, &progress);
+    });
 }
 
 } // namespace
+
+JobResult RunAppJob(A_APPL& appl, const std::string& title, const std::string& steps,
+                    const std::function<bool(JobProgress&)>& job) {
+    if (appl.Window)
+        return appl.Window->RunJob(title, steps, job);
+    JobProgress progress;
+    return job(progress) ? JobResult::Done : JobResult::Failed;
+}
+
+bool AskOutputStyle(A_APPL& appl, TrueScaleStyle& style) {
+    const int chosen = appl.Dialogs().ChooseFromList(
+        "Style",
+        {"Template: outlines, lane lines, codes and numbers, nothing filled", "As on screen"},
+        [](int) {}, appl.OutputStyle == TrueScaleStyle::Template ? 0 : 1);
+    if (chosen < 0)
+        return false;
+    style = chosen == 0 ? TrueScaleStyle::Template : TrueScaleStyle::Screen;
+    appl.OutputStyle = style;
+    return true;
+}
 
 void ExportLayoutCommand(A_APPL& appl) {
     if (LayoutExtent(appl.Canvases).Empty) {
@@ -44,14 +82,15 @@ void ExportLayoutCommand(A_APPL& appl) {
         return;
     // The file's own extension picks the format; a name without one becomes an SVG.
     const std::string target = HasExportSuffix(name) ? name : name + ".svg";
+    // A DXF has one style of its own: lines and arcs.
+    TrueScaleStyle style = appl.OutputStyle;
+    if (!IsDxf(target) && !AskOutputStyle(appl, style))
+        return;
     if (IsPdf(target) && !PdfPageFits(LayoutExtent(appl.Canvases), 1)) {
-        if (ExportAsTiles(appl, target))
-            appl.LastUsedPath = FolderOf(target);
+        ExportAsTiles(appl, target, style);
         return;
     }
-    if (!ExportLayoutFile(appl.Canvases, target, 1)) {
-        ShowAppError(appl, "Cannot write file " + target + " !");
-        return;
-    }
-    appl.LastUsedPath = FolderOf(target);
+    Export(appl, target, [&](CanvasSet& canvases, JobProgress& progress) {
+        return ExportLayoutFile(canvases, target, 1, style, &progress);
+    });
 }

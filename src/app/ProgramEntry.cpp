@@ -54,8 +54,8 @@ class SplashFirstDialogs : public AppDialogs {
     bool ChooseColour(uint32_t& colour) override { return Inner->ChooseColour(colour); }
     bool AskBrandCode(std::string& code) override { return Inner->AskBrandCode(code); }
     int ChooseFromList(const std::string& title, const std::vector<std::string>& items,
-                       const std::function<void(int)>& highlighted) override {
-        return Inner->ChooseFromList(title, items, highlighted);
+                       const std::function<void(int)>& highlighted, int selected) override {
+        return Inner->ChooseFromList(title, items, highlighted, selected);
     }
     bool PageSetup(QPrinter& printer) override { return Inner->PageSetup(printer); }
     bool Print(QPrinter& printer) override { return Inner->Print(printer); }

@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "Appl.h"
+#include "render/TrueScale.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -69,6 +70,9 @@ void ReadValues(A_APPL& appl, QSettings& store) {
     ReadBool(store, "ShowPartCodes", design.ShowPartCodes);
     ReadBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
     ReadBool(store, "ShowHeights", design.ShowHeights);
+    std::string style;
+    ReadText(store, "TrueScaleStyle", style);
+    StyleFromName(style, appl.OutputStyle);
     ReadBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     ReadBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     ReadText(store, "LastUsedPath", appl.LastUsedPath);
@@ -124,6 +128,7 @@ void WriteSettings(A_APPL& appl, QSettings& store, int windowState) {
     WriteBool(store, "ShowPartCodes", design.ShowPartCodes);
     WriteBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
     WriteBool(store, "ShowHeights", design.ShowHeights);
+    WriteText(store, "TrueScaleStyle", StyleName(appl.OutputStyle));
     WriteBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     WriteBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     WriteText(store, "LastUsedPath", appl.LastUsedPath);

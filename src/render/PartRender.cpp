@@ -19,7 +19,7 @@ constexpr int CULL_MARGIN = 16; // pixels for the label and the cross
 
 // The one shared point list of the part drawing.
 PointBuffer& Buffer() {
-    static PointBuffer buffer;
+    thread_local PointBuffer buffer; // exports draw on worker threads
     return buffer;
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 // The shared fixed-point array of the raster path.
 FixedPoint* Fixed(const PixelPoint* points, int count) {
-    static std::array<FixedPoint, PointBuffer::CAPACITY + 1> fixed;
+    thread_local std::array<FixedPoint, PointBuffer::CAPACITY + 1> fixed;
     count = std::min(count, static_cast<int>(fixed.size()));
     for (int i = 0; i < count; ++i)
         fixed[i] = ToFixed(points[i].X, points[i].Y);

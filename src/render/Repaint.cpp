@@ -10,6 +10,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRectF>
 #include <algorithm>
 #include <cmath>
 
@@ -109,6 +110,22 @@ void Repaint(CanvasSet& canvases, bool filled, bool blit) {
 
 } // namespace
 
+std::unique_ptr<StandaloneCanvases> CopyCanvases(const CanvasSet& canvases) {
+    auto copy = std::make_unique<StandaloneCanvases>();
+    const C_VIRELDO& design = canvases.Design;
+    copy->Design.Design = design.Design;
+    copy->Design.Freehand = design.Freehand;
+    copy->Design.Filled = design.Filled;
+    copy->Design.ColorLanes = design.ColorLanes;
+    copy->Design.ShowPartCodes = design.ShowPartCodes;
+    copy->Design.Zoom = design.Zoom;
+    copy->Design.Offset = design.Offset;
+    copy->Room.Layer = canvases.Room.Layer;
+    copy->Room.RoomFileName = canvases.Room.RoomFileName;
+    copy->Metric = canvases.Metric;
+    return copy;
+}
+
 void RepaintPanel(CanvasSet& canvases) {
     if (canvases.Current)
         Repaint(canvases, canvases.Current->Filled, true);
@@ -202,7 +219,11 @@ bool SnapshotDesign(const C_VIRELDO& design, const std::string& fileName) {
     return WriteGif(design.WindowImage, fileName);
 }
 
-void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint) {
+namespace {
+
+// The design's view set up to paint onto a painter, and put back after.
+template <typename Paint>
+void OnPainter(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint, Paint draw) {
     C_VIRELDO& design = canvases.Design;
     P_VIEW& view = design.View;
     DrawCanvas canvas(painter);
@@ -216,11 +237,35 @@ void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& pai
     view.ShowPartCodes = design.ShowPartCodes;
     const Origin origin{paint.OriginX, paint.OriginY};
     DrawLayers(canvases, origin, false);
-    DrawTracks(canvases, origin, false);
+    draw(view, origin);
     view.UseBitmap = true;
     view.Printing = false;
     view.Canvas = nullptr;
     view.Scale = design.Zoom;
+}
+
+} // namespace
+
+void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint) {
+    OnPainter(canvases, painter, paint,
+              [&](P_VIEW&, Origin origin) { DrawTracks(canvases, origin, false); });
+}
+
+void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint,
+                  const WorldLayout& layout, const QRectF& worldClip, const JobProgress* cancel) {
+    OnPainter(canvases, painter, paint, [&](P_VIEW& view, Origin origin) {
+        SetOrigin(view, origin);
+        for (int i : layout.PartsIn(
+                 static_cast<float>(worldClip.left()), static_cast<float>(worldClip.top()),
+                 static_cast<float>(worldClip.right()), static_cast<float>(worldClip.bottom()))) {
+            if (cancel && cancel->Cancelled())
+                break;
+            T_PLACED placed = layout.Parts()[i].Placed;
+            placed.X = placed.X * paint.PixelsPerCm + origin.X;
+            placed.Y = placed.Y * paint.PixelsPerCm + origin.Y;
+            DrawPlacedPart(placed, view);
+        }
+    });
 }
 
 bool FitDesignInView(CanvasSet& canvases) {

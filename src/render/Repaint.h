@@ -1,5 +1,7 @@
 #pragma once
+#include "base/JobProgress.h"
 #include "geometry/Placement.h"
+#include "geometry/WorldLayout.h"
 #include "view/Controllers.h"
 
 #include <memory>
@@ -7,6 +9,7 @@
 
 class QPaintDevice;
 class QPainter;
+class QRectF;
 
 // The three canvases, the page's current one and the shared placement: what
 // every repaint works on.
@@ -32,6 +35,10 @@ struct StandaloneCanvases {
 
     StandaloneCanvases() { Design.InitDesignController(); }
 };
+
+// A copy of what the outputs read: the design, its drawing, the room and the
+// view options, for a job that runs while the user goes on editing.
+std::unique_ptr<StandaloneCanvases> CopyCanvases(const CanvasSet& canvases);
 
 // Repaints the current panel and copies it to the window.
 void RepaintPanel(CanvasSet& canvases);
@@ -71,6 +78,11 @@ struct ScaledPaint {
     int PenWidth = 2;
 };
 void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint);
+// The same with the tracks taken from a layout placed once for many pages:
+// only its parts that meet worldClip (cm) are drawn.
+void PaintAtScale(CanvasSet& canvases, QPainter& painter, const ScaledPaint& paint,
+                  const WorldLayout& layout, const QRectF& worldClip,
+                  const JobProgress* cancel = nullptr);
 
 // Prints what the design canvas shows onto a printer page (any paint device),
 // scaled to the page. The caller names the print job.

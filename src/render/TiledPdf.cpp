@@ -52,7 +52,7 @@ float Units(float mm) {
 }
 
 struct TiledJob {
-    CanvasSet& Canvases;
+    TrueScaleSource& Source;
     WorldExtent Extent;
     PageTiles Tiles;
     float PerCm; // device units per world centimetre
@@ -69,15 +69,17 @@ void Cross(QPainter& painter, QPointF at) {
 }
 
 // Alignment crosses at fixed places of the layout, in the bands that pages
-// share: each page draws the ones it holds, so neighbours' crosses coincide.
-void AlignmentMarks(QPainter& painter, const TiledJob& job, QPointF layoutToPage) {
+// share: each page draws the ones it holds (those of its own grid corners and
+// its neighbours'), so neighbours' crosses coincide.
+void AlignmentMarks(QPainter& painter, const TiledJob& job, QPointF layoutToPage, int column,
+                    int row) {
     painter.setBrush(Qt::NoBrush);
     const float half = TILE_OVERLAP_MM / 2;
     // White under black, so that the crosses show on tracks as on the board.
     for (const QPen& pen : {QPen(Qt::white, Units(0.8f)), QPen(Qt::black, Units(0.2f))}) {
         painter.setPen(pen);
-        for (int i = 0; i <= job.Tiles.Columns; ++i)
-            for (int j = 0; j <= job.Tiles.Rows; ++j) {
+        for (int i = std::max(column - 1, 0); i <= std::min(column + 2, job.Tiles.Columns); ++i)
+            for (int j = std::max(row - 1, 0); j <= std::min(row + 2, job.Tiles.Rows); ++j) {
                 const float x = i * job.Tiles.StepXMm + half, y = j * job.Tiles.StepYMm + half;
                 for (QPointF mm : {QPointF(x, y), QPointF(x, y + job.Tiles.StepYMm / 2),
                                    QPointF(x + job.Tiles.StepXMm / 2, y)})
@@ -150,16 +152,28 @@ void TileLabels(QPainter& painter, const TiledJob& job, int column, int row) {
               QStringLiteral("%1 \u2193").arg(TileName(column, row + 1)), 10, true);
 }
 
-void TilePage(QPainter& painter, const TiledJob& job, int column, int row) {
+// Device units on the page back to world centimetres.
+QRectF WorldOf(const TiledJob& job, QPointF layoutToPage, const QRectF& onPage) {
+    const QPointF origin(layoutToPage.x() - job.Extent.MinX * job.PerCm,
+                         layoutToPage.y() - job.Extent.MinY * job.PerCm);
+    return QRectF((onPage.topLeft() - origin) / job.PerCm, onPage.size() / job.PerCm);
+}
+
+void TilePage(QPainter& painter, const TiledJob& job, int column, int row,
+              const JobProgress* cancel) {
     const float m = Units(TILE_PAGE_MARGIN_MM);
     const QPointF layoutToPage(m - Units(column * job.Tiles.StepXMm),
                                m - Units(row * job.Tiles.StepYMm));
+    const QRectF printable(m, m, Units(job.PrintableX()), Units(job.PrintableY()));
     painter.save();
-    painter.setClipRect(QRectF(m, m, Units(job.PrintableX()), Units(job.PrintableY())));
-    PaintAtScale(job.Canvases, painter,
-                 {job.PerCm, static_cast<float>(layoutToPage.x()) - job.Extent.MinX * job.PerCm,
-                  static_cast<float>(layoutToPage.y()) - job.Extent.MinY * job.PerCm, false, 2});
-    AlignmentMarks(painter, job, layoutToPage);
+    painter.setClipRect(printable);
+    // Only the pieces that touch this page are drawn on it.
+    PaintTrueScale(job.Source, painter,
+                   {job.PerCm, static_cast<float>(layoutToPage.x()) - job.Extent.MinX * job.PerCm,
+                    static_cast<float>(layoutToPage.y()) - job.Extent.MinY * job.PerCm,
+                    UNITS_PER_MM},
+                   WorldOf(job, layoutToPage, printable), cancel);
+    AlignmentMarks(painter, job, layoutToPage, column, row);
     painter.restore();
     CutMarks(painter, job, column, row);
     TileLabels(painter, job, column, row);
@@ -175,9 +189,12 @@ void OverviewPage(QPainter& painter, const TiledJob& job, const QString& title) 
     Label(painter, {m, m + Units(6)}, title, 12, true);
     // Scaled by the paint itself rather than the painter, so the parts are
     // culled against the page and the lines keep their printed width.
-    PaintAtScale(job.Canvases, painter,
-                 {job.PerCm * s, m - job.Extent.MinX * job.PerCm * s,
-                  top - job.Extent.MinY * job.PerCm * s, false, 2});
+    const QRectF everything(job.Extent.MinX, job.Extent.MinY, job.Extent.Width(),
+                            job.Extent.Height());
+    PaintTrueScale(job.Source, painter,
+                   {job.PerCm * s, m - job.Extent.MinX * job.PerCm * s,
+                    top - job.Extent.MinY * job.PerCm * s, UNITS_PER_MM},
+                   everything);
     // A third of a cell's height, readable however small the grid.
     const float cellPoints = s * Units(job.Tiles.StepYMm) / 3.0f / (UNITS_DPI / 72.0f);
     painter.setFont(UnitsFont(std::clamp(cellPoints, 6.0f, 48.0f), true));
@@ -202,47 +219,86 @@ PageTiles TileLayout(float widthMm, float heightMm, QPageSize::PageSizeId paper)
     return turned.Pages() < upright.Pages() ? turned : upright;
 }
 
-bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,
-                QPageSize::PageSizeId paper, PageTiles& tiles) {
-    const WorldExtent extent = LayoutExtent(canvases);
-    if (extent.Empty)
+TiledDocument::TiledDocument(CanvasSet& canvases, int scaleDenominator, QPageSize::PageSizeId paper,
+                             TrueScaleStyle style)
+    : Source(std::make_unique<TrueScaleSource>(canvases, style)), Paper(paper),
+      Denominator(std::max(scaleDenominator, 1)), Title(DesignTitle(canvases)) {
+    const WorldExtent& extent = Source->Extent;
+    const float mmPerCm = PaperMmPerCm(Denominator);
+    if (!extent.Empty)
+        Grid = TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, paper);
+}
+
+TiledDocument::~TiledDocument() = default;
+
+bool TiledDocument::Empty() const {
+    return Source->Extent.Empty;
+}
+
+QPageLayout TiledDocument::PageLayout() const {
+    return QPageLayout(QPageSize(Paper),
+                       Grid.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+void TiledDocument::PaintPage(QPainter& painter, int page, const JobProgress* cancel) {
+    const TiledJob job{*Source, Source->Extent, Grid, PaperMmPerCm(Denominator) * UNITS_PER_MM,
+                       Denominator};
+    if (page == 0) {
+        OverviewPage(painter, job,
+                     QStringLiteral("%1: %2 pages of %3 at 1:%4")
+                         .arg(Title)
+                         .arg(Grid.Columns * Grid.Rows)
+                         .arg(QPageSize(Paper).name())
+                         .arg(Denominator));
+        return;
+    }
+    const int tile = page - 1;
+    TilePage(painter, job, tile % Grid.Columns, tile / Grid.Columns, cancel);
+}
+
+bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device, JobProgress* progress) {
+    if (document.Empty())
         return false;
-    const int denominator = std::max(scaleDenominator, 1);
-    const float mmPerCm = PaperMmPerCm(denominator);
-    tiles = TileLayout(extent.Width() * mmPerCm, extent.Height() * mmPerCm, paper);
-    TiledJob job{canvases, extent, tiles, mmPerCm * UNITS_PER_MM, denominator};
-    device.setPageLayout(QPageLayout(
-        QPageSize(paper), tiles.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-        QMarginsF(0, 0, 0, 0)));
+    if (progress)
+        progress->Total = document.Pages();
+    device.setPageLayout(document.PageLayout());
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     // The pages are laid out in tenths of a millimetre whatever the device's resolution.
     painter.scale(device.logicalDpiX() / static_cast<double>(UNITS_DPI),
                   device.logicalDpiY() / static_cast<double>(UNITS_DPI));
-    OverviewPage(painter, job,
-                 QStringLiteral("%1: %2 pages of %3 at 1:%4")
-                     .arg(DesignTitle(canvases))
-                     .arg(tiles.Columns * tiles.Rows)
-                     .arg(QPageSize(paper).name())
-                     .arg(denominator));
-    for (int r = 0; r < tiles.Rows; ++r)
-        for (int c = 0; c < tiles.Columns; ++c) {
+    for (int page = 0; page < document.Pages(); ++page) {
+        if (progress && progress->Cancelled())
+            break;
+        if (page > 0)
             device.newPage();
-            TilePage(painter, job, c, r);
-        }
-    return painter.end();
+        document.PaintPage(painter, page, progress);
+        if (progress)
+            progress->Step();
+    }
+    return painter.end() && !(progress && progress->Cancelled());
+}
+
+bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,
+                QPageSize::PageSizeId paper, PageTiles& tiles, TrueScaleStyle style,
+                JobProgress* progress) {
+    TiledDocument document(canvases, scaleDenominator, paper, style);
+    tiles = document.Tiles();
+    return PaintTiles(document, device, progress);
 }
 
 bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
-                    QPageSize::PageSizeId paper, PageTiles& tiles) {
+                    QPageSize::PageSizeId paper, PageTiles& tiles, TrueScaleStyle style,
+                    JobProgress* progress) {
     const std::string partial = PartialFileName(fileName);
     bool painted = false;
     {
         QPdfWriter pdf(QString::fromLocal8Bit(partial.c_str()));
         pdf.setResolution(UNITS_DPI);
         pdf.setTitle(DesignTitle(canvases));
-        painted = PaintTiles(canvases, pdf, scaleDenominator, paper, tiles);
+        painted = PaintTiles(canvases, pdf, scaleDenominator, paper, tiles, style, progress);
     }
     return CommitPartial(partial, fileName, painted);
 }

@@ -1,9 +1,12 @@
 #pragma once
 #include "TrueScale.h"
 
+#include <QPageLayout>
 #include <QPageSize>
+#include <memory>
 
 class QPagedPaintDevice;
+class QPainter;
 
 // The layout at true scale over pages of ordinary paper, to tape together:
 // an overview page with the grid of pages, then one page per tile with cut
@@ -40,13 +43,46 @@ constexpr float TILE_OVERLAP_MM = 10.0f;
 // whichever way needs fewer pages (upright when both need as many).
 PageTiles TileLayout(float widthMm, float heightMm, QPageSize::PageSizeId paper);
 
+// A tiled print of a layout: placed and measured once, any page painted on
+// its own (a preview shows the pages it is asked for).
+class TiledDocument {
+  public:
+    TiledDocument(CanvasSet& canvases, int scaleDenominator, QPageSize::PageSizeId paper,
+                  TrueScaleStyle style);
+    ~TiledDocument();
+    bool Empty() const;
+    const PageTiles& Tiles() const { return Grid; }
+    int Pages() const { return Grid.Pages(); }
+    QPageLayout PageLayout() const;
+    // Page 0 is the overview, then the tiles row by row; in tenths of a
+    // millimetre from the page's top-left corner.
+    void PaintPage(QPainter& painter, int page, const JobProgress* cancel = nullptr);
+
+  private:
+    std::unique_ptr<TrueScaleSource> Source;
+    QPageSize::PageSizeId Paper;
+    int Denominator;
+    QString Title;
+    PageTiles Grid;
+};
+
+// Every page of the document onto a paged device; false when nothing is
+// laid, the device cannot be painted or the job was cancelled.
+bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device,
+                JobProgress* progress = nullptr);
+
 // Paints the overview and the tiles onto a paged device (a PDF, a printer, a
 // print preview), turning its pages as the grid needs; false when nothing is
-// laid or the device cannot be painted.
+// laid, the device cannot be painted or the job was cancelled. Progress
+// counts pages, the overview first.
 bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,
-                QPageSize::PageSizeId paper, PageTiles& tiles);
+                QPageSize::PageSizeId paper, PageTiles& tiles,
+                TrueScaleStyle style = TrueScaleStyle::Template, JobProgress* progress = nullptr);
 
-// Writes the tiled PDF at 1:scaleDenominator; false when nothing is laid or
-// the file could not be written. tiles gets the grid used.
+// Writes the tiled PDF at 1:scaleDenominator; false when nothing is laid,
+// the file could not be written or the job was cancelled (no file is left
+// then). tiles gets the grid used.
 bool ExportTiledPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
-                    QPageSize::PageSizeId paper, PageTiles& tiles);
+                    QPageSize::PageSizeId paper, PageTiles& tiles,
+                    TrueScaleStyle style = TrueScaleStyle::Template,
+                    JobProgress* progress = nullptr);

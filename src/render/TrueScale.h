@@ -1,5 +1,7 @@
 #pragma once
 #include "Repaint.h"
+#include "TemplateStyle.h"
+#include "base/JobProgress.h"
 
 #include <QSizeF>
 #include <QString>
@@ -29,6 +31,23 @@ inline float PaperMmPerCm(int scaleDenominator) {
 // What the tracks, the design's drawing and the room cover.
 WorldExtent LayoutExtent(CanvasSet& canvases);
 
+// A layout measured and placed once for a true-scale output of any number
+// of pages, in one of the two styles.
+struct TrueScaleSource {
+    CanvasSet& Canvases;
+    TrueScaleStyle Style;
+    WorldExtent Extent;
+    WorldLayout Layout;
+
+    TrueScaleSource(CanvasSet& canvases, TrueScaleStyle style);
+};
+// Paints what of the layout meets worldClip (cm); stops early once cancelled.
+void PaintTrueScale(TrueScaleSource& source, QPainter& painter, const PaperMapping& map,
+                    const QRectF& worldClip, const JobProgress* cancel = nullptr);
+// The name of a style as the tool and the settings write it, and back.
+const char* StyleName(TrueScaleStyle style);
+bool StyleFromName(const std::string& name, TrueScaleStyle& style);
+
 // Common PDF readers refuse pages beyond 200 inches: no one-page PDF is
 // written larger; the tiled PDF takes such a layout.
 constexpr float MAX_PDF_PAGE_MM = 5080.0f;
@@ -39,13 +58,18 @@ bool PdfPageFits(const WorldExtent& extent, int scaleDenominator);
 // SVG and one-page PDF of the layout at 1:scaleDenominator, sized in
 // millimetres; false when the file could not be written, nothing is laid or
 // (PDF) the page would not fit.
-bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
-bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
+bool ExportSvg(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
+               TrueScaleStyle style = TrueScaleStyle::Screen, JobProgress* progress = nullptr);
+bool ExportPdf(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
+               TrueScaleStyle style = TrueScaleStyle::Screen, JobProgress* progress = nullptr);
 
 // Whether the name ends in .svg, .dxf or .pdf (in any case).
 bool HasExportSuffix(const std::string& fileName);
-// SVG, DXF or PDF by the file name's extension; false for any other.
-bool ExportLayoutFile(CanvasSet& canvases, const std::string& fileName, int scaleDenominator);
+// SVG, DXF or PDF by the file name's extension; false for any other (and
+// when cancelled: no file is left then).
+bool ExportLayoutFile(CanvasSet& canvases, const std::string& fileName, int scaleDenominator,
+                      TrueScaleStyle style = TrueScaleStyle::Screen,
+                      JobProgress* progress = nullptr);
 
 // The design's file name without its folder, for titles of the exports.
 QString DesignTitle(CanvasSet& canvases);

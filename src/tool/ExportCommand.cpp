@@ -35,12 +35,13 @@ bool PaperFrom(const std::string& name, QPageSize::PageSizeId& paper) {
     return false;
 }
 
-int ExportTiles(Workspace& work, const ToolArgs& args, const std::string& out, int denominator) {
+int ExportTiles(Workspace& work, const ToolArgs& args, const std::string& out, int denominator,
+                TrueScaleStyle style) {
     QPageSize::PageSizeId paper = QPageSize::A4;
     if (args.Options.count("paper") && !PaperFrom(args.Options.at("paper"), paper))
         return Fail("--paper needs A4, A3, Letter, Legal or Tabloid");
     PageTiles tiles;
-    if (!ExportTiledPdf(work.Set, out, denominator, paper, tiles))
+    if (!ExportTiledPdf(work.Set, out, denominator, paper, tiles, style))
         return Fail("cannot write " + out);
     std::printf("%d columns x %d rows, %d pages with the overview\n", tiles.Columns, tiles.Rows,
                 tiles.Pages());
@@ -62,6 +63,11 @@ int ExportCommand(const ToolArgs& args) {
         return Fail("--scale needs 1:N with N from 1 to 1000");
     if (args.Options.count("tiles") && Extension(out) != "pdf")
         return Fail("--tiles splits a .pdf over pages");
+    // Tiles are printed to build from: the template unless asked otherwise.
+    TrueScaleStyle style =
+        args.Options.count("tiles") ? TrueScaleStyle::Template : TrueScaleStyle::Screen;
+    if (args.Options.count("style") && !StyleFromName(args.Options.at("style"), style))
+        return Fail("--style needs template or screen");
     std::string error;
     auto work = PaintedDesign(args, "export", error);
     if (!work)
@@ -72,7 +78,7 @@ int ExportCommand(const ToolArgs& args) {
     std::printf("layout %.1f x %.1f mm at 1:%d\n", extent.Width() * PaperMmPerCm(denominator),
                 extent.Height() * PaperMmPerCm(denominator), denominator);
     if (args.Options.count("tiles"))
-        return ExportTiles(*work, args, out, denominator);
+        return ExportTiles(*work, args, out, denominator, style);
     if (Extension(out) == "pdf" && !PdfPageFits(extent, denominator)) {
         const QSizeF page = PdfPageSizeMm(extent, denominator);
         char size[64];
@@ -81,5 +87,5 @@ int ExportCommand(const ToolArgs& args) {
                     std::to_string(static_cast<int>(MAX_PDF_PAGE_MM)) +
                     " mm PDF readers open: use --tiles or a smaller --scale");
     }
-    return ExportLayoutFile(work->Set, out, denominator) ? 0 : Fail("cannot write " + out);
+    return ExportLayoutFile(work->Set, out, denominator, style) ? 0 : Fail("cannot write " + out);
 }

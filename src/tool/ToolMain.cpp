@@ -74,17 +74,19 @@ const Subcommand SUBCOMMANDS[] = {
      {"fit"}},
     {"export",
      ExportCommand,
-     {"dir", "o", "room", "scale", "paper"},
+     {"dir", "o", "room", "scale", "paper", "style"},
      1,
      "export FILE.tr3 -o OUT [--dir DIR] [--room FILE.rm3] [--scale 1:N] [--tiles]\n"
-     "       [--paper A4|A3|Letter|Legal|Tabloid]\n"
+     "       [--paper A4|A3|Letter|Legal|Tabloid] [--style template|screen]\n"
      "    Writes the layout (tracks, design drawing, room) at true scale, 1:1 unless\n"
-     "    --scale says otherwise: .svg and .pdf sized in millimetres and painted as the\n"
-     "    printout paints, or .dxf in millimetres with straights as lines and curves\n"
-     "    as arcs on the layers TRACKS, LANE1, LANE2, KERBS, SILKSCREEN, FREEHAND and\n"
-     "    ROOM.\n"
+     "    --scale says otherwise: .svg and .pdf sized in millimetres, or .dxf in\n"
+     "    millimetres with straights as lines and curves as arcs on the layers TRACKS,\n"
+     "    LANE1, LANE2, KERBS, SILKSCREEN, FREEHAND and ROOM.\n"
      "    --tiles splits the .pdf over pages of the paper (A4) with overlap, cut and\n"
-     "    alignment marks and labels, after an overview page of the grid of pages.",
+     "    alignment marks and labels, after an overview page of the grid of pages.\n"
+     "    --style template draws every piece as its outline with its lane lines, its\n"
+     "    code and number, nothing filled (the default of --tiles); screen paints the\n"
+     "    layout as the printout does (the default otherwise).",
      {"tiles"}},
     {"check",
      CheckCommand,

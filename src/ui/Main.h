@@ -86,6 +86,8 @@ class TMainForm : public QMainWindow, public AppWindow {
     void SetPaletteScrollMaximum(int maximum) override;
     void ShowInfoFile(const std::string& fileName) override;
     void OpenInBrowser(const std::string& fileName) override;
+    JobResult RunJob(const std::string& title, const std::string& steps,
+                     const std::function<bool(JobProgress&)>& job) override;
     void DesignEdited() override;
     TLayoutCheckDock* LayoutCheck = nullptr;
 

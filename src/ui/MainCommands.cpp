@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "JobRunner.h"
 #include "LayoutCheckDock.h"
 #include "PrintAtScale.h"
 #include "app/Appl.h"
@@ -68,7 +69,7 @@ void TMainForm::PrintAtScaleClick() {
         ShowAppMessage(appl, "Nothing to print: the design has no tracks, drawing or room.");
         return;
     }
-    PrintAtScale(appl.Canvases, Printer(), this);
+    PrintAtScale(appl, Printer(), this);
 }
 
 void TMainForm::ShowInfoFile(const std::string& fileName) {
@@ -78,6 +79,12 @@ void TMainForm::ShowInfoFile(const std::string& fileName) {
     else
         InfoBrowser->setSource(url);
     InfoBrowser->clearHistory();
+}
+
+JobResult TMainForm::RunJob(const std::string& title, const std::string& steps,
+                            const std::function<bool(JobProgress&)>& job) {
+    return RunWithProgress(this, QString::fromLocal8Bit(title.c_str()),
+                           QString::fromLatin1(steps.c_str()), job);
 }
 
 void TMainForm::OpenInBrowser(const std::string& fileName) {

@@ -1,32 +1,45 @@
 #include "PrintAtScale.h"
 
-#include "render/TiledPdf.h"
+#include "JobRunner.h"
+#include "app/Appl.h"
+#include "app/ExportCommands.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QPrintPreviewDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace {
 
 const int SCALES[] = {1, 2, 3, 4, 5, 10, 20, 25, 50};
+constexpr int PREVIEW_DPI = 72;
+constexpr double UNITS_PER_INCH = EXPORT_UNITS_DPI;
 
 } // namespace
 
-TPrintAtScaleDialog::TPrintAtScaleDialog(CanvasSet& canvases, QWidget* parent)
+TPrintAtScaleDialog::TPrintAtScaleDialog(CanvasSet& canvases, TrueScaleStyle style, QWidget* parent)
     : QDialog(parent), Extent(LayoutExtent(canvases)), ScaleBox(new QComboBox(this)),
-      PaperBox(new QComboBox(this)), PagesLabel(new QLabel(this)) {
+      PaperBox(new QComboBox(this)), StyleBox(new QComboBox(this)), PagesLabel(new QLabel(this)) {
     setObjectName("PrintAtScaleDialog");
     setWindowTitle("Print at Scale");
     for (int scale : SCALES)
         ScaleBox->addItem(QStringLiteral("1:%1").arg(scale), scale);
     for (const PaperChoice& paper : TILE_PAPERS)
         PaperBox->addItem(paper.Name, static_cast<int>(paper.Id));
+    StyleBox->addItem("Template: outlines, lane lines, codes and numbers",
+                      static_cast<int>(TrueScaleStyle::Template));
+    StyleBox->addItem("As on screen", static_cast<int>(TrueScaleStyle::Screen));
+    StyleBox->setCurrentIndex(style == TrueScaleStyle::Template ? 0 : 1);
     ScaleBox->setObjectName("ScaleBox");
     PaperBox->setObjectName("PaperBox");
+    StyleBox->setObjectName("StyleBox");
     PagesLabel->setObjectName("PagesLabel");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText("Pre&view...");
@@ -35,6 +48,7 @@ TPrintAtScaleDialog::TPrintAtScaleDialog(CanvasSet& canvases, QWidget* parent)
     auto* form = new QFormLayout(this);
     form->addRow("&Scale:", ScaleBox);
     form->addRow("&Paper:", PaperBox);
+    form->addRow("S&tyle:", StyleBox);
     form->addRow("Pages:", PagesLabel);
     form->addRow(buttons);
     connect(ScaleBox, &QComboBox::currentIndexChanged, this, [this] { ShowPageCount(); });
@@ -50,6 +64,15 @@ QPageSize::PageSizeId TPrintAtScaleDialog::Paper() const {
     return static_cast<QPageSize::PageSizeId>(PaperBox->currentData().toInt());
 }
 
+TrueScaleStyle TPrintAtScaleDialog::Style() const {
+    return static_cast<TrueScaleStyle>(StyleBox->currentData().toInt());
+}
+
+int TPrintAtScaleDialog::Pages() const {
+    const float mmPerCm = PaperMmPerCm(ScaleDenominator());
+    return TileLayout(Extent.Width() * mmPerCm, Extent.Height() * mmPerCm, Paper()).Pages();
+}
+
 void TPrintAtScaleDialog::ShowPageCount() {
     const float mmPerCm = PaperMmPerCm(ScaleDenominator());
     const PageTiles tiles =
@@ -61,19 +84,93 @@ void TPrintAtScaleDialog::ShowPageCount() {
                             .arg(tiles.Landscape ? "landscape" : "portrait"));
 }
 
-void PrintAtScale(CanvasSet& canvases, QPrinter& printer, QWidget* parent) {
-    TPrintAtScaleDialog ask(canvases, parent);
+TTilePreviewDialog::TTilePreviewDialog(A_APPL& appl, std::unique_ptr<StandaloneCanvases> layout,
+                                       int scale, QPageSize::PageSizeId paper, TrueScaleStyle style,
+                                       QPrinter& printer, QWidget* parent)
+    : QDialog(parent), ApplRef(appl), Layout(std::move(layout)),
+      Document(std::make_unique<TiledDocument>(Layout->Set, scale, paper, style)), Printer(printer),
+      PageView(new QLabel(this)), PageBox(new QSpinBox(this)) {
+    setObjectName("TilePreviewDialog");
+    setWindowTitle(QStringLiteral("Print at 1:%1").arg(scale));
+    PageView->setObjectName("PageView");
+    PageView->setAlignment(Qt::AlignCenter);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(PageView);
+    scroll->setWidgetResizable(true);
+    PageBox->setObjectName("PageBox");
+    PageBox->setRange(1, Document->Pages());
+    auto* previous = new QPushButton("&Previous", this);
+    auto* next = new QPushButton("&Next", this);
+    auto* print = new QPushButton("P&rint...", this);
+    print->setObjectName("PrintButton");
+    auto* close = new QPushButton("Close", this);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(previous);
+    bar->addWidget(new QLabel("Page", this));
+    bar->addWidget(PageBox);
+    bar->addWidget(new QLabel(QStringLiteral("of %1 (1 is the overview)").arg(Pages()), this));
+    bar->addWidget(next);
+    bar->addStretch();
+    bar->addWidget(print);
+    bar->addWidget(close);
+    auto* layoutBox = new QVBoxLayout(this);
+    layoutBox->addLayout(bar);
+    layoutBox->addWidget(scroll, 1);
+    connect(PageBox, &QSpinBox::valueChanged, this, [this](int page) { ShowPage(page - 1); });
+    connect(previous, &QPushButton::clicked, this, [this] { PageBox->stepBy(-1); });
+    connect(next, &QPushButton::clicked, this, [this] { PageBox->stepBy(1); });
+    connect(print, &QPushButton::clicked, this, [this] {
+        if (PrintAll())
+            accept();
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    resize(760, 900);
+    ShowPage(0);
+}
+
+TTilePreviewDialog::~TTilePreviewDialog() = default;
+
+void TTilePreviewDialog::ShowPage(int page) {
+    const QPageLayout layout = Document->PageLayout();
+    const QSize size = layout.fullRectPixels(PREVIEW_DPI).size();
+    Shown = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    Shown.fill(Qt::white);
+    QPainter painter(&Shown);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(PREVIEW_DPI / UNITS_PER_INCH, PREVIEW_DPI / UNITS_PER_INCH);
+    Document->PaintPage(painter, std::clamp(page, 0, Pages() - 1));
+    painter.end();
+    PageView->setPixmap(QPixmap::fromImage(Shown));
+}
+
+bool TTilePreviewDialog::PrintAll() {
+    if (!ApplRef.Dialogs().Print(Printer))
+        return false;
+    const JobResult result =
+        RunWithProgress(this, "Printing", "pages", [this](JobProgress& progress) {
+            const bool printed = PaintTiles(*Document, Printer, &progress);
+            // A cancelled job is taken back from the printer whole.
+            if (progress.Cancelled())
+                Printer.abort();
+            return printed;
+        });
+    if (result == JobResult::Failed)
+        ShowAppError(ApplRef, "The pages could not be printed.");
+    return result == JobResult::Done;
+}
+
+void PrintAtScale(A_APPL& appl, QPrinter& printer, QWidget* parent) {
+    TPrintAtScaleDialog ask(appl.Canvases, appl.OutputStyle, parent);
     if (ask.exec() != QDialog::Accepted)
         return;
-    const int scale = ask.ScaleDenominator();
-    const QPageSize::PageSizeId paper = ask.Paper();
-    printer.setDocName(DesignTitle(canvases));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("Print at 1:%1").arg(scale));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* target) {
-                         PageTiles tiles;
-                         PaintTiles(canvases, *target, scale, paper, tiles);
-                     });
+    appl.OutputStyle = ask.Style();
+    if (ask.Pages() > MANY_PAGES &&
+        appl.Dialogs().YesNo(
+            QStringLiteral("This prints %1 pages. Go on?").arg(ask.Pages()).toStdString()) !=
+            DialogAnswer::Yes)
+        return;
+    printer.setDocName(DesignTitle(appl.Canvases));
+    TTilePreviewDialog preview(appl, CopyCanvases(appl.Canvases), ask.ScaleDenominator(),
+                               ask.Paper(), ask.Style(), printer, parent);
     preview.exec();
 }

@@ -83,7 +83,7 @@ bool QtDialogs::AskText(std::string& text, std::string& size) {
 }
 
 int QtDialogs::ChooseFromList(const std::string& title, const std::vector<std::string>& items,
-                              const std::function<void(int)>& highlighted) {
+                              const std::function<void(int)>& highlighted, int selected) {
     QDialog dialog(Owner());
     dialog.setWindowTitle(ToQt(title));
     auto* layout = new QVBoxLayout(&dialog);
@@ -107,7 +107,7 @@ int QtDialogs::ChooseFromList(const std::string& title, const std::vector<std::s
         if (row >= 0)
             highlighted(row);
     });
-    list->setCurrentRow(0);
+    list->setCurrentRow(std::clamp(selected, 0, std::max(list->count() - 1, 0)));
     if (dialog.exec() != QDialog::Accepted)
         return -1;
     return list->currentRow();

@@ -19,7 +19,7 @@ class QtDialogs : public AppDialogs {
     bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override;
     bool AskText(std::string& text, std::string& size) override;
     int ChooseFromList(const std::string& title, const std::vector<std::string>& items,
-                       const std::function<void(int)>& highlighted) override;
+                       const std::function<void(int)>& highlighted, int selected) override;
     bool AskBrandCode(std::string& code) override;
     bool ChooseColour(uint32_t& colour) override;
     bool PageSetup(QPrinter& printer) override;

@@ -173,7 +173,9 @@ class MainWindowTest : public QObject {
                 dialog->close();
         });
         QtDialogs dialogs;
-        QCOMPARE(dialogs.ChooseFromList("Close Loop", items, [](int) {}), -1);
+        QCOMPARE(dialogs.ChooseFromList(
+                     "Close Loop", items, [](int) {}, 0),
+                 -1);
         QCOMPARE(whole, int(items.size()));
     }
 
