@@ -6,8 +6,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -90,7 +93,8 @@ struct LabelPlace {
     float Along = 0.0f, Across = 0.0f;
 };
 
-LabelPlace PlaceOf(const T_PART& part, QuarterDegrees angle) {
+// `at` is how far along the piece, 0 to 1 (the middle is 0.5).
+LabelPlace PlaceOf(const T_PART& part, QuarterDegrees angle, float at) {
     const L_PARTDEF& def = *part.Def;
     LabelPlace place;
     place.Heading = angle;
@@ -98,35 +102,79 @@ LabelPlace PlaceOf(const T_PART& part, QuarterDegrees angle) {
     case PT_Curve: {
         const Arc arc = ArcOf(def, part.Status);
         const float r = (def.CurveInnerRadius + def.CurveOuterRadius) / 2;
-        const int half = def.CurveAngle / 2;
-        place.U = arc.U(r, half);
-        place.V = Arc::V(r, half);
-        place.Heading = angle + (TurnsLeft(part.Status) ? -half : half);
+        const int turned = static_cast<int>(std::lround(def.CurveAngle * at));
+        place.U = arc.U(r, turned);
+        place.V = Arc::V(r, turned);
+        place.Heading = angle + (TurnsLeft(part.Status) ? -turned : turned);
         place.Along = r * static_cast<float>(def.CurveAngle * DEGREES_PER_QUARTER * M_PI / 180.0);
         place.Across = def.CurveWidth;
         break;
     }
     case PT_Interface:
         place.U = def.InterfaceWidth1 / 2;
-        place.V = def.InterfaceLength / 2;
+        place.V = def.InterfaceLength * at;
         place.Along = def.InterfaceLength;
         place.Across = std::min(def.InterfaceWidth1, def.InterfaceWidth2);
         break;
     case PT_Freeform:
         place.U = def.FreeformWidth / 2;
-        place.V = def.FreeformLength / 2;
+        place.V = def.FreeformLength * at;
         place.Along = def.FreeformLength;
         place.Across = def.FreeformWidth;
         break;
     default:
         place.U = def.StraightWidth / 2;
-        place.V = def.StraightLength / 2;
+        place.V = def.StraightLength * at;
         place.Along = def.StraightLength;
         place.Across = def.StraightWidth;
         break;
     }
     return place;
 }
+
+// Where along a piece its label may stand, the best first; the rest serve
+// when the first is off the page. The two roads of a crossing share their
+// middle, so their labels stand apart from it.
+constexpr std::array<float, 9> LABEL_STOPS = {0.5f, 0.4f, 0.6f, 0.3f, 0.7f, 0.2f, 0.8f, 0.1f, 0.9f};
+constexpr std::array<float, 9> CROSSING_STOPS = {0.25f, 0.3f, 0.2f, 0.35f, 0.15f,
+                                                 0.75f, 0.7f, 0.8f, 0.65f};
+
+// The boxes of the labels written so far, found by a grid of cells.
+class LabelSpace {
+  public:
+    explicit LabelSpace(double cell) : Cell(std::max(cell, 1.0)) {}
+
+    bool Free(const QRectF& box) const {
+        bool free = true;
+        ForCells(box, [&](long long key) {
+            const auto found = Cells.find(key);
+            if (found == Cells.end())
+                return;
+            for (const QRectF& other : found->second)
+                free = free && !other.intersects(box);
+        });
+        return free;
+    }
+
+    void Take(const QRectF& box) {
+        ForCells(box, [&](long long key) { Cells[key].push_back(box); });
+    }
+
+  private:
+    template <class F> void ForCells(const QRectF& box, F visit) const {
+        // Only labels inside a page get here; anything else has no cells.
+        if (!(std::abs(box.left()) < LIMIT && std::abs(box.right()) < LIMIT &&
+              std::abs(box.top()) < LIMIT && std::abs(box.bottom()) < LIMIT))
+            return;
+        const auto cell = [&](double v) { return static_cast<long long>(std::floor(v / Cell)); };
+        for (long long x = cell(box.left()); x <= cell(box.right()); ++x)
+            for (long long y = cell(box.top()); y <= cell(box.bottom()); ++y)
+                visit((x << 32) ^ (y & 0xFFFFFFFF));
+    }
+    static constexpr double LIMIT = 1e9;
+    double Cell;
+    std::unordered_map<long long, std::vector<QRectF>> Cells;
+};
 
 // Labels of one size, measured with one font.
 class Labeller {
@@ -136,12 +184,18 @@ class Labeller {
           Mm(std::max(TEMPLATE_LABEL_MM * mmPerCm / 10.0f, TEMPLATE_MIN_LABEL_MM)),
           Font(LabelFont(std::max(1, static_cast<int>(Mm * map.UnitsPerMm)))), Metrics(Font) {}
 
-    // The label along the piece, turned with it but never upside down.
-    void Label(TemplateSink& sink, const WorldPart& part, const Pose& pose) const {
-        const LabelPlace place = PlaceOf(*part.Placed.Part, pose.Angle);
-        if (!(Mm * MmPerCm > 0) || place.Across * MmPerCm * LABEL_FILL < Mm)
+    // The label along the piece, turned with it but never upside down, where
+    // it meets no other label: the middle when that is free. A piece whose
+    // middle is off the page is labelled where it shows on it, so that every
+    // page names the pieces it holds.
+    void Label(TemplateSink& sink, const WorldPart& part, const Pose& pose, const QRectF& page) {
+        const T_PART& piece = *part.Placed.Part;
+        const auto& stops = piece.Def->CrossTrack ? CROSSING_STOPS : LABEL_STOPS;
+        const LabelPlace first = PlaceOf(piece, pose.Angle, stops[0]);
+        if (!(Mm * MmPerCm > 0) || first.Across * MmPerCm * LABEL_FILL < Mm)
             return;
-        const float room = place.Along * MmPerCm * Map.UnitsPerMm * LABEL_FILL;
+        const float room = first.Along * 2 * std::min(stops[0], 1 - stops[0]) * MmPerCm *
+                           Map.UnitsPerMm * LABEL_FILL;
         QString text = PieceLabel(part, true);
         if (Metrics.horizontalAdvance(text) > room)
             text = PieceLabel(part, false);
@@ -149,15 +203,49 @@ class Labeller {
         if (width > room)
             return;
         const PartFrame frame(pose, Map.UnitsPerCm);
+        const double inset = width / 2 + Metrics.height();
+        const QRectF inside = page.adjusted(inset, inset, -inset, -inset);
+        std::optional<TemplateText> onPage; // the best place, taken or not
+        for (const float stop : stops) {
+            const TemplateText candidate =
+                Placed(PlaceOf(piece, pose.Angle, stop), frame, width, text);
+            const bool whole = inside.contains(candidate.At);
+            if (!whole && !(stop == stops[0] && page.contains(candidate.At)))
+                continue;
+            if (!onPage)
+                onPage = candidate;
+            if (whole && Taken.Free(Box(candidate, width))) {
+                onPage = candidate;
+                break;
+            }
+        }
+        if (!onPage)
+            return;
+        Taken.Take(Box(*onPage, width));
+        sink.Text(*onPage);
+    }
+
+  private:
+    TemplateText Placed(const LabelPlace& place, const PartFrame& frame, double width,
+                        const QString& text) const {
         // Text runs along the piece: 90 degrees from its across axis.
         double degrees = std::fmod(place.Heading * DEGREES_PER_QUARTER + 90.0, 360.0);
         if (degrees < 0)
             degrees += 360.0;
         if (degrees > 90.0 && degrees <= 270.0)
             degrees -= 180.0;
-        sink.Text({QPointF(frame.WorldX(place.U, place.V), frame.WorldY(place.U, place.V)), degrees,
-                   QPointF(-width / 2, Metrics.ascent() - Metrics.height() / 2), Font.pixelSize(),
-                   text});
+        return {QPointF(frame.WorldX(place.U, place.V), frame.WorldY(place.U, place.V)), degrees,
+                QPointF(-width / 2, Metrics.ascent() - Metrics.height() / 2), Font.pixelSize(),
+                text};
+    }
+
+    // The upright box around a turned label.
+    QRectF Box(const TemplateText& label, double width) const {
+        const double r = label.Degrees * M_PI / 180.0;
+        const double c = std::abs(std::cos(r)), s = std::abs(std::sin(r));
+        const double h = Metrics.height();
+        const QSizeF size(width * c + h * s, width * s + h * c);
+        return QRectF(label.At - QPointF(size.width() / 2, size.height() / 2), size);
     }
 
   private:
@@ -171,6 +259,7 @@ class Labeller {
     float Mm;
     QFont Font;
     QFontMetricsF Metrics;
+    LabelSpace Taken{4 * Metrics.height()};
 };
 
 PixelPoint Device(const F_POINT& p, const PaperMapping& map) {
@@ -295,7 +384,10 @@ void DrawTemplate(TemplateSink& sink, const WorldLayout& layout, const F_FREEHAN
                   const JobProgress* cancel) {
     Shapes(sink, room, map, &ROOM, TEMPLATE_ROOM_MM);
     Shapes(sink, drawing, map, nullptr, TEMPLATE_OUTLINE_MM);
-    const Labeller labeller(map, map.UnitsPerCm / map.UnitsPerMm);
+    Labeller labeller(map, map.UnitsPerCm / map.UnitsPerMm);
+    const QRectF page(worldClip.left() * map.UnitsPerCm + map.OriginX,
+                      worldClip.top() * map.UnitsPerCm + map.OriginY,
+                      worldClip.width() * map.UnitsPerCm, worldClip.height() * map.UnitsPerCm);
     PointBuffer buffer;
     const std::vector<int> parts = layout.PartsIn(
         static_cast<float>(worldClip.left()), static_cast<float>(worldClip.top()),
@@ -308,7 +400,7 @@ void DrawTemplate(TemplateSink& sink, const WorldLayout& layout, const F_FREEHAN
             continue;
         const Pose pose = OnDevice(part.Placed, map);
         Piece(sink, part.Placed, pose, map, buffer);
-        labeller.Label(sink, part, pose);
+        labeller.Label(sink, part, pose, page);
     }
 }
 

@@ -257,7 +257,8 @@ void TiledDocument::PaintPage(QPainter& painter, int page, const JobProgress* ca
     TilePage(painter, job, tile % Grid.Columns, tile / Grid.Columns, cancel);
 }
 
-bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device, JobProgress* progress) {
+bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device, JobProgress* progress,
+                const std::function<void()>& onCancel) {
     if (document.Empty())
         return false;
     if (progress)
@@ -278,7 +279,10 @@ bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device, JobProgress*
         if (progress)
             progress->Step();
     }
-    return painter.end() && !(progress && progress->Cancelled());
+    const bool cancelled = progress && progress->Cancelled();
+    if (cancelled && onCancel)
+        onCancel();
+    return painter.end() && !cancelled;
 }
 
 bool PaintTiles(CanvasSet& canvases, QPagedPaintDevice& device, int scaleDenominator,

@@ -3,6 +3,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <functional>
 #include <memory>
 
 class QPagedPaintDevice;
@@ -67,9 +68,10 @@ class TiledDocument {
 };
 
 // Every page of the document onto a paged device; false when nothing is
-// laid, the device cannot be painted or the job was cancelled.
-bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device,
-                JobProgress* progress = nullptr);
+// laid, the device cannot be painted or the job was cancelled. A cancelled
+// job calls onCancel before the painting ends (a printer drops the job).
+bool PaintTiles(TiledDocument& document, QPagedPaintDevice& device, JobProgress* progress = nullptr,
+                const std::function<void()>& onCancel = {});
 
 // Paints the overview and the tiles onto a paged device (a PDF, a printer, a
 // print preview), turning its pages as the grid needs; false when nothing is

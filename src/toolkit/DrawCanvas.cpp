@@ -4,17 +4,29 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <algorithm>
+#include <climits>
 
 DrawCanvas::DrawCanvas(QPainter& painter) : Target(painter) {
     ApplyPen();
     SetBrush(RGB_WHITE);
 }
 
+// The device's far corner in drawing coordinates: a painter that scales
+// (a preview drawing a page onto a smaller image) still sees the whole page.
+QPointF DrawCanvas::FarCorner() const {
+    const QPaintDevice& device = *Target.device();
+    const QPointF corner =
+        Target.worldTransform().inverted().map(QPointF(device.width(), device.height()));
+    return QPointF(std::clamp(corner.x(), 0.0, double(INT_MAX)),
+                   std::clamp(corner.y(), 0.0, double(INT_MAX)));
+}
+
 int DrawCanvas::Width() const {
-    return Target.device()->width();
+    return static_cast<int>(FarCorner().x());
 }
 int DrawCanvas::Height() const {
-    return Target.device()->height();
+    return static_cast<int>(FarCorner().y());
 }
 
 void DrawCanvas::ApplyPen() {

@@ -15,6 +15,7 @@ class DrawCanvas {
     explicit DrawCanvas(QPainter& painter);
 
     QPainter& Painter() { return Target; }
+    // The size of the target in drawing coordinates (through the painter's transform).
     int Width() const;
     int Height() const;
 
@@ -43,6 +44,7 @@ class DrawCanvas {
     void Text(int x, int y, const std::string& text);
 
   private:
+    QPointF FarCorner() const;
     void ApplyPen();
     void Points(const PixelPoint* points, int count);
 

@@ -148,15 +148,25 @@ bool TTilePreviewDialog::PrintAll() {
         return false;
     const JobResult result =
         RunWithProgress(this, "Printing", "pages", [this](JobProgress& progress) {
-            const bool printed = PaintTiles(*Document, Printer, &progress);
-            // A cancelled job is taken back from the printer whole.
-            if (progress.Cancelled())
-                Printer.abort();
-            return printed;
+            return PrintTiles(*Document, Printer, progress);
         });
     if (result == JobResult::Failed)
         ShowAppError(ApplRef, "The pages could not be printed.");
     return result == JobResult::Done;
+}
+
+bool PrintTiles(TiledDocument& document, QPrinter& printer, JobProgress& progress) {
+    const QString target = printer.outputFileName();
+    if (target.isEmpty())
+        return PaintTiles(document, printer, &progress, [&] { printer.abort(); });
+    // Printed to a file: written beside it and put in place only when whole,
+    // so a cancelled or failed job leaves the file the user had, or none.
+    const std::string file = target.toLocal8Bit().toStdString();
+    const std::string partial = PartialFileName(file);
+    printer.setOutputFileName(QString::fromLocal8Bit(partial.c_str()));
+    const bool printed = PaintTiles(document, printer, &progress);
+    printer.setOutputFileName(target);
+    return CommitPartial(partial, file, printed);
 }
 
 void PrintAtScale(A_APPL& appl, QPrinter& printer, QWidget* parent) {

@@ -56,6 +56,10 @@ class TTilePreviewDialog : public QDialog {
     QSpinBox* PageBox;
 };
 
+// Prints every page of the document; a cancelled job is dropped by the
+// printer, and one printed to a file leaves no file behind.
+bool PrintTiles(TiledDocument& document, QPrinter& printer, JobProgress& progress);
+
 // Pages beyond this many are printed only when the user says so.
 constexpr int MANY_PAGES = 100;
 

@@ -217,3 +217,15 @@ TEST_F(PartRender, SilkscreenLaneMarksFollowLanesAndMirroring) {
     EXPECT_LT(qRed(target.Finish().pixel(155, 55)), 100); // nothing where it was stored
     EXPECT_EQ(target.View.FirstLaneColor, 0xFFFF00u);
 }
+
+// A preview draws a page of printer units onto a small image through a
+// scaling painter: parts far beyond the image's own pixels still show.
+TEST_F(PartRender, ShowsThroughAScalingPainter) {
+    RenderTarget target(false);
+    target.Painter->scale(0.1, 0.1);
+    T_PLACED placed = PlacedAt(Part, 2000, 1000);
+    placed.FillColor = 0x204080;
+    target.View.Scale = 20; // covers 2000..2400 x 1000..1800 before the painter scales it
+    DrawPlacedPart(placed, target.View);
+    EXPECT_EQ(target.Pixel(220, 140), 0x204080u);
+}

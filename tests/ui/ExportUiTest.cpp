@@ -204,6 +204,38 @@ class ExportUiTest : public QObject {
         QCOMPARE(again.Style(), TrueScaleStyle::Screen);
     }
 
+    // Printed to a file, a cancelled job leaves the file the user had; a
+    // finished one replaces it.
+    void aCancelledPrintLeavesTheFileAsItWas() {
+        MainFixture f;
+        OpenDesign(*f.Appl, f.DesignFile("two.tr3"));
+        const QString file = QString::fromStdString(f.Dir.File("printed.pdf"));
+        {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the user's own file");
+        }
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        const auto layout = CopyCanvases(f.Appl->Canvases);
+        TiledDocument document(layout->Set, 1, QPageSize::A4, TrueScaleStyle::Template);
+        JobProgress cancelled;
+        cancelled.CancelRequested = true;
+        QVERIFY(!PrintTiles(document, printer, cancelled));
+        QFile kept(file);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("the user's own file"));
+        kept.close();
+        QVERIFY(!QFile::exists(file + ".partial"));
+        QCOMPARE(printer.outputFileName(), file);
+        JobProgress going;
+        QVERIFY(PrintTiles(document, printer, going));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.readAll().startsWith("%PDF"));
+        QCOMPARE(going.Done.load(), static_cast<long long>(document.Pages()));
+    }
+
     // The preview draws the page it shows, and only that one.
     void thePreviewShowsEachPageWhenAskedFor() {
         MainFixture f;
