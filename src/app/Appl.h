@@ -43,6 +43,14 @@ struct EditState {
     T_TRACK* GestureTrack = nullptr;
     int GesturePart = -1; // or the point of GestureShape
     F_SHAPE* GestureShape = nullptr;
+    // Forgets the armed gesture and what it grabbed: a command changed the
+    // tracks or shapes while the button was down.
+    void DropGesture() {
+        PendingGesture = Gesture::None;
+        GestureTrack = nullptr;
+        GestureShape = nullptr;
+        GesturePart = -1;
+    }
     // What the text dialog's size field holds: the last valid size typed.
     std::string TextSize = "8";
     // The palette: the cell under the pointer (-1: none), the dragged cell
@@ -52,7 +60,10 @@ struct EditState {
     T_PART GhostPart; // what DragGhost shows and a drop inserts
     GhostCanvas GhostOn = GhostCanvas::None;
     float GhostScale = 1.0f;
-    T_PLACED* DropTarget = nullptr;
+    // The part tinted under the ghost or a join source: an entry of the
+    // placement at one build of it (DropTargetOf finds it while it lasts).
+    int DropTargetEntry = -1;
+    unsigned long long DropTargetBuild = 0;
     Rgb DropTargetColor = RGB_BLACK;
     // A pan with the middle button: where it began and the offset then.
     P_PANEL* PanPanel = nullptr;

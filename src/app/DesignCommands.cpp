@@ -31,9 +31,9 @@ bool Unnamed(const A_APPL& appl) {
 }
 
 void ClearSelections(A_APPL& appl) {
+    appl.Edit.DropGesture();
     appl.Design.SelectedTrack = nullptr;
-    appl.Design.SelectedShape = nullptr;
-    appl.Design.SelectedPoint = -1;
+    appl.Design.DeselectShape();
 }
 
 // The lanes of the wizard as tracks: one, or lanes / 2 grouped side by side.
@@ -170,8 +170,7 @@ void NewDesignWizardCommand(A_APPL& appl) {
     SetEditMode(appl, EditMode::Select);
     SetDesignTitle(appl, UNTITLED_DESIGN);
     appl.Design.Design.SetModified(false);
-    appl.Design.SelectedShape = nullptr;
-    appl.Design.SelectedPoint = -1;
+    appl.Design.DeselectShape();
     RepaintPanel(appl.Canvases);
     RefreshInfoPage(appl);
     ResetUndo(appl);

@@ -18,9 +18,9 @@ void ShowUndoState(A_APPL& appl) {
 
 // A restored design has none of the selections of the one it replaces.
 void Restored(A_APPL& appl) {
+    appl.Edit.DropGesture();
     appl.Design.SelectedTrack = nullptr;
-    appl.Design.SelectedShape = nullptr;
-    appl.Design.SelectedPoint = -1;
+    appl.Design.DeselectShape();
     ShowUndoState(appl);
 }
 

@@ -73,8 +73,7 @@ void OpenRoomCommand(A_APPL& appl) {
     appl.Room.RoomFileName = name;
     LoadRoomFile(appl);
     SetEditMode(appl, EditMode::Select);
-    appl.Room.SelectedShape = nullptr;
-    appl.Room.SelectedPoint = -1;
+    appl.Room.DeselectShape();
     RepaintPanel(appl.Canvases);
     FitRoomView(appl);
 }
@@ -96,8 +95,7 @@ void NewRoomCommand(A_APPL& appl) {
     if (!AskSaveRoom(appl))
         return;
     appl.Room.Reset();
-    appl.Room.SelectedShape = nullptr;
-    appl.Room.SelectedPoint = -1;
+    appl.Room.DeselectShape();
     AddRoomOutline(appl.Room.Layer, request, appl.Metric);
     RepaintPanel(appl.Canvases);
     FitRoomView(appl);

@@ -41,13 +41,6 @@ bool& OptionFlag(A_APPL& appl, ViewOption option) {
     return appl.PrintMono;
 }
 
-void ClearShapeSelection(P_PANEL* panel) {
-    if (!panel)
-        return;
-    panel->SelectedShape = nullptr;
-    panel->SelectedPoint = -1;
-}
-
 } // namespace
 
 bool OptionValue(A_APPL& appl, ViewOption option) {
@@ -78,7 +71,7 @@ void PageChanging(A_APPL& appl) {
     SetEditMode(appl, EditMode::Select);
     appl.Edit.PendingPreview = false;
     if (appl.CurrentPanel()) {
-        ClearShapeSelection(appl.CurrentPanel());
+        appl.CurrentPanel()->DeselectShape();
         UpdateEditButtons(appl);
     }
 }

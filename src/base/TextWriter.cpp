@@ -2,7 +2,10 @@
 
 #include "TextValues.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -74,6 +77,40 @@ bool WriteAll(int fd, const std::string& content) {
     return true;
 }
 
+// A marker no user file carries, so that a leftover is known by its name.
+constexpr const char* TEMPORARY_MARK = ".vireldo-";
+constexpr const char* TEMPORARY_SUFFIX = ".vireldo-XXXXXX";
+constexpr int TEMPORARY_TAIL = 6; // the characters the system puts for the Xs
+constexpr auto LEFTOVER_AGE = std::chrono::minutes(1);
+
+// Whether a name is one of the temporary names a save to target makes.
+bool IsTemporaryOf(const std::string& name, const std::string& target) {
+    const std::string head = "." + target + TEMPORARY_MARK;
+    if (name.size() != head.size() + TEMPORARY_TAIL || name.compare(0, head.size(), head) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(head.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+// A save killed while writing leaves its temporary file. The next save to the
+// same target removes those older than a minute (a younger one may be another
+// program's save under way): only the user's own plain files of that name.
+void RemoveLeftovers(const fs::path& folder, const std::string& target) {
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const fs::path& path = it->path();
+        struct stat info {};
+        if (!IsTemporaryOf(path.filename().string(), target) || ::lstat(path.c_str(), &info) != 0 ||
+            !S_ISREG(info.st_mode) || info.st_uid != ::geteuid())
+            continue;
+        std::error_code timeError;
+        const auto written = fs::last_write_time(path, timeError);
+        if (!timeError && now - written > LEFTOVER_AGE)
+            ::unlink(path.c_str());
+    }
+}
+
 void SyncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
@@ -90,8 +127,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& content) {
     if (!MayReplace(target, mode))
         return false;
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    RemoveLeftovers(folder, target.filename().string());
     // A fresh name created exclusively: nothing planted beside the file is followed.
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temporary =
+        (folder / ("." + target.filename().string() + TEMPORARY_SUFFIX)).string();
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return false;

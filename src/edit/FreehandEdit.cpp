@@ -41,21 +41,15 @@ ViewTransform HitView(const P_PANEL& panel) {
     return ViewTransform{panel.Zoom, panel.OriginX(), panel.OriginY(), 0};
 }
 
-void Deselect(P_PANEL& panel) {
-    panel.SelectedShape = nullptr;
-    panel.SelectedPoint = -1;
-}
-
 void StartDistance(A_APPL& appl, int x, int y) {
     appl.Edit.DistanceActive = true;
     appl.Edit.DistanceOrigin = {x, y};
 }
 
 void PressSelect(A_APPL& appl, Editing& e, const PointerEvent& event) {
-    Deselect(e.Panel);
+    e.Panel.DeselectShape();
     if (F_SHAPE* shape = e.Layer.FindShapeAt(HitView(e.Panel), event.X, event.Y)) {
-        e.Panel.SelectedShape = shape;
-        e.Panel.SelectedPoint = shape->PointAt(HitView(e.Panel), event.X, event.Y);
+        e.Panel.SelectShape(shape, shape->PointAt(HitView(e.Panel), event.X, event.Y));
         appl.Edit.GestureShape = shape;
         ArmGesture(appl, Gesture::DragShape, nullptr, e.Panel.SelectedPoint);
     }
@@ -91,7 +85,7 @@ void PressSecondCorner(A_APPL& appl, Editing& e, const PointerEvent& event) {
         shape->AddPoint(w.X, w.Y);
         e.Layer.Changed = true;
     }
-    Deselect(e.Panel);
+    e.Panel.DeselectShape();
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
 }
@@ -114,7 +108,7 @@ void PressStartShape(A_APPL& appl, Editing& e, const PointerEvent& event, int32_
     if (!shape)
         return;
     StartDistance(appl, event.X, event.Y);
-    e.Panel.SelectedShape = shape;
+    e.Panel.SelectShape(shape);
     const F_POINT w = WorldAt(appl, e.Panel, event.X, event.Y);
     shape->AddPoint(w.X, w.Y);
     RepaintPanel(appl.Canvases);
@@ -151,7 +145,7 @@ void PressText(A_APPL& appl, Editing& e, const PointerEvent& event) {
     shape->AddPoint(w.X, w.Y);
     shape->Text = text;
     shape->TextSize = TypedTextSize(appl, size, TextSizeOf(appl.Edit.TextSize));
-    Deselect(e.Panel);
+    e.Panel.DeselectShape();
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
 }
@@ -236,16 +230,25 @@ void FreehandMouseDown(A_APPL& appl, const PointerEvent& event) {
     if (event.Button == PointerButton::Left) {
         LeftPress(appl, *e, event);
     } else if (event.Button == PointerButton::Right && EndsOnRightPress(appl.Edit.Mode)) {
-        Deselect(e->Panel);
+        e->Panel.DeselectShape();
         SetEditMode(appl, EditMode::Select);
         RepaintPanel(appl.Canvases);
     }
 }
 
+// Whether the shape is still one of the panel's layer, with that point: a
+// key may have deleted it between the press and the drag.
+bool ShapeAlive(A_APPL& appl, P_PANEL& panel, const F_SHAPE* shape, int point) {
+    const F_FREEHAND* layer = LayerOf(appl, panel);
+    return shape && layer && layer->IndexOfShape(shape) >= 0 && point >= 0 &&
+           point < shape->PointCount;
+}
+
 void StartShapeDrag(A_APPL& appl) {
     P_PANEL* panel = appl.CurrentPanel();
     EditState& edit = appl.Edit;
-    if (!panel || !panel->SelectedShape || panel->SelectedShape != edit.GestureShape)
+    if (!panel || !panel->SelectedShape || panel->SelectedShape != edit.GestureShape ||
+        !ShapeAlive(appl, *panel, panel->SelectedShape, panel->SelectedPoint))
         return;
     edit.DragStart = edit.GestureStart;
     panel->ShapeBackup = *panel->SelectedShape;
@@ -257,14 +260,13 @@ void StartPointMove(A_APPL& appl) {
     P_PANEL* panel = appl.CurrentPanel();
     EditState& edit = appl.Edit;
     F_SHAPE* shape = edit.GestureShape;
-    if (!panel || !shape || edit.GesturePart < 0 || edit.GesturePart >= shape->PointCount)
+    if (!panel || !ShapeAlive(appl, *panel, shape, edit.GesturePart))
         return;
     edit.DragStart = edit.GestureStart;
     edit.DragOriginX = shape->Points[edit.GesturePart].X;
     edit.DragOriginY = shape->Points[edit.GesturePart].Y;
     StartDistance(appl, edit.GestureStart.X, edit.GestureStart.Y);
-    panel->SelectedShape = shape;
-    panel->SelectedPoint = edit.GesturePart;
+    panel->SelectShape(shape, edit.GesturePart);
     SetEditMode(appl, EditMode::MovePoint);
 }
 
@@ -273,7 +275,7 @@ void FreehandMouseUp(A_APPL& appl, const PointerEvent&) {
     const EditMode mode = appl.Edit.Mode;
     if (!panel || (mode != EditMode::DragShape && mode != EditMode::MovePoint))
         return;
-    Deselect(*panel);
+    panel->DeselectShape();
     SetEditMode(appl, mode == EditMode::DragShape ? EditMode::Select : EditMode::StartMovePoint);
     RepaintPanel(appl.Canvases);
 }
@@ -287,6 +289,11 @@ void FreehandMouseMove(A_APPL& appl, const PointerEvent& event) {
     const float dx = static_cast<float>(edit.DragStart.X - event.X) / panel.Zoom;
     const float dy = static_cast<float>(edit.DragStart.Y - event.Y) / panel.Zoom;
     F_SHAPE* shape = panel.SelectedShape;
+    const bool dragging = edit.Mode == EditMode::DragShape || edit.Mode == EditMode::MovePoint;
+    if (dragging && !ShapeAlive(appl, panel, shape, panel.SelectedPoint)) {
+        FreehandMouseUp(appl, event); // what it dragged is gone: the drag ends
+        return;
+    }
     if (edit.Mode == EditMode::DragShape && shape && panel.SelectedPoint >= 0) {
         // The grabbed point follows the pointer onto the grid; the rest keeps its distance.
         const F_POINT b = panel.ShapeBackup.Points[panel.SelectedPoint];
@@ -315,7 +322,7 @@ void FreeColourCommand(A_APPL& appl, Rgb colour) {
         shape->Color = StoredFromRgb(colour);
         if (F_FREEHAND* layer = LayerOf(appl, *panel))
             layer->Changed = true;
-        panel->SelectedShape = nullptr;
+        panel->DeselectShape();
         RepaintPanel(appl.Canvases);
     }
 }
@@ -354,7 +361,8 @@ void FreeDeleteShapeCommand(A_APPL& appl) {
     if (!layer || !panel->SelectedShape)
         return;
     layer->DeleteShape(panel->SelectedShape);
-    Deselect(*panel);
+    panel->DeselectShape();
+    appl.Edit.DropGesture();
     UpdateEditButtons(appl);
     appl.Edit.PendingPreview = false;
     SetEditMode(appl, EditMode::Select);

@@ -239,7 +239,7 @@ void StartPaletteDrag(A_APPL& appl) {
     edit.DragGhost = appl.Palette.Entries->Entries[edit.HoveredEntry];
     edit.GhostPart = *edit.DragGhost.Part;
     edit.DragGhost.Part = &edit.GhostPart;
-    edit.DropTarget = nullptr;
+    edit.DropTargetEntry = -1;
     ShowGhost(appl, GhostCanvas::PartSelector, appl.Palette.View.Scale);
 }
 
@@ -268,19 +268,32 @@ void Added(A_APPL& appl, T_TRACK& track, T_PART* part) {
 // takes it away exactly, also where it covered its neighbours.
 void HighlightDropTarget(A_APPL& appl, T_PLACED& target, Rgb colour) {
     EditState& edit = appl.Edit;
-    edit.DropTarget = &target;
+    const T_PLACEMENT& placement = appl.Canvases.Placement;
+    edit.DropTargetEntry = static_cast<int>(&target - placement.Entries.data());
+    edit.DropTargetBuild = placement.Builds;
     edit.DropTargetColor = target.FillColor;
     target.FillColor = colour;
     DrawOnWindow(appl.Design, target, appl.Design.View, false);
 }
 
+T_PLACED* DropTargetOf(A_APPL& appl) {
+    const EditState& edit = appl.Edit;
+    T_PLACEMENT& placement = appl.Canvases.Placement;
+    if (edit.DropTargetEntry < 0 || edit.DropTargetEntry >= placement.Count ||
+        edit.DropTargetBuild != placement.Builds)
+        return nullptr;
+    return &placement.Entries[edit.DropTargetEntry];
+}
+
+// A target of an older build needs nothing put back: laying the parts anew
+// gave every part its own fill, and the repaint that did it the window.
 void RestoreDropTarget(A_APPL& appl) {
     EditState& edit = appl.Edit;
-    if (!edit.DropTarget)
-        return;
-    edit.DropTarget->FillColor = edit.DropTargetColor;
-    appl.Design.Blit();
-    edit.DropTarget = nullptr;
+    if (T_PLACED* target = DropTargetOf(appl)) {
+        target->FillColor = edit.DropTargetColor;
+        appl.Design.Blit();
+    }
+    edit.DropTargetEntry = -1;
 }
 
 bool PartAvailable(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def) {

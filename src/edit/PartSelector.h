@@ -31,5 +31,7 @@ void PaletteDropOnDesign(A_APPL& appl, int x, int y);
 // window; restoring it copies the bitmap back over the window.
 void HighlightDropTarget(A_APPL& appl, T_PLACED& target, Rgb colour);
 void RestoreDropTarget(A_APPL& appl);
+// The tinted part while the placement it was found in lasts; null otherwise.
+T_PLACED* DropTargetOf(A_APPL& appl);
 // Escape during a palette drag: the ghost and the highlight go, nothing is added.
 void CancelPaletteDrag(A_APPL& appl);

@@ -42,6 +42,12 @@ Gesture GestureStartedBy(A_APPL& appl, int x, int y) {
         return Gesture::None;
     const Gesture gesture = edit.PendingGesture;
     edit.PendingGesture = Gesture::None;
+    // A key may have deleted the grabbed track or part since the press.
+    const bool onTrack = gesture == Gesture::DragTrack || gesture == Gesture::JoinTrack;
+    const T_TRACK* track = edit.GestureTrack;
+    if (onTrack &&
+        !(track && track->InUse && edit.GesturePart >= 0 && edit.GesturePart < track->PartCount))
+        return Gesture::None;
     return gesture;
 }
 

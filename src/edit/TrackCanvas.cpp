@@ -148,7 +148,7 @@ void PressSplitTrack(A_APPL& appl, const PointerEvent& event) {
     T_TRACK& s = *design.SelectedTrack;
     const int n = s.PartCount;
     T_PLACEMENT& placement = appl.Canvases.Placement;
-    placement.Count = 0;
+    placement.Restart();
     PlaceTrack(placement, P_VIEW{}, s);
     const Pose head = placement.Entries[0].StartPose();
     const Pose split = placement.Entries[f].StartPose();
@@ -515,7 +515,7 @@ void CancelEditing(A_APPL& appl) {
         break;
     }
     edit.PanPanel = nullptr;
-    edit.DropTarget = nullptr;
+    edit.DropTargetEntry = -1;
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
 }

@@ -10,6 +10,7 @@ constexpr const char* GROUP_MEMBER =
 
 // The end of every command that changed the design.
 void Changed(A_APPL& appl, bool stockMayChange) {
+    appl.Edit.DropGesture();
     RepaintPanel(appl.Canvases);
     if (stockMayChange)
         RedrawPartSelectorForStock(appl);

@@ -81,7 +81,7 @@ void StartJoinDrag(A_APPL& appl) {
     edit.DragStart = edit.GestureStart;
     edit.DragOriginX = track->X;
     edit.DragOriginY = track->Y;
-    edit.DropTarget = nullptr;
+    edit.DropTargetEntry = -1;
     SetEditMode(appl, EditMode::JoinTrack);
     design.SelectionFirst = design.SelectionLast = edit.GesturePart;
     RepaintOutlines(appl.Canvases);

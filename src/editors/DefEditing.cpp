@@ -154,8 +154,7 @@ void MarkChanged(A_APPL& appl) {
 void SelectPart(A_APPL& appl, L_PARTDEF* part) {
     C_DEFINE& editor = Editor(appl);
     editor.Part = part;
-    editor.SelectedShape = nullptr;
-    editor.SelectedPoint = -1;
+    editor.DeselectShape();
     if (part && !part->Silkscreen)
         part->Silkscreen.Create();
 }
@@ -329,7 +328,7 @@ void SetLaneColour(A_APPL& appl, int lane) {
     editor.CurrentColour = lane == 1 ? LANE1_COLOUR : LANE2_COLOUR;
     if (F_SHAPE* shape = editor.SelectedShape) {
         shape->Color = StoredFromRgb(editor.CurrentColour);
-        editor.SelectedShape = nullptr;
+        editor.DeselectShape();
     }
 }
 

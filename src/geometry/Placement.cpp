@@ -8,7 +8,7 @@ std::unique_ptr<T_PLACEMENT> NewPlacement() {
 
 const T_PLACEMENT& PlaceTrackAlone(T_TRACK& track) {
     thread_local const std::unique_ptr<T_PLACEMENT> kept = NewPlacement();
-    kept->Count = 0;
+    kept->Restart();
     PlaceTrack(*kept, P_VIEW{}, track);
     return *kept;
 }

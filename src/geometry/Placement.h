@@ -25,6 +25,13 @@ struct T_PLACED {
 // without allocation; the sort's search tree lives here too.
 struct T_PLACEMENT {
     int Count = 0;
+    // How often the entries were laid anew: a pointer into them taken at
+    // another build points at another part, or none.
+    unsigned long long Builds = 0;
+    void Restart() {
+        Count = 0;
+        ++Builds;
+    }
     std::array<T_PLACED, MAX_PLACED> Entries;
 
     // Heights of the entries in a minimum tree, for the height sort.

@@ -4,7 +4,7 @@ namespace {
 
 // World poses of the track's parts: the placement at scale 1, origin 0.
 void PlaceInWorld(T_PLACEMENT& placement, T_TRACK& track) {
-    placement.Count = 0;
+    placement.Restart();
     PlaceTrack(placement, P_VIEW{}, track);
 }
 

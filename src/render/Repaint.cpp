@@ -69,7 +69,7 @@ void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
     view.SelectionFirst = design.SelectionFirst;
     view.SelectionLast = design.SelectionLast;
     T_PLACEMENT& placement = canvases.Placement;
-    placement.Count = 0;
+    placement.Restart();
     PlaceDesign(placement, view, design.Design, design.ColorLanes);
     SortPlacementByHeight(placement);
     for (int i = 0; i < placement.Count; ++i) {

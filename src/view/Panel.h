@@ -38,8 +38,14 @@ struct P_PANEL {
     // Freehand editing state: the colour (0xRRGGBB) and pen width of new shapes.
     Rgb CurrentColour = RGB_BLACK;
     int CurrentPenWidth = 1;
+    // The selected point is one of the selected shape's: they change together.
     F_SHAPE* SelectedShape = nullptr;
     int SelectedPoint = -1;
+    void SelectShape(F_SHAPE* shape, int point = -1) {
+        SelectedShape = shape;
+        SelectedPoint = shape ? point : -1;
+    }
+    void DeselectShape() { SelectShape(nullptr); }
     F_SHAPE ShapeBackup;
     // What a repaint draws, and what the window shows; the widget only copies
     // the window image to the screen, told by WindowChanged.

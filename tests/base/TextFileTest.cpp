@@ -3,9 +3,11 @@
 #include "base/TextValues.h"
 #include "base/TextWriter.h"
 
+#include <chrono>
 #include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(TextValues, ParseLongLikeAtol) {
     const struct {
@@ -188,4 +190,70 @@ TEST(TextWriter, FailedCommitLeavesTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("target/inner")));
     EXPECT_EQ(FilesIn(dir), 1); // the folder only: the temporary file is gone
     EXPECT_FALSE(out.Commit(dir.File("missing/folder/file")));
+}
+
+// A save killed mid-write leaves ".NAME.vireldo-XXXXXX"; the next save to
+// NAME removes such leftovers once they are a minute old, and nothing else.
+TEST(TextWriter, CommitRemovesItsOwnOldLeftovers) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteFile(dir.File("t.tr3"), "old");
+    const auto aged = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    struct Entry {
+        const char* Name;
+        bool Old;
+        bool Removed;
+    };
+    const Entry entries[] = {
+        {".t.tr3.vireldo-AbC123", true, true},      // a leftover of a killed save
+        {".t.tr3.vireldo-XyZ789", false, false},    // young: maybe a save under way
+        {".t.tr3.backup", true, false},             // the user's own
+        {".t.tr3.vireldo-AbC12", true, false},      // one character short
+        {".t.tr3.vireldo-AbC12-", true, false},     // not what the system puts
+        {".other.tr3.vireldo-AbC123", true, false}, // another file's
+        {"t.tr3.vireldo-AbC123", true, false},      // not hidden
+    };
+    for (const Entry& e : entries) {
+        WriteFile(dir.File(e.Name), "x");
+        if (e.Old)
+            fs::last_write_time(dir.File(e.Name), aged);
+    }
+    fs::create_directory(dir.File(".t.tr3.vireldo-Dir123"));
+    fs::last_write_time(dir.File(".t.tr3.vireldo-Dir123"), aged);
+    WriteFile(dir.File("victim"), "precious");
+    fs::create_symlink(dir.File("victim"), dir.File(".t.tr3.vireldo-Lnk123"));
+    TextWriter out;
+    out.Line("new");
+    ASSERT_TRUE(out.Commit(dir.File("t.tr3")));
+    for (const Entry& e : entries)
+        EXPECT_EQ(fs::exists(dir.File(e.Name)), !e.Removed) << e.Name;
+    EXPECT_TRUE(fs::is_directory(dir.File(".t.tr3.vireldo-Dir123")));
+    EXPECT_TRUE(fs::is_symlink(dir.File(".t.tr3.vireldo-Lnk123")));
+    EXPECT_EQ(ReadFile(dir.File("victim")), "precious");
+}
+
+// A saved file keeps its mode; a new one gets what the umask leaves of 0666.
+TEST(TextWriter, CommitKeepsTheModeAndANewFileFollowsTheUmask) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    TextWriter out;
+    out.Line("new");
+    for (const mode_t mode : {mode_t(0644), mode_t(0664)}) {
+        WriteFile(dir.File("kept"), "old");
+        ASSERT_EQ(::chmod(dir.File("kept").c_str(), mode), 0);
+        ASSERT_TRUE(out.Commit(dir.File("kept")));
+        struct stat info {};
+        ASSERT_EQ(::stat(dir.File("kept").c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, mode);
+    }
+    for (const mode_t mask : {mode_t(022), mode_t(002), mode_t(077)}) {
+        const mode_t before = ::umask(mask);
+        const std::string fresh = dir.File("fresh" + std::to_string(mask));
+        const bool written = out.Commit(fresh);
+        ::umask(before);
+        ASSERT_TRUE(written);
+        struct stat info {};
+        ASSERT_EQ(::stat(fresh.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0666 & ~mask) << "umask " << mask;
+    }
 }

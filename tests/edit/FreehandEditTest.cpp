@@ -227,6 +227,62 @@ class FreehandEditTest : public QObject {
         QVERIFY(!f.Action("FreeDeleteShapeButton")->isEnabled());
     }
 
+    // A shape deleted between the press and the drag is not dragged: not
+    // its old slot, and not the shape that took that slot.
+    void aShapeDeletedBeforeTheDragIsLeftAlone_data() {
+        QTest::addColumn<int>("shapes");
+        QTest::newRow("the only shape") << 1;
+        QTest::newRow("another takes its slot") << 2;
+    }
+    void aShapeDeletedBeforeTheDragIsLeftAlone() {
+        QFETCH(int, shapes);
+        EditFixture f;
+        GridView(f);
+        for (int k = 0; k < shapes; ++k) {
+            f.Trigger("FreeRectangleButton");
+            f.Click(Screen(f, 0, 30.0f * k));
+            f.Click(Screen(f, 20, 30.0f * k + 20));
+        }
+        const QPoint corner = Screen(f, 0, 0);
+        f.Click(corner); // selects the first
+        QCOMPARE(f.Appl->Design.SelectedShape, &Layer(f).Shapes[0]);
+        f.Trigger("FreeMovePointButton");
+        QTest::mousePress(f.Canvas(), Qt::LeftButton, {}, corner);
+        f.Trigger("DeleteFreehandShape");
+        QCOMPARE(Layer(f).ShapeCount, shapes - 1);
+        const F_SHAPE kept = Layer(f).Shapes[0];
+        QTest::mouseMove(f.Canvas(), corner + QPoint(40, 40));
+        QTest::mouseMove(f.Canvas(), corner + QPoint(80, 90));
+        QTest::mouseRelease(f.Canvas(), Qt::LeftButton, {}, corner + QPoint(80, 90));
+        for (int i = 0; i < kept.PointCount; ++i) {
+            QCOMPARE(Layer(f).Shapes[0].Points[i].X, kept.Points[i].X);
+            QCOMPARE(Layer(f).Shapes[0].Points[i].Y, kept.Points[i].Y);
+        }
+        QCOMPARE(Layer(f).ShapeCount, shapes - 1);
+        QVERIFY(f.Mode() != EditMode::MovePoint);
+    }
+
+    // The selected point is always one of the selected shape's.
+    void theSelectedPointGoesWithItsShape() {
+        EditFixture f;
+        GridView(f);
+        f.Trigger("FreePolylineButton");
+        for (float x : {0.0f, 10.0f, 20.0f})
+            f.Click(Screen(f, x, 0));
+        f.Click(QPoint(5, 5), Qt::RightButton);
+        f.Click(Screen(f, 20, 0)); // its third point
+        QCOMPARE(f.Panel().SelectedPoint, 2);
+        f.Dialogs->ColourAnswers.push_back(0x123456);
+        f.Form->FreeColorPicker->click();
+        QVERIFY(!f.Panel().SelectedShape);
+        QCOMPARE(f.Panel().SelectedPoint, -1);
+        f.Trigger("FreePolylineButton");
+        f.Click(Screen(f, 0, 30));
+        const F_SHAPE* drawn = f.Panel().SelectedShape;
+        QVERIFY(drawn);
+        QVERIFY(f.Panel().SelectedPoint < drawn->PointCount);
+    }
+
     void theRoomOutlineIsDrawnTheSameWay() {
         EditFixture f;
         f.Form->MainTab->setCurrentIndex(2);

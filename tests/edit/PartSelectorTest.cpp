@@ -320,11 +320,11 @@ class PartSelectorTest : public QObject {
         over(QPoint(40, 40)); // empty space: only the ghost differs
         QVERIFY(f.Panel().WindowImage != f.Panel().Bitmap.Pixels());
         over(f.At(track, 1));
-        QVERIFY(f.Appl->Edit.DropTarget);
-        QCOMPARE(f.Appl->Edit.DropTarget->Part, &track.Parts[1]);
+        QVERIFY(DropTargetOf(*f.Appl));
+        QCOMPARE(DropTargetOf(*f.Appl)->Part, &track.Parts[1]);
         f.Trigger("CancelEditing");
         QCOMPARE(f.Mode(), EditMode::Select);
-        QVERIFY(!f.Appl->Edit.DropTarget);
+        QVERIFY(!DropTargetOf(*f.Appl));
         QCOMPARE(f.Panel().WindowImage, f.Panel().Bitmap.Pixels());
     }
 
@@ -428,12 +428,12 @@ class PartSelectorTest : public QObject {
         };
         for (int k : {0, 1, 2, 3, 2})
             over(f.At(track, k));
-        QVERIFY(f.Appl->Edit.DropTarget);
+        QVERIFY(DropTargetOf(*f.Appl));
         if (escape) {
             f.Trigger("CancelEditing");
         } else {
             QTest::mouseMove(f.Palette(), from);
-            QVERIFY(!f.Appl->Edit.DropTarget); // the tint left with the ghost
+            QVERIFY(!DropTargetOf(*f.Appl)); // the tint left with the ghost
             QTest::mouseRelease(f.Palette(), Qt::LeftButton, {}, from);
         }
         QCOMPARE(f.Mode(), EditMode::Select);

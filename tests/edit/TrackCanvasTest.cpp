@@ -332,6 +332,29 @@ class TrackCanvasTest : public QObject {
         QCOMPARE(f.UndoCount(), 1);
     }
 
+    // A part tinted in Join mode belongs to the placement it was found in:
+    // a new design lays the parts anew, and nothing of the old one is tinted
+    // or painted when the pointer goes on.
+    void aNewDesignForgetsTheJoinTarget() {
+        EditFixture f;
+        T_TRACK& track = f.LayStraights(0, 3);
+        f.Panel().SelectedTrack = &f.LayStraights(1, 1, 150, 0);
+        f.Trigger("JoinTrackButton");
+        f.Move(f.At(track, 2));
+        QVERIFY(DropTargetOf(*f.Appl));
+        f.Trigger("SelectButton");
+        NewDesignAnswer answer;
+        answer.Ok = true;
+        f.Dialogs->WizardAnswers.push_back(answer);
+        f.Dialogs->Answers = {DialogAnswer::No};
+        f.Trigger("NewMenu");
+        QVERIFY(!DropTargetOf(*f.Appl));
+        f.Trigger("JoinTrackButton");
+        const QImage before = f.Canvas()->grab().toImage();
+        f.Move(QPoint(7, 9));
+        QCOMPARE(f.Canvas()->grab().toImage(), before);
+    }
+
     void aJoinDroppedNowherePutsTheSourceBack() {
         EditFixture f;
         T_TRACK& source = f.LayStraights(0, 2, 10, 10);
