@@ -4,6 +4,7 @@
 #include "design/DesignFile.h"
 #include "design/TestLibrary.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,6 +126,40 @@ TEST_F(MiniFixture, TheCloserKeepsToTheStockWhenAsked) {
     EXPECT_EQ(ProposeClosings(*Design, 0, options)[0].Pieces[0].Def, Part("S350"));
 }
 
+// In stock means free in stock: exactly as many free as the closing needs
+// is enough, one fewer is not.
+TEST_F(MiniFixture, TheCloserTakesExactlyTheFreeCount) {
+    struct Case {
+        const char* Pieces;
+        int Stock;        // of S350
+        size_t Straights; // the closing needs
+        bool Offered;
+    } cases[] = {
+        {"RRSRR", 2, 1, true},   // one in the track, one free
+        {"RRSRR", 1, 1, false},  // none free
+        {"RRSSRR", 4, 2, true},  // two free, two needed
+        {"RRSSRR", 3, 2, false}, // one free, two needed
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.Pieces) + " stock " + std::to_string(c.Stock));
+        Design->ClearDesign();
+        Lay(c.Pieces);
+        Part("S350")->Stock = c.Stock;
+        Part("C90")->Stock = 0;
+        CloseOptions options;
+        options.InStockOnly = true;
+        bool offered = false;
+        for (const Proposal& proposal : ProposeClosings(*Design, 0, options))
+            offered = offered || (proposal.Removed.empty() &&
+                                  proposal.Pieces.size() == c.Straights &&
+                                  std::all_of(proposal.Pieces.begin(), proposal.Pieces.end(),
+                                              [&](const ClosingPiece& piece) {
+                                                  return piece.Def == Part("S350");
+                                              }));
+        EXPECT_EQ(offered, c.Offered);
+    }
+}
+
 TEST_F(MiniFixture, CrossingTracksOverlapUnlessOneBridgesTheOther) {
     Lay("SSSS", 0, -70);                       // down the y axis
     T_TRACK& across = Lay("SSSS", 70, 0, 360); // across it at the same height
@@ -197,4 +232,20 @@ TEST(LayoutCheck, LaneDifferenceWithAndWithoutALaneSwap) {
     EXPECT_FLOAT_EQ(result.Tracks[0].LaneDifferencePercent(), -25.0f);
     EXPECT_FLOAT_EQ(result.Tracks[1].Lane1, 40.0f);
     EXPECT_FLOAT_EQ(result.Tracks[1].Lane2, 50.0f);
+}
+
+// A lane swap piece whose lanes differ counts itself swapped, in the check
+// as in the track list.
+TEST(LayoutCheck, ALaneSwapOfUnequalLanesCountsItselfSwapped) {
+    FillAngleTable();
+    TestLibrary lib;
+    lib.X->TravelLane1 = 12;
+    lib.X->TravelLane2 = 18;
+    auto design = lib.NewDesign();
+    T_TRACK& track = *design->AllocateTrack();
+    Append(track, {lib.S, lib.X, lib.S});
+    const CheckResult result = CheckDesign(*design);
+    ASSERT_EQ(result.Tracks.size(), 1u);
+    EXPECT_FLOAT_EQ(result.Tracks[0].Lane1, 10.0f + 18.0f + 10.0f);
+    EXPECT_FLOAT_EQ(result.Tracks[0].Lane2, 10.0f + 12.0f + 10.0f);
 }

@@ -110,6 +110,17 @@ TEST_F(TrackListFixture, ALaneSwapExchangesTheLanesFromItselfOn) {
     EXPECT_EQ(Count(list, Lengths("0.10 m", "0.20 m")), 2);
 }
 
+// A lane swap piece whose lanes differ is driven swapped itself: lane 1
+// takes its second lane's length.
+TEST_F(TrackListFixture, ALaneSwapOfUnequalLanesCountsItselfSwapped) {
+    Lib.X->TravelLane1 = 12;
+    Lib.X->TravelLane2 = 18;
+    Append(Track(0), {Lib.S, Lib.X, Lib.S});
+    const std::string list = TableOf("Track Section List");
+    EXPECT_NE(list.find(Lengths("0.28 m", "0.32 m")), std::string::npos); // S 10/20, X 18/12
+    EXPECT_NE(list.find(Lengths("0.48 m", "0.42 m")), std::string::npos); // then S 20/10
+}
+
 TEST_F(TrackListFixture, CurvesByDirection) {
     T_TRACK& track = Track(0);
     Append(track, {Lib.C}, PS_LEFT);

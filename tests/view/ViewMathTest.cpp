@@ -67,6 +67,25 @@ TEST(ViewMath, SnapToGridRoundsHalvesAwayFromZero) {
     EXPECT_EQ(x, 14.9f);
 }
 
+// Each axis snaps to its own spacing: a swap of the two would pass square grids.
+TEST(ViewMath, SnapToGridKeepsEachAxisToItsOwnSpacing) {
+    auto panel = Panel(800, 600, 1.0f, {});
+    panel->GridX = 4;
+    panel->GridY = 25;
+    const struct {
+        bool Metric;
+        float X, Y, SnappedX, SnappedY;
+    } cases[] = {{true, 13.9f, 13.9f, 12, 25},
+                 {true, -6.1f, -37.6f, -8, -50},
+                 {false, 11.0f, 40.0f, 4 * 2.54f, 25 * 2.54f}};
+    for (const auto& c : cases) {
+        float x = c.X, y = c.Y;
+        SnapToGrid(*panel, c.Metric, x, y);
+        EXPECT_NEAR(x, c.SnappedX, 1e-4) << c.X;
+        EXPECT_NEAR(y, c.SnappedY, 1e-4) << c.Y;
+    }
+}
+
 TEST(ViewMath, ZoomBarAndFields) {
     EXPECT_FLOAT_EQ(ZoomFromBar(1), 0.275f);
     EXPECT_FLOAT_EQ(ZoomFromBar(24), 2.0f);
