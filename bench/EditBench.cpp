@@ -1,10 +1,13 @@
 #include "MaxDesign.h"
 #include "app/Appl.h"
 #include "app/Notifications.h"
+#include "app/Recovery.h"
 #include "edit/PartSelector.h"
 #include "edit/TrackCanvas.h"
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -146,3 +149,29 @@ void BM_DrawPartSelector(benchmark::State& state) {
 BENCHMARK(BM_DrawPartSelector)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+// The editing thread's share of a recovery copy of the typical 500-part
+// design: the text of the changed design handed to the worker (the file is
+// written beside it). Each round changes a part so that a copy is due.
+void BM_RecoveryCopy(benchmark::State& state) {
+    Editing editing(false);
+    A_APPL& appl = *editing.Appl;
+    char folder[] = "/tmp/vireldo-bench-XXXXXX";
+    if (!::mkdtemp(folder))
+        return;
+    appl.RecoveryDir = folder;
+    StartRecovery(appl);
+    T_DESIGN& design = appl.Design.Design;
+    int8_t height = 0;
+    for (auto _ : state) {
+        design.Tracks[0].Parts[0].Height = ++height;
+        design.SetModified(true);
+        KeepRecoveryCopies(appl);
+        state.PauseTiming();
+        FlushRecoveryCopies(appl); // the worker's time is not the editing's
+        state.ResumeTiming();
+    }
+    StopRecovery(appl);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecoveryCopy)->Unit(benchmark::kMicrosecond)->UseRealTime();

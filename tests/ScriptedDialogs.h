@@ -30,6 +30,15 @@ class ScriptedDialogs : public AppDialogs {
     }
     DialogAnswer YesNo(const std::string& text) override { return Answer(text); }
     DialogAnswer YesNoCancel(const std::string& text) override { return Answer(text); }
+    std::deque<RecoveryChoice> RecoveryAnswers; // Later when empty
+    RecoveryChoice AskRecovery(const std::string& text) override {
+        Messages.push_back(text);
+        if (RecoveryAnswers.empty())
+            return RecoveryChoice::Later;
+        const RecoveryChoice choice = RecoveryAnswers.front();
+        RecoveryAnswers.pop_front();
+        return choice;
+    }
     std::string OpenFile(const FileDialogSpec& request) override { return FileName(request); }
     std::string SaveFile(const FileDialogSpec& request) override { return FileName(request); }
 

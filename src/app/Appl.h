@@ -73,9 +73,12 @@ struct EditState {
 
 // The application object: all state of one run. Window classes receive it;
 // nothing of it is freed before the process ends.
+class RecoveryKeeper;
+
 class A_APPL {
   public:
     explicit A_APPL(const std::string& programDir);
+    ~A_APPL();
     A_APPL(const A_APPL&) = delete;
     A_APPL& operator=(const A_APPL&) = delete;
 
@@ -112,6 +115,10 @@ class A_APPL {
     void SetCurrentPanel(P_PANEL* panel) { Canvases.Current = panel; }
 
     std::string SettingsFile; // empty: the user's settings store
+    std::string RecoveryDir;  // empty: the user's data folder
+    std::unique_ptr<RecoveryKeeper> Recovery;
+    // A recovered design is saved where the user says, not over its file unasked.
+    bool SaveAsksName = false;
 
     AppDialogs& Dialogs() { return *DialogsImpl; }
     bool HasDialogs() const { return DialogsImpl != nullptr; }

@@ -4,6 +4,7 @@
 #include "Caption.h"
 #include "History.h"
 #include "Notifications.h"
+#include "Recovery.h"
 #include "RoomCommands.h"
 #include "defs/DefinitionsFile.h"
 #include "design/DesignFile.h"
@@ -56,6 +57,8 @@ bool Save(A_APPL& appl) {
         SaveDesign(appl.Design.Design, appl.Design.Offset, appl.Design.Freehand);
     if (!message.empty())
         ShowAppError(appl, message);
+    else
+        KeepRecoveryCopies(appl); // saved: its recovery copy goes
     ShowDesignCaption(appl);
     return message.empty();
 }
@@ -75,6 +78,7 @@ bool SaveUnder(A_APPL& appl, const std::string& name) {
     SetDesignTitle(appl, name);
     AddRecentFile(appl, name);
     appl.LastUsedPath = FolderOf(name);
+    appl.SaveAsksName = false;
     return true;
 }
 
@@ -85,6 +89,7 @@ std::string AskSaveName(A_APPL& appl) {
 // What follows reading another design into the canvas: Select mode, no
 // selections, the buttons, the canvases and an empty history.
 void DesignReplaced(A_APPL& appl) {
+    appl.SaveAsksName = false;
     SetEditMode(appl, EditMode::Select);
     ClearSelections(appl);
     UpdateEditButtons(appl);
@@ -214,7 +219,16 @@ void OpenRecentFile(A_APPL& appl, int entry) {
 }
 
 bool SaveCommand(A_APPL& appl) {
-    return Unnamed(appl) ? SaveUnder(appl, AskSaveName(appl)) : Save(appl);
+    return Unnamed(appl) || appl.SaveAsksName ? SaveUnder(appl, AskSaveName(appl)) : Save(appl);
+}
+
+void DesignRecovered(A_APPL& appl, const std::string& name) {
+    DrawPartSelector(appl);
+    SetDesignTitle(appl, name);
+    DesignReplaced(appl);
+    appl.SaveAsksName = true;
+    appl.Design.Design.SetModified(true);
+    ShowDesignCaption(appl);
 }
 
 bool SaveAsCommand(A_APPL& appl) {

@@ -20,6 +20,9 @@ void OpenRecentFile(A_APPL& appl, int entry);
 // False when the design was not written (cancelled, or the file could not be).
 bool SaveCommand(A_APPL& appl);
 bool SaveAsCommand(A_APPL& appl);
+// A design read back from a recovery copy: shown under its own name (or
+// unnamed), changed, and its first save asks where to put it.
+void DesignRecovered(A_APPL& appl, const std::string& name);
 // The questions before the program ends; false keeps it running.
 bool AskBeforeExit(A_APPL& appl);
 // The folder of a file name, with a trailing separator.

@@ -10,6 +10,9 @@ class QPrinter;
 
 enum class DialogAnswer { Yes, No, Cancel, Ok };
 
+// What the start does with the copies a crashed program left.
+enum class RecoveryChoice { Recover, Discard, Later };
+
 // The icon of a message: a failure shows as an error, a refusal as a warning.
 enum class MessageKind { Information, Warning, Error };
 
@@ -44,6 +47,8 @@ class AppDialogs {
     virtual void Message(const std::string& text, MessageKind kind) = 0;
     virtual DialogAnswer YesNo(const std::string& text) = 0;
     virtual DialogAnswer YesNoCancel(const std::string& text) = 0;
+    // Recover, Discard or Later, for the copies the text lists.
+    virtual RecoveryChoice AskRecovery(const std::string& text) = 0;
     // Empty when the user cancelled.
     virtual std::string OpenFile(const FileDialogSpec& request) = 0;
     virtual std::string SaveFile(const FileDialogSpec& request) = 0;

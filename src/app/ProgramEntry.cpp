@@ -3,6 +3,7 @@
 #include "Appl.h"
 #include "Caption.h"
 #include "DesignCommands.h"
+#include "Recovery.h"
 #include "ui/Main.h"
 #include "ui/QtDialogs.h"
 #include "ui/Splash.h"
@@ -32,6 +33,10 @@ class SplashFirstDialogs : public AppDialogs {
     DialogAnswer YesNoCancel(const std::string& text) override {
         CloseSplash();
         return Inner->YesNoCancel(text);
+    }
+    RecoveryChoice AskRecovery(const std::string& text) override {
+        CloseSplash();
+        return Inner->AskRecovery(text);
     }
     std::string OpenFile(const FileDialogSpec& request) override {
         CloseSplash();
@@ -89,9 +94,12 @@ int RunWindows(A_APPL& appl, const std::string& commandLine) {
     splash.hide();
     splash.close();
     mainForm.show();
-    if (appl.WizardStartup && !withFile)
+    StartRecovery(appl);
+    const bool recovered = OfferRecovery(appl);
+    if (appl.WizardStartup && !withFile && !recovered)
         NewDesignWizardCommand(appl);
     QApplication::exec();
+    StopRecovery(appl);
     return 0;
 }
 

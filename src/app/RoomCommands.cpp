@@ -2,6 +2,7 @@
 
 #include "Appl.h"
 #include "DesignCommands.h"
+#include "Recovery.h"
 
 namespace {
 
@@ -10,8 +11,10 @@ FileDialogSpec RoomDialog(const A_APPL& appl, const char* title) {
 }
 
 bool Save(A_APPL& appl) {
-    if (SaveRoom(appl.Room, appl.Room.Offset))
+    if (SaveRoom(appl.Room, appl.Room.Offset)) {
+        KeepRecoveryCopies(appl); // saved: its recovery copy goes
         return true;
+    }
     ShowAppError(appl, "Cannot write file " + appl.Room.RoomFileName + " !");
     return false;
 }

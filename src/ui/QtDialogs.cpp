@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringList>
@@ -143,6 +144,19 @@ DialogAnswer QtDialogs::YesNo(const std::string& text) {
 
 DialogAnswer QtDialogs::YesNoCancel(const std::string& text) {
     return Ask(text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+}
+
+RecoveryChoice QtDialogs::AskRecovery(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, CAPTION, ToQt(text), QMessageBox::NoButton, Owner());
+    QPushButton* recover = box.addButton("&Recover", QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton("&Discard", QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton("&Later", QMessageBox::RejectRole);
+    box.setDefaultButton(recover);
+    box.setEscapeButton(later);
+    box.exec();
+    return box.clickedButton() == recover   ? RecoveryChoice::Recover
+           : box.clickedButton() == discard ? RecoveryChoice::Discard
+                                            : RecoveryChoice::Later;
 }
 
 std::string QtDialogs::OpenFile(const FileDialogSpec& request) {

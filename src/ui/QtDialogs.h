@@ -13,6 +13,7 @@ class QtDialogs : public AppDialogs {
     void Message(const std::string& text, MessageKind kind) override;
     DialogAnswer YesNo(const std::string& text) override;
     DialogAnswer YesNoCancel(const std::string& text) override;
+    RecoveryChoice AskRecovery(const std::string& text) override;
     std::string OpenFile(const FileDialogSpec& request) override;
     std::string SaveFile(const FileDialogSpec& request) override;
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;

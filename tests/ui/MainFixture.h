@@ -24,6 +24,7 @@ struct MainFixture {
         Form.reset();
         Appl = std::make_unique<A_APPL>(programDir);
         Appl->SettingsFile = Dir.File("settings.ini");
+        Appl->RecoveryDir = Dir.File("recovery");
         auto dialogs = std::make_unique<ScriptedDialogs>();
         Dialogs = dialogs.get();
         Appl->SetDialogs(std::move(dialogs));
