@@ -29,6 +29,9 @@ void T_UNDO::PushUndo(const T_DESIGN& design) {
 bool T_UNDO::Undo(T_DESIGN& design) {
     if (UndoCount == 0)
         return false;
+    // What changed since the last record (a quick turn records nothing of its
+    // own) is kept, so that a redo brings back the design as it was.
+    (*History)[UndoIndex] = design;
     --UndoCount;
     UndoIndex = UndoIndex == 0 ? UNDO_SNAPSHOTS - 1 : UndoIndex - 1;
     design = (*History)[UndoIndex];

@@ -79,3 +79,16 @@ TEST_F(UndoFixture, RestoresFileNameAndSavedState) {
     EXPECT_FALSE(Design->IsModified());
     EXPECT_TRUE(Design->Tracks[0].HoldsOnlyEmptyPart());
 }
+
+// A change that records no step of its own (a quick turn) is undone with the
+// edit before it, and a redo brings both back.
+TEST_F(UndoFixture, RedoBringsBackWhatChangedSinceTheLastRecord) {
+    History->ResetUndo(*Design);
+    EditTo(1);
+    Design->SetTrackAngle(&Design->Tracks[0], 720);
+    ASSERT_TRUE(History->Undo(*Design));
+    EXPECT_EQ(Design->TrackCount(), 0);
+    ASSERT_TRUE(History->Redo(*Design));
+    EXPECT_EQ(Design->TrackCount(), 1);
+    EXPECT_EQ(Design->Tracks[0].Angle, 720);
+}
