@@ -104,6 +104,7 @@ void RecoverRoom(A_APPL& appl, const RecoveryCopy& copy) {
     LoadRoomFile(appl);
     appl.Room.RoomFileName = copy.OriginalName.empty() ? UNTITLED_ROOM : copy.OriginalName;
     appl.Room.Layer.Changed = true;
+    FitRoomView(appl);
 }
 
 } // namespace

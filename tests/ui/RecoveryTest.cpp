@@ -71,6 +71,30 @@ class RecoveryTest : public QObject {
         StopRecovery(*next.Appl);
     }
 
+    void aCrashedRoomComesBack() {
+        MainFixture crashed;
+        StartRecovery(*crashed.Appl);
+        C_ROOM& room = crashed.Appl->Room;
+        room.RoomFileName = crashed.Dir.File("den.rm3");
+        F_SHAPE* wall = room.Layer.AddShape();
+        wall->AddPoint(0, 0);
+        wall->AddPoint(300, 0);
+        room.Layer.Changed = true;
+        KeepRecoveryCopies(*crashed.Appl);
+        FlushRecoveryCopies(*crashed.Appl);
+        Crash(crashed);
+        MainFixture next;
+        next.Appl->RecoveryDir = crashed.Appl->RecoveryDir;
+        next.Dialogs->RecoveryAnswers = {RecoveryChoice::Recover};
+        QVERIFY(!OfferRecovery(*next.Appl)); // no design came back
+        const C_ROOM& back = next.Appl->Room;
+        QCOMPARE(back.Layer.ShapeCount, 1);
+        QCOMPARE(back.Layer.Shapes[0].PointCount, 2);
+        QCOMPARE(back.RoomFileName, crashed.Dir.File("den.rm3"));
+        QVERIFY(back.Layer.Changed);
+        QVERIFY(Orphans(next).empty());
+    }
+
     void laterAsksAgainAndDiscardForgets() {
         MainFixture crashed;
         EditAndKeep(crashed, crashed.DesignFile("oval.tr3"));
