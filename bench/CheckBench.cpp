@@ -1,8 +1,10 @@
 #include "MaxDesign.h"
 #include "check/LoopCloser.h"
 #include "render/Repaint.h"
+#include "sim/LapSimulation.h"
 #include "view/ViewMath.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -71,3 +73,34 @@ void BM_CloseLoopFourParts(benchmark::State& state) {
 BENCHMARK(BM_CloseLoopFourParts)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+// Lap times of every lane of the typical design and of the largest, reported
+// beside the check of the largest above.
+void BM_SimulateLaps(benchmark::State& state) {
+    MaxDesign& source = Shared();
+    std::unique_ptr<T_DESIGN> typical = state.range(0) == 0 ? Typical(source) : nullptr;
+    T_DESIGN& design = typical ? *typical : *source.Design;
+    const Car car = FindCarPreset("1:32")->Values;
+    size_t closed = 0;
+    for (auto _ : state) {
+        const std::vector<TrackLaps> laps = SimulateDesign(design, car);
+        closed = static_cast<size_t>(
+            std::count_if(laps.begin(), laps.end(), [](const TrackLaps& t) { return t.Closed; }));
+        benchmark::DoNotOptimize(laps.data());
+    }
+    state.counters["closed_tracks"] = static_cast<double>(closed);
+}
+BENCHMARK(BM_SimulateLaps)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The largest design's tracks do not close; every lane of them is driven as
+// a loop all the same, for the cost of 64,000 parts' laps.
+void BM_SimulateLargestLanes(benchmark::State& state) {
+    T_DESIGN& design = *Shared().Design;
+    const Car car = FindCarPreset("1:32")->Values;
+    for (auto _ : state)
+        for (T_TRACK& track : design.Tracks)
+            for (int lane = 0; track.InUse && lane < 2; ++lane)
+                benchmark::DoNotOptimize(SimulateLane(LanePath(track, lane), car).LapTime);
+    state.counters["parts"] = MAX_TRACKS * MAX_TRACK_PARTS;
+}
+BENCHMARK(BM_SimulateLargestLanes)->Unit(benchmark::kMillisecond)->UseRealTime();

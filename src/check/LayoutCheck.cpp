@@ -11,6 +11,22 @@
 
 namespace {
 
+bool Within(float gapMillimetres, QuarterDegrees heading, const CheckTolerance& tolerance) {
+    return gapMillimetres <= tolerance.GapMillimetres && heading <= tolerance.Heading;
+}
+
+} // namespace
+
+bool TrackCloses(T_TRACK& track, const CheckTolerance& tolerance) {
+    if (!track.InUse || track.HoldsOnlyEmptyPart())
+        return false;
+    const TrackEnds ends = EndsOf(track);
+    return Within(GapMillimetres(ends.End, ends.Start),
+                  HeadingDifference(ends.End.Angle, ends.Start.Angle), tolerance);
+}
+
+namespace {
+
 constexpr float MM_PER_CM = 10.0f;
 constexpr float JOIN_GAP_MM = 10.0f;
 constexpr QuarterDegrees JOIN_HEADING = 4; // one degree
@@ -262,8 +278,7 @@ void CheckTracks(T_DESIGN& design, const CheckTolerance& tolerance, CheckResult&
             const QuarterDegrees heading =
                 HeadingDifference(ends[slot].End.Angle, ends[slot].Start.Angle);
             finding.HeadingDegrees = heading * 0.25f;
-            finding.Closed =
-                finding.GapMillimetres <= tolerance.GapMillimetres && heading <= tolerance.Heading;
+            finding.Closed = Within(finding.GapMillimetres, heading, tolerance);
         }
         result.Tracks.push_back(finding);
     }

@@ -87,6 +87,9 @@ std::string GapDirection(const TrackFinding& finding);
 QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b);
 
 CheckResult CheckDesign(T_DESIGN& design, const CheckTolerance& tolerance = {});
+// Whether the track's end meets its start within the tolerance, as the
+// check finds it (without the rest of the check).
+bool TrackCloses(T_TRACK& track, const CheckTolerance& tolerance = {});
 
 // Overlaps only: pairs of parts at one height whose surfaces cover more than
 // minimumArea square centimetres of each other (chain neighbours and the two

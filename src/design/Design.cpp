@@ -104,26 +104,26 @@ void T_DESIGN::SetTrackAngle(T_TRACK* track, QuarterDegrees angle) {
     }
 }
 
+LaneTravel TravelOf(const T_PART& part, bool& swapped) {
+    float a = part.Def->TravelLane1, b = part.Def->TravelLane2;
+    if (part.Def->CrossTrack)
+        swapped = !swapped;
+    if (swapped)
+        std::swap(a, b);
+    return part.Status & PS_LEFT ? LaneTravel{b, a} : LaneTravel{a, b};
+}
+
 namespace {
 
 void SumTrack(T_TRACK& track, int first, int last) {
     bool swapped = false;
     for (int i = first; i <= last; ++i) {
         const T_PART& part = track.Parts[i];
-        float a = part.Def->TravelLane1;
-        float b = part.Def->TravelLane2;
-        if (part.Def->CrossTrack)
-            swapped = !swapped;
-        if (swapped)
-            std::swap(a, b);
-        if (part.Status & PS_LEFT) {
-            track.Lane1Total += b;
-            track.Lane2Total += a;
+        const LaneTravel travel = TravelOf(part, swapped);
+        track.Lane1Total += travel.Lane1;
+        track.Lane2Total += travel.Lane2;
+        if (part.Status & PS_LEFT)
             ++track.LeftCount;
-        } else {
-            track.Lane1Total += a;
-            track.Lane2Total += b;
-        }
         if (part.Status & PS_RIGHT)
             ++track.RightCount;
     }

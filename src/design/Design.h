@@ -56,6 +56,15 @@ struct T_TRACK {
 // Exchanges a part's left and right curve bits.
 void MirrorPart(T_PART& part);
 
+// What each lane drives on a part. A lane swap part exchanges the lanes from
+// itself on (swapped carries that along a track); a left curve drives lane 1
+// on the second lane's length.
+struct LaneTravel {
+    float Lane1 = 0.0f;
+    float Lane2 = 0.0f;
+};
+LaneTravel TravelOf(const T_PART& part, bool& swapped);
+
 struct T_DESIGN {
     std::string FileName;
     std::array<T_TRACK, MAX_TRACKS> Tracks{};

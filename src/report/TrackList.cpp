@@ -79,21 +79,10 @@ void SectionsInfo(Html& out, T_DESIGN& design) {
         << "</TD>";
 }
 
-// Lane accounting: a lane swap part flips the lanes from itself on; a left
-// curve drives lane 1 on the second lane's length.
 void AddLanes(const T_PART& part, bool& swapped, float& lane1, float& lane2) {
-    float a = part.Def->TravelLane1, b = part.Def->TravelLane2;
-    if (part.Def->CrossTrack)
-        swapped = !swapped;
-    if (swapped)
-        std::swap(a, b);
-    if (part.Status & PS_LEFT) {
-        lane1 += b;
-        lane2 += a;
-    } else {
-        lane1 += a;
-        lane2 += b;
-    }
+    const LaneTravel travel = TravelOf(part, swapped);
+    lane1 += travel.Lane1;
+    lane2 += travel.Lane2;
 }
 
 void PartRow(Html& out, const T_PART& part, int number, float lane1, float lane2) {

@@ -26,6 +26,7 @@ int RenderCommand(const ToolArgs& args);
 int ExportCommand(const ToolArgs& args);
 int ReportCommand(const ToolArgs& args);
 int CheckCommand(const ToolArgs& args);
+int SimulateCommand(const ToolArgs& args);
 int CloseCommand(const ToolArgs& args);
 int CatalogueCommand(const ToolArgs& args);
 

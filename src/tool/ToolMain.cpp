@@ -105,6 +105,22 @@ const Subcommand SUBCOMMANDS[] = {
      "    missing}, clean. Tracks and parts are numbered from 1, as the track list\n"
      "    numbers them. Exit code 0: nothing found, 1: findings, 2: unreadable.",
      {"json"}},
+    {"simulate",
+     SimulateCommand,
+     {"dir", "car", "vmax", "accel", "brake", "lateral", "trace"},
+     1,
+     "simulate FILE.tr3 [--dir DIR] [--car 1:32|1:24|1:43|HO] [--vmax V] [--accel A]\n"
+     "       [--brake B] [--lateral L] [--json] [--trace OUT.csv]\n"
+     "    Estimates the lap time of every lane of every closed track: a car of the\n"
+     "    scale's typical figures (1:32 unless given; each settable, m/s and m/s2)\n"
+     "    driven as fast as its top speed, acceleration, braking and sideways grip\n"
+     "    in every curve allow, on a flying lap. --json writes one object: car {vmax,\n"
+     "    accel, brake, lateral}, tracks[] {number, closed, lanes[] {lane, length_m,\n"
+     "    lap_s, average_mps, top_mps, full_throttle (0 to 1), entry_mps[] per piece},\n"
+     "    difference_s, difference_percent (lane 2 against lane 1)}. --trace writes\n"
+     "    track,lane,distance_m,speed_mps,piece for every closed track. Exit code 0:\n"
+     "    every track has its laps, 1: a track is not closed, 2: unreadable.",
+     {"json"}},
     {"close",
      CloseCommand,
      {"dir", "track", "max-parts", "tolerance", "o"},
