@@ -14,7 +14,7 @@ class ScriptedDialogs : public AppDialogs {
     std::vector<MessageKind> Kinds;    // the icon of every Message, in order
     std::deque<DialogAnswer> Answers;  // for YesNo and YesNoCancel, Cancel when empty
     std::deque<std::string> FileNames; // for the file dialogs, cancel when empty
-    std::vector<FileDialogSpec> FileDialogs;
+    std::vector<FileDialogRequest> FileDialogs;
     std::deque<NewDesignAnswer> WizardAnswers; // closed without OK when empty
     std::vector<NewDesignRequest> WizardRequests;
     bool PrintAnswer = false;
@@ -39,8 +39,8 @@ class ScriptedDialogs : public AppDialogs {
         RecoveryAnswers.pop_front();
         return choice;
     }
-    std::string OpenFile(const FileDialogSpec& request) override { return FileName(request); }
-    std::string SaveFile(const FileDialogSpec& request) override { return FileName(request); }
+    std::string OpenFile(const FileDialogRequest& request) override { return FileName(request); }
+    std::string SaveFile(const FileDialogRequest& request) override { return FileName(request); }
 
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override {
         WizardRequests.push_back(request);
@@ -118,7 +118,7 @@ class ScriptedDialogs : public AppDialogs {
         Answers.pop_front();
         return answer;
     }
-    std::string FileName(const FileDialogSpec& request) {
+    std::string FileName(const FileDialogRequest& request) {
         FileDialogs.push_back(request);
         if (FileNames.empty())
             return std::string();

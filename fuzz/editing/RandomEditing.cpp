@@ -60,8 +60,8 @@ class HurriedDialogs : public AppDialogs {
     DialogAnswer YesNo(const std::string&) override { return DialogAnswer::No; }
     DialogAnswer YesNoCancel(const std::string&) override { return DialogAnswer::No; }
     RecoveryChoice AskRecovery(const std::string&) override { return RecoveryChoice::Later; }
-    std::string OpenFile(const FileDialogSpec&) override { return Folder + "saved.tr3"; }
-    std::string SaveFile(const FileDialogSpec&) override { return Folder + "saved.tr3"; }
+    std::string OpenFile(const FileDialogRequest&) override { return Folder + "saved.tr3"; }
+    std::string SaveFile(const FileDialogRequest&) override { return Folder + "saved.tr3"; }
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override {
         NewDesignAnswer answer;
         answer.Ok = true;

@@ -15,15 +15,15 @@
 
 namespace {
 
-FileDialogSpec DesignDialog(const A_APPL& appl, const char* title) {
+FileDialogRequest DesignDialog(const A_APPL& appl, const char* title) {
     return {title, "Tracks 2000|*.tr3|All Files|*.*", "tr3", appl.LastUsedPath, ""};
 }
 
 // Save As proposes the design's own name.
-FileDialogSpec SaveDesignDialog(const A_APPL& appl) {
-    FileDialogSpec spec = DesignDialog(appl, "Save Track design");
-    spec.FileName = ProposedName(appl, appl.Design.Design.FileName, "tr3");
-    return spec;
+FileDialogRequest SaveDesignDialog(const A_APPL& appl) {
+    FileDialogRequest dialog = DesignDialog(appl, "Save Track design");
+    dialog.FileName = ProposedName(appl, appl.Design.Design.FileName, "tr3");
+    return dialog;
 }
 
 // A design that never was saved has this name and no other mark.

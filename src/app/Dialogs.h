@@ -18,7 +18,7 @@ enum class MessageKind { Information, Warning, Error };
 
 // What a file dialog shows: title, filter ("Name|*.ext|All Files|*.*"),
 // default extension and start folder.
-struct FileDialogSpec {
+struct FileDialogRequest {
     std::string Title;
     std::string Filter;
     std::string DefaultExt;
@@ -50,8 +50,8 @@ class AppDialogs {
     // Recover, Discard or Later, for the copies the text lists.
     virtual RecoveryChoice AskRecovery(const std::string& text) = 0;
     // Empty when the user cancelled.
-    virtual std::string OpenFile(const FileDialogSpec& request) = 0;
-    virtual std::string SaveFile(const FileDialogSpec& request) = 0;
+    virtual std::string OpenFile(const FileDialogRequest& request) = 0;
+    virtual std::string SaveFile(const FileDialogRequest& request) = 0;
     virtual NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) = 0;
     // The new room wizard, its units by the Metric setting; false unless OK.
     virtual bool NewRoomWizard(RoomOutlineRequest& request, bool metric) = 0;

@@ -38,11 +38,11 @@ class SplashFirstDialogs : public AppDialogs {
         CloseSplash();
         return Inner->AskRecovery(text);
     }
-    std::string OpenFile(const FileDialogSpec& request) override {
+    std::string OpenFile(const FileDialogRequest& request) override {
         CloseSplash();
         return Inner->OpenFile(request);
     }
-    std::string SaveFile(const FileDialogSpec& request) override {
+    std::string SaveFile(const FileDialogRequest& request) override {
         CloseSplash();
         return Inner->SaveFile(request);
     }

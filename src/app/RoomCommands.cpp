@@ -6,7 +6,7 @@
 
 namespace {
 
-FileDialogSpec RoomDialog(const A_APPL& appl, const char* title) {
+FileDialogRequest RoomDialog(const A_APPL& appl, const char* title) {
     return {title, "Room Template|*.rm3|All Files|*.*", "rm3", appl.LastUsedPath, ""};
 }
 
@@ -34,9 +34,9 @@ bool SaveUnder(A_APPL& appl, const std::string& name) {
 }
 
 std::string AskRoomName(A_APPL& appl) {
-    FileDialogSpec spec = RoomDialog(appl, "Save Room Template");
-    spec.FileName = ProposedName(appl, appl.Room.RoomFileName, "rm3");
-    return appl.Dialogs().SaveFile(spec);
+    FileDialogRequest dialog = RoomDialog(appl, "Save Room Template");
+    dialog.FileName = ProposedName(appl, appl.Room.RoomFileName, "rm3");
+    return appl.Dialogs().SaveFile(dialog);
 }
 
 } // namespace

@@ -48,7 +48,7 @@ QString QtFilter(const std::string& filter) {
     return filters.join(";;");
 }
 
-QString StartPath(const FileDialogSpec& request) {
+QString StartPath(const FileDialogRequest& request) {
     return request.FileName.empty() ? ToQt(request.StartDir) : ToQt(request.FileName);
 }
 
@@ -159,12 +159,12 @@ RecoveryChoice QtDialogs::AskRecovery(const std::string& text) {
                                             : RecoveryChoice::Later;
 }
 
-std::string QtDialogs::OpenFile(const FileDialogSpec& request) {
+std::string QtDialogs::OpenFile(const FileDialogRequest& request) {
     return FromQt(QFileDialog::getOpenFileName(Owner(), ToQt(request.Title), StartPath(request),
                                                QtFilter(request.Filter)));
 }
 
-std::string QtDialogs::SaveFile(const FileDialogSpec& request) {
+std::string QtDialogs::SaveFile(const FileDialogRequest& request) {
     QFileDialog dialog(Owner(), ToQt(request.Title), StartPath(request), QtFilter(request.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(ToQt(request.DefaultExt));

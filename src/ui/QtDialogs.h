@@ -14,8 +14,8 @@ class QtDialogs : public AppDialogs {
     DialogAnswer YesNo(const std::string& text) override;
     DialogAnswer YesNoCancel(const std::string& text) override;
     RecoveryChoice AskRecovery(const std::string& text) override;
-    std::string OpenFile(const FileDialogSpec& request) override;
-    std::string SaveFile(const FileDialogSpec& request) override;
+    std::string OpenFile(const FileDialogRequest& request) override;
+    std::string SaveFile(const FileDialogRequest& request) override;
     NewDesignAnswer NewDesignWizard(const NewDesignRequest& request) override;
     bool NewRoomWizard(RoomOutlineRequest& request, bool metric) override;
     bool AskText(std::string& text, std::string& size) override;
