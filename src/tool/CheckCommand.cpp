@@ -15,9 +15,7 @@ constexpr int CHECK_FINDINGS = 1;
 constexpr int CHECK_UNREADABLE = 2;
 
 std::string Number(double value, int decimals = 1) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return Fixed(value, decimals);
 }
 
 std::string Quoted(const std::string& text) {

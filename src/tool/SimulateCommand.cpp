@@ -17,9 +17,7 @@ constexpr int UNREADABLE = 2;
 std::string Number(double value, int decimals) {
     if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0.0; // no "-0.000"
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return Fixed(value, decimals);
 }
 
 // The preset named by --car (1:32 unless given), each figure settable.

@@ -17,6 +17,12 @@ std::string ToolArgs::Dir() const {
     return dir->second.empty() || dir->second.back() == '/' ? dir->second : dir->second + "/";
 }
 
+std::string Fixed(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
 int Fail(const std::string& message) {
     std::cerr << "vireldo-tool: " << message << "\n";
     return 1;

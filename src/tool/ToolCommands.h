@@ -42,5 +42,7 @@ std::unique_ptr<L_DEFINITIONS> LoadToolLibrary(const std::string& dir, std::stri
 
 // Errors shared by the subcommands.
 int Fail(const std::string& message);
+// A number with that many decimals, in the C locale's form.
+std::string Fixed(double value, int decimals);
 bool FileReadable(const std::string& path);
 void WriteOut(const std::string& content);
