@@ -106,6 +106,16 @@ class ScriptedDialogs : public AppDialogs {
         ColourAnswers.pop_front();
         return true;
     }
+    std::deque<CarPreset> CarAnswers; // cancelled when empty
+    std::vector<CarPreset> CarsAsked; // what the dialog showed each time
+    bool AskCar(CarPreset& car) override {
+        CarsAsked.push_back(car);
+        if (CarAnswers.empty())
+            return false;
+        car = CarAnswers.front();
+        CarAnswers.pop_front();
+        return true;
+    }
     bool PageSetup(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }
     bool Print(QPrinter&) override { return ++PrintDialogs, PrintAnswer; }
 

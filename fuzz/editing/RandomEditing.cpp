@@ -84,6 +84,10 @@ class HurriedDialogs : public AppDialogs {
         colour = 0x204080;
         return true;
     }
+    bool AskCar(CarPreset& car) override {
+        car = CarPresets().back();
+        return true;
+    }
     bool PageSetup(QPrinter&) override { return false; }
     bool Print(QPrinter&) override { return false; }
 

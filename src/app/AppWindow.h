@@ -51,6 +51,8 @@ class AppWindow {
     virtual void ShowInfoFile(const std::string& fileName) = 0;
     // The design was edited, opened, undone or redone.
     virtual void DesignEdited() = 0;
+    // The car of the lap times changed.
+    virtual void CarChanged() = 0;
     // The user's web browser opens a local page.
     virtual void OpenInBrowser(const std::string& fileName) = 0;
     // A long job on a worker thread with the window's progress dialog; steps

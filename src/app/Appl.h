@@ -5,6 +5,7 @@
 #include "defs/Definitions.h"
 #include "render/Repaint.h"
 #include "render/TemplateStyle.h"
+#include "sim/LapSimulation.h"
 
 #include <array>
 #include <memory>
@@ -100,6 +101,8 @@ class A_APPL {
     T_PLACED InsertPreview;
     // Dropped parts are inserted; off, they overwrite the part they land on.
     bool InsertMode = true;
+    // The car the lap times and the race view drive: a preset or "Custom".
+    CarPreset RaceCar = CarPresets().front();
     // The style the true-scale outputs were last asked for.
     TrueScaleStyle OutputStyle = TrueScaleStyle::Template;
     L_DEFINITIONS Library;

@@ -1,5 +1,6 @@
 #pragma once
 #include "room/Newroom.h"
+#include "sim/LapSimulation.h"
 
 #include <cstdint>
 #include <functional>
@@ -64,6 +65,9 @@ class AppDialogs {
     virtual bool AskBrandCode(std::string& code) = 0;
     // The freehand text dialog with a text and a size; false unless closed with OK.
     virtual bool AskText(std::string& text, std::string& size) = 0;
+    // "Car...": a preset by name or "Custom" with the four values; false
+    // when cancelled.
+    virtual bool AskCar(CarPreset& car) = 0;
     // The colour of new shapes; false when cancelled. Colours are 0xRRGGBB.
     virtual bool ChooseColour(uint32_t& colour) = 0;
     // The printer set-up and print dialogs; false when cancelled.

@@ -57,6 +57,7 @@ class SplashFirstDialogs : public AppDialogs {
         return Inner->AskText(text, size);
     }
     bool ChooseColour(uint32_t& colour) override { return Inner->ChooseColour(colour); }
+    bool AskCar(CarPreset& car) override { return Inner->AskCar(car); }
     bool AskBrandCode(std::string& code) override { return Inner->AskBrandCode(code); }
     int ChooseFromList(const std::string& title, const std::vector<std::string>& items,
                        const std::function<void(int)>& highlighted, int selected) override {

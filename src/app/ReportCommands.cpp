@@ -3,7 +3,7 @@
 #include "Appl.h"
 #include "Notifications.h"
 #include "base/TextWriter.h"
-#include "report/TrackList.h"
+#include "report/LapTimesHtml.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,12 +29,28 @@ std::string WriteReportFile(A_APPL& appl, const char* name, const std::string& h
 
 } // namespace
 
-std::string TrackListOfDesign(A_APPL& appl) {
+namespace {
+
+TrackListUnits UnitsOf(const A_APPL& appl) {
     TrackListUnits units;
     units.Metric = appl.Metric;
     units.DecimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
+    return units;
+}
+
+} // namespace
+
+std::string TrackListOfDesign(A_APPL& appl) {
     C_VIRELDO& design = appl.Design;
-    return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, units);
+    return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, UnitsOf(appl));
+}
+
+std::string InfoPageOfDesign(A_APPL& appl) {
+    C_VIRELDO& design = appl.Design;
+    const TrackListUnits units = UnitsOf(appl);
+    const std::string laps =
+        LapTimesHtml(SimulateDesign(design.Design, appl.RaceCar.Values), appl.RaceCar.Name, units);
+    return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, units, laps);
 }
 
 std::string ReportFolder(const A_APPL& appl, std::string& why) {
@@ -49,7 +65,7 @@ std::string ReportFolder(const A_APPL& appl, std::string& why) {
 }
 
 void RefreshInfoPage(A_APPL& appl) {
-    const std::string folder = WriteReportFile(appl, INFO_FILE, TrackListOfDesign(appl));
+    const std::string folder = WriteReportFile(appl, INFO_FILE, InfoPageOfDesign(appl));
     if (!folder.empty() && appl.Window)
         appl.Window->ShowInfoFile(folder + INFO_FILE);
 }

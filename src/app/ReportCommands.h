@@ -7,6 +7,9 @@ class A_APPL;
 // feet by the Metric option, the user's decimal separator, the size of the
 // tracks as last painted.
 std::string TrackListOfDesign(A_APPL& appl);
+// The Info page: the track list with the estimated lap times of the user's
+// car under it.
+std::string InfoPageOfDesign(A_APPL& appl);
 // Where the report files go: the program's folder, or the user's data folder
 // when the program's cannot be written (an installed program). Empty, with
 // the reason in why, when neither can be.

@@ -55,6 +55,34 @@ void ReadFloat(QSettings& store, const char* name, float& target) {
 const char* const LAST_FILES[RECENT_FILE_COUNT] = {"LastFile1", "LastFile2", "LastFile3",
                                                    "LastFile4"};
 
+// The car: a preset's name, or "Custom" with its four values.
+void ReadCar(QSettings& store, CarPreset& car) {
+    std::string name = car.Name;
+    ReadText(store, "Car", name);
+    if (const CarPreset* preset = FindCarPreset(name)) {
+        car = *preset;
+        return;
+    }
+    if (name != CUSTOM_CAR)
+        return;
+    float values[] = {0, 0, 0, 0};
+    const char* const names[] = {"CarTopSpeed", "CarAcceleration", "CarBraking", "CarLateral"};
+    for (int i = 0; i < 4; ++i) {
+        ReadFloat(store, names[i], values[i]);
+        if (!(values[i] >= CAR_LEAST && values[i] <= CAR_MOST))
+            return; // a damaged value: the car stays as it was
+    }
+    car = {CUSTOM_CAR, {values[0], values[1], values[2], values[3]}};
+}
+
+void WriteCar(QSettings& store, const CarPreset& car) {
+    WriteText(store, "Car", car.Name);
+    WriteFloat(store, "CarTopSpeed", static_cast<float>(car.Values.TopSpeed));
+    WriteFloat(store, "CarAcceleration", static_cast<float>(car.Values.Acceleration));
+    WriteFloat(store, "CarBraking", static_cast<float>(car.Values.Braking));
+    WriteFloat(store, "CarLateral", static_cast<float>(car.Values.Lateral));
+}
+
 void ReadValues(A_APPL& appl, QSettings& store) {
     C_VIRELDO& design = appl.Design;
     ReadBool(store, "WizardStartup", appl.WizardStartup);
@@ -73,6 +101,7 @@ void ReadValues(A_APPL& appl, QSettings& store) {
     std::string style;
     ReadText(store, "TrueScaleStyle", style);
     StyleFromName(style, appl.OutputStyle);
+    ReadCar(store, appl.RaceCar);
     ReadBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     ReadBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     ReadText(store, "LastUsedPath", appl.LastUsedPath);
@@ -129,6 +158,7 @@ void WriteSettings(A_APPL& appl, QSettings& store, int windowState) {
     WriteBool(store, "PaletteCodes", appl.Palette.ShowPartCodes);
     WriteBool(store, "ShowHeights", design.ShowHeights);
     WriteText(store, "TrueScaleStyle", StyleName(appl.OutputStyle));
+    WriteCar(store, appl.RaceCar);
     WriteBool(store, "ShowOutOfStock", design.ShowOutOfStock);
     WriteBool(store, "ColorOutOfStock", design.ColorOutOfStock);
     WriteText(store, "LastUsedPath", appl.LastUsedPath);

@@ -14,6 +14,15 @@ std::string Format(const char* format, double value) {
     return text;
 }
 
+// ", lap 2 +0.123 s (+2.10 %)": how much slower lane 2 is with the user's car.
+std::string LapDifference(const std::vector<TrackLaps>& laps, int slot) {
+    for (const TrackLaps& track : laps)
+        if (track.Slot == slot && track.Closed)
+            return Format(", lap 2 %+.3f s", track.Difference()) +
+                   Format(" (%+.2f %%)", track.DifferencePercent());
+    return std::string();
+}
+
 Pose WorldPoseOfPart(T_TRACK& track, int index) {
     const T_PLACEMENT& placement = PlaceTrackAlone(track);
     return placement.Entries[std::clamp(index, 0, placement.Count - 1)].StartPose();
@@ -64,6 +73,7 @@ void Preview(A_APPL& appl, T_TRACK& track, const Proposal& proposal) {
 std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& marks) {
     T_DESIGN& design = appl.Design.Design;
     const CheckResult result = CheckDesign(design);
+    const std::vector<TrackLaps> laps = SimulateDesign(design, appl.RaceCar.Values);
     std::vector<FindingLine> lines;
     marks.clear();
     for (const TrackFinding& t : result.Tracks) {
@@ -76,7 +86,7 @@ std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& ma
                                Format(", %.2f degrees off", t.HeadingDegrees) +
                                (direction.empty() ? "" : ", the end " + direction);
         text += Format(", lane 2 %+.2f cm", t.LaneDifference()) +
-                Format(" (%+.2f %%)", t.LaneDifferencePercent());
+                Format(" (%+.2f %%)", t.LaneDifferencePercent()) + LapDifference(laps, t.Slot);
         lines.push_back({text, t.Slot, 0, !t.Closed});
         if (!t.Closed) {
             const TrackEnds ends = EndsOf(design.Tracks[t.Slot]);

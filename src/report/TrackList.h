@@ -19,10 +19,13 @@ inline const char* const HOME_PAGE = "https://vireldo.example/";
 // lengths, the lane totals and curve counts per track, the design size from
 // the extents of the last paint at that zoom. Recounts the brand's Used
 // counts and the tracks' statistics.
+// after: more of the page, put in above the footer.
 std::string BuildTrackListHtml(T_DESIGN& design, const BoundingBox& extents, float zoom,
-                               const TrackListUnits& units);
+                               const TrackListUnits& units, const std::string& after = {});
 
 // "0.00": two decimals, halves away from zero, the given decimal separator.
 std::string FormatLength(double value, char decimalPoint);
+// The same with 0 to 6 decimals.
+std::string FormatDecimals(double value, int decimals, char decimalPoint);
 // Text for HTML: &, <, > and " as entities.
 std::string EscapeHtml(const std::string& text);

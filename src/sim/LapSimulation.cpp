@@ -136,21 +136,41 @@ LaneLap SimulateLane(const std::vector<LaneSegment>& lane, const Car& given) {
         const double v0 = lap.EntrySpeeds[j], v1 = lap.EntrySpeeds[(j + 1) % n];
         const Drive d = DriveSegment(lane[j].Length, v0, v1, limits[j], car);
         const int piece = static_cast<int>(j);
-        lap.Trace.push_back({distance, v0, piece});
-        lap.Trace.push_back({distance + d.AccelerateTo, d.Peak, piece});
-        lap.Trace.push_back({distance + d.BrakeFrom, d.Peak, piece});
+        const double start = lap.LapTime;
+        lap.Trace.push_back({distance, v0, piece, start});
+        lap.Trace.push_back({distance + d.AccelerateTo, d.Peak, piece, start + d.Accelerating});
+        lap.Trace.push_back(
+            {distance + d.BrakeFrom, d.Peak, piece, start + d.Accelerating + d.Holding});
         lap.LapTime += d.Time();
         throttle += d.Accelerating + (d.Peak >= car.TopSpeed - 1e-9 ? d.Holding : 0.0);
         lap.TopSpeed = std::max(lap.TopSpeed, d.Peak);
         distance += lane[j].Length;
     }
-    lap.Trace.push_back({distance, lap.EntrySpeeds[0], static_cast<int>(n) - 1});
+    lap.Trace.push_back({distance, lap.EntrySpeeds[0], static_cast<int>(n) - 1, lap.LapTime});
     lap.Length = distance;
     if (lap.LapTime > 0) {
         lap.AverageSpeed = lap.Length / lap.LapTime;
         lap.FullThrottleShare = throttle / lap.LapTime;
     }
     return lap;
+}
+
+double DistanceAtTime(const LaneLap& lap, double seconds) {
+    if (lap.Trace.size() < 2 || !(lap.LapTime > 0) || !std::isfinite(seconds))
+        return 0.0;
+    const double t = std::max(std::fmod(seconds, lap.LapTime), 0.0);
+    const auto after =
+        std::upper_bound(lap.Trace.begin(), lap.Trace.end(), t,
+                         [](double time, const TracePoint& p) { return time < p.Time; });
+    if (after == lap.Trace.end())
+        return lap.Length;
+    const TracePoint& from = *std::prev(after);
+    const double span = after->Distance - from.Distance;
+    const double elapsed = t - from.Time;
+    const double acceleration =
+        span > 0 ? (after->Speed * after->Speed - from.Speed * from.Speed) / (2 * span) : 0.0;
+    return std::min(from.Distance + from.Speed * elapsed + acceleration * elapsed * elapsed / 2,
+                    after->Distance);
 }
 
 double TrackLaps::DifferencePercent() const {

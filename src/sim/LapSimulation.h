@@ -22,6 +22,11 @@ struct CarPreset {
     Car Values;
 };
 const std::vector<CarPreset>& CarPresets();
+// The name of a car of the user's own values.
+inline const char* const CUSTOM_CAR = "Custom";
+// The range a car's four values are taken from, in m/s and m/s^2.
+constexpr double CAR_LEAST = 0.1;
+constexpr double CAR_MOST = 100.0;
 // The preset of that name, or null.
 const CarPreset* FindCarPreset(const std::string& name);
 
@@ -34,11 +39,14 @@ struct LaneSegment {
 // list accounts them: a curve's lane is an arc of its travel length.
 std::vector<LaneSegment> LanePath(const T_TRACK& track, int lane);
 
-// A point of the speed trace: distance along the lap (m), speed (m/s), piece.
+// A point of the speed trace: distance along the lap (m), speed (m/s), piece,
+// and the time since the lap began (s). Between two points the car speeds up,
+// holds or slows down evenly.
 struct TracePoint {
     double Distance = 0.0;
     double Speed = 0.0;
     int Piece = 0;
+    double Time = 0.0;
 };
 
 struct LaneLap {
@@ -53,6 +61,9 @@ struct LaneLap {
 
 // The flying lap of a closed lane; an empty lane gives an empty lap.
 LaneLap SimulateLane(const std::vector<LaneSegment>& lane, const Car& car);
+// How far along the lap (m) the car is that many seconds after it crossed the
+// start, lap after lap.
+double DistanceAtTime(const LaneLap& lap, double seconds);
 
 struct TrackLaps {
     int Slot = 0;

@@ -19,7 +19,10 @@ class QToolBar;
 class QToolButton;
 class TAboutBox;
 class THelpWindow;
+class QDoubleSpinBox;
 class TLayoutCheckDock;
+class TRaceView;
+class TSpeedTraceDock;
 class TStockEditorForm;
 class TDefEditorForm;
 class TDefEditorPartForm;
@@ -89,7 +92,14 @@ class TMainForm : public QMainWindow, public AppWindow {
     JobResult RunJob(const std::string& title, const std::string& steps,
                      const std::function<bool(JobProgress&)>& job) override;
     void DesignEdited() override;
+    void CarChanged() override;
     TLayoutCheckDock* LayoutCheck = nullptr;
+    TSpeedTraceDock* SpeedTrace = nullptr;
+    TRaceView* Racing = nullptr;
+    QAction* RaceAction = nullptr;
+    QDoubleSpinBox* RaceSpeed = nullptr;
+    // Stops a running race; false when none ran.
+    bool StopRace();
 
     // The handlers the menus and buttons call.
     void OverwriteButtonClick();
@@ -137,6 +147,8 @@ class TMainForm : public QMainWindow, public AppWindow {
     void BuildFileMenu(QMenu* file);
     void BuildEditMenu(QMenu* edit);
     void BuildViewMenu(QMenu* view);
+    void BuildLapActions(QMenu* view);
+    void RefreshLapViews();
     void BuildOptionsMenu(QMenu* options);
     void BuildPages();
     QWidget* BuildDesignPage();

@@ -92,7 +92,6 @@ void TMainForm::OpenInBrowser(const std::string& fileName) {
 }
 
 void TMainForm::DesignEdited() {
-    // Only while it shows: a hidden check costs an edit nothing.
-    if (LayoutCheck && LayoutCheck->isVisible())
-        LayoutCheck->Refresh();
+    // Only while they show: a hidden check or trace costs an edit nothing.
+    RefreshLapViews();
 }

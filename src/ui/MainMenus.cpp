@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "LayoutCheckDock.h"
+#include "RaceView.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/ExportCommands.h"
@@ -233,7 +234,10 @@ void TMainForm::BuildEditMenu(QMenu* edit) {
     // Escape leaves a drag or a waiting mode; it needs no menu entry.
     QAction* cancel = NewAction("CancelEditing", "Cancel", nullptr);
     cancel->setShortcut(QKeySequence(Qt::Key_Escape));
-    Connect(cancel, CancelEditing);
+    connect(cancel, &QAction::triggered, this, [this] {
+        if (!StopRace())
+            CancelEditing(ApplRef);
+    });
 }
 
 // The layout check: a dock on the right, opened here and from its button.
@@ -261,7 +265,12 @@ void TMainForm::BuildViewMenu(QMenu* view) {
     AddOption(view, "PaletteCodesMenu", "Part Codes in &Palette", nullptr,
               ViewOption::PaletteCodes);
     AddOption(view, "ShowHeightsMenu", "Show &Heights", nullptr, ViewOption::ShowHeights);
-    TrackCanvas->Overlay = [this](QPainter& painter) { LayoutCheck->DrawMarks(painter); };
+    view->addSeparator();
+    BuildLapActions(view);
+    TrackCanvas->Overlay = [this](QPainter& painter) {
+        LayoutCheck->DrawMarks(painter);
+        Racing->Draw(painter);
+    };
 }
 
 void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,

@@ -126,6 +126,7 @@ QWidget* TMainForm::BuildRoomPage() {
 }
 
 void TMainForm::MainTabChanging() {
+    StopRace(); // the cars run on the design canvas only
     PageChanging(ApplRef);
 }
 

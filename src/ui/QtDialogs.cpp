@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "Asktext.h"
+#include "CarDialog.h"
 #include "Newbrand.h"
 #include "Newwizard.h"
 #include "Roomwizard.h"
@@ -80,6 +81,15 @@ bool QtDialogs::AskText(std::string& text, std::string& size) {
         return false;
     text = FromQt(form->Text->text());
     size = FromQt(form->Size->text());
+    return true;
+}
+
+bool QtDialogs::AskCar(CarPreset& car) {
+    TCarForm form(Owner());
+    form.SetCar(car);
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    car = form.ChosenCar();
     return true;
 }
 

@@ -23,6 +23,7 @@ class QtDialogs : public AppDialogs {
                        const std::function<void(int)>& highlighted, int selected) override;
     bool AskBrandCode(std::string& code) override;
     bool ChooseColour(uint32_t& colour) override;
+    bool AskCar(CarPreset& car) override;
     bool PageSetup(QPrinter& printer) override;
     bool Print(QPrinter& printer) override;
 

@@ -186,6 +186,17 @@ TEST(TrackListFormat, LengthsRoundHalvesAwayFromZero) {
         EXPECT_EQ(FormatLength(c.Value, '.'), c.Text) << c.Value;
 }
 
+TEST(TrackListFormat, OtherNumbersOfDecimals) {
+    const struct {
+        double Value;
+        int Decimals;
+        const char* Text;
+    } cases[] = {{4.1235, 3, "4,124"}, {-0.0005, 3, "-0,001"}, {66.5, 0, "67"},
+                 {0.05, 1, "0,1"},     {2.0, 3, "2,000"},      {1.5, 9, "1,500000"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatDecimals(c.Value, c.Decimals, ','), c.Text) << c.Value;
+}
+
 // The second road of an X piece shows the pieces of the first road: one
 // piece owned, one pass of each road laid, none free on either road.
 TEST_F(TrackListFixture, TheSecondRoadOfAnXPieceCountsTheFirstRoadsStock) {

@@ -1,0 +1,19 @@
+#include "LapCommands.h"
+
+#include "Appl.h"
+#include "Notifications.h"
+
+void CarCommand(A_APPL& appl) {
+    CarPreset car = appl.RaceCar;
+    if (!appl.Dialogs().AskCar(car))
+        return;
+    // A preset's values stay the preset's; changed values make the car the user's own.
+    if (const CarPreset* preset = FindCarPreset(car.Name))
+        car.Values = preset->Values;
+    else
+        car.Name = CUSTOM_CAR;
+    appl.RaceCar = car;
+    RefreshInfoPage(appl);
+    if (appl.Window)
+        appl.Window->CarChanged();
+}
