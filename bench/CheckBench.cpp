@@ -1,9 +1,13 @@
 #include "MaxDesign.h"
 #include "check/LoopCloser.h"
+#include "render/RaceDraw.h"
 #include "render/Repaint.h"
 #include "sim/LapSimulation.h"
+#include "sim/Race.h"
 #include "view/ViewMath.h"
 
+#include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
@@ -104,3 +108,61 @@ void BM_SimulateLargestLanes(benchmark::State& state) {
     state.counters["parts"] = MAX_TRACKS * MAX_TRACK_PARTS;
 }
 BENCHMARK(BM_SimulateLargestLanes)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+namespace {
+
+// The typical design at zoom 2 in 1280 x 800, painted once: the canvas image
+// the race view draws over.
+struct RaceCanvas : StandaloneCanvases {
+    RaceCanvas() {
+        Design.SetSize(1280, 800);
+        Design.Design = *Typical(Shared());
+        Design.Zoom = 2;
+        RepaintPanel(Set);
+    }
+};
+
+} // namespace
+
+// One race-view frame: the cars move on by a 60th of a second, and only where
+// they were and are is the canvas image put back and the cars drawn, as the
+// window's paint does.
+void BM_RaceFrame(benchmark::State& state) {
+    RaceCanvas canvas;
+    Race race;
+    race.Start(canvas.Design.Design, FindCarPreset("1:32")->Values);
+    std::vector<QColor> colours;
+    for (const RaceCar& car : race.Entrants()) {
+        QColor lanes[2];
+        CarColours(*canvas.Placement, canvas.Design.Design.Tracks[car.Slot], lanes);
+        colours.push_back(lanes[car.Lane]);
+    }
+    const CanvasMapping mapping{canvas.Design.OriginX(), canvas.Design.OriginY(), 2.0f};
+    QImage window(1280, 800, QImage::Format_ARGB32_Premultiplied);
+    RaceScene shown;
+    double pixels = 0;
+    for (auto _ : state) {
+        race.Advance(1.0 / 60);
+        RaceScene next = SceneOf(race, colours, mapping);
+        const QRegion dirty = FrameRegion(shown, next, 2.0f, QFont());
+        QPainter painter(&window);
+        painter.setClipRegion(dirty);
+        painter.drawImage(0, 0, canvas.Design.WindowImage);
+        DrawRace(painter, next, 2.0f);
+        shown = std::move(next);
+        for (const QRect& rect : dirty)
+            pixels += rect.width() * rect.height();
+    }
+    state.counters["cars"] = static_cast<double>(race.Entrants().size());
+    state.counters["pixels_per_frame"] =
+        benchmark::Counter(pixels, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_RaceFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Beside it: the full repaint of the same canvas that a frame avoids.
+void BM_RaceCanvasFullRepaint(benchmark::State& state) {
+    RaceCanvas canvas;
+    for (auto _ : state)
+        RepaintPanel(canvas.Set);
+}
+BENCHMARK(BM_RaceCanvasFullRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -16,6 +16,7 @@ constexpr float CAR_WIDTH_CM = 6.0f;
 constexpr float CAR_LEAST_LENGTH = 12.0f; // pixels
 constexpr float CAR_LEAST_WIDTH = 6.0f;
 constexpr int BOARD_MARGIN = 6;
+constexpr int BOARD_CORNER = 18; // clear of the ruler bands and their long ticks
 
 QSizeF CarSize(float zoom) {
     return {std::max(CAR_LENGTH_CM * zoom, CAR_LEAST_LENGTH),
@@ -76,8 +77,21 @@ QRect BoardBox(const QStringList& board, const QFont& font) {
     int width = 0;
     for (const QString& line : board)
         width = std::max(width, metrics.horizontalAdvance(line));
-    return QRect(BOARD_MARGIN, BOARD_MARGIN, width + 2 * BOARD_MARGIN,
+    return QRect(BOARD_CORNER, BOARD_CORNER, width + 2 * BOARD_MARGIN,
                  static_cast<int>(board.size()) * metrics.height() + 2 * BOARD_MARGIN);
+}
+
+QRegion FrameRegion(const RaceScene& before, const RaceScene& after, float zoom,
+                    const QFont& font) {
+    QRegion dirty;
+    for (const RaceScene* scene : {&before, &after})
+        for (const CarMark& car : scene->Cars)
+            dirty += CarBox(car, zoom);
+    if (before.Board != after.Board) {
+        dirty += BoardBox(before.Board, font);
+        dirty += BoardBox(after.Board, font);
+    }
+    return dirty;
 }
 
 void DrawRace(QPainter& painter, const RaceScene& scene, float zoom) {
@@ -99,6 +113,7 @@ void DrawRace(QPainter& painter, const RaceScene& scene, float zoom) {
                                 size.width() / 6, size.height() / 3));
     }
     painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing, false); // the board stays inside its box
     if (!scene.Board.isEmpty()) {
         const QRect box = BoardBox(scene.Board, painter.font());
         painter.setPen(Qt::black);

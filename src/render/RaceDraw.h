@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRect>
+#include <QRegion>
 #include <QStringList>
 #include <vector>
 
@@ -44,5 +45,9 @@ RaceScene SceneOf(const Race& race, const std::vector<QColor>& colours,
 QRect CarBox(const CarMark& car, float zoom);
 // Where the board is drawn, for its lines.
 QRect BoardBox(const QStringList& board, const QFont& font);
+
+// What a frame repaints going from one scene to the next: where the cars
+// were and are, and the board when its text changed.
+QRegion FrameRegion(const RaceScene& before, const RaceScene& after, float zoom, const QFont& font);
 
 void DrawRace(QPainter& painter, const RaceScene& scene, float zoom);

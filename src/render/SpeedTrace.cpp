@@ -56,7 +56,8 @@ void Axes(QPainter& painter, const Scale& scale, double unit, bool metric) {
                          Qt::AlignHCenter | Qt::AlignTop, QString::number(d, 'g', 4));
     }
     painter.drawRect(scale.Plot);
-    const QString units = metric ? "m/s over m" : "ft/s over ft";
+    const QString units =
+        metric ? "speed in m/s over distance in m" : "speed in ft/s over distance in ft";
     painter.drawText(QRectF(scale.Plot.left(), scale.Plot.bottom() + metrics.height(),
                             scale.Plot.width(), metrics.height()),
                      Qt::AlignRight | Qt::AlignTop, units);

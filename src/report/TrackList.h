@@ -19,9 +19,9 @@ inline const char* const HOME_PAGE = "https://vireldo.example/";
 // lengths, the lane totals and curve counts per track, the design size from
 // the extents of the last paint at that zoom. Recounts the brand's Used
 // counts and the tracks' statistics.
-// after: more of the page, put in above the footer.
+// more: tables put in under the design size, beside the list.
 std::string BuildTrackListHtml(T_DESIGN& design, const BoundingBox& extents, float zoom,
-                               const TrackListUnits& units, const std::string& after = {});
+                               const TrackListUnits& units, const std::string& more = {});
 
 // "0.00": two decimals, halves away from zero, the given decimal separator.
 std::string FormatLength(double value, char decimalPoint);

@@ -20,7 +20,7 @@ void TMainForm::BuildLapActions(QMenu* view) {
     view->addAction(car);
 
     SpeedTrace = new TSpeedTraceDock(ApplRef, this);
-    addDockWidget(Qt::RightDockWidgetArea, SpeedTrace);
+    addDockWidget(Qt::BottomDockWidgetArea, SpeedTrace); // wide: distance runs sideways
     SpeedTrace->hide();
     QAction* trace = SpeedTrace->toggleViewAction();
     trace->setObjectName("SpeedTraceMenu");

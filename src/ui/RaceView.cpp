@@ -4,7 +4,6 @@
 #include "app/Appl.h"
 
 #include <QPainter>
-#include <QRegion>
 
 namespace {
 
@@ -23,7 +22,7 @@ TRaceView::TRaceView(A_APPL& appl, TCanvasPanel& canvas, QObject* parent)
 }
 
 bool TRaceView::Start() {
-    Stop();
+    Halt(); // a restart: the button stays down
     T_DESIGN& design = ApplRef.Design.Design;
     if (!Model.Start(design, ApplRef.RaceCar.Values)) {
         ShowAppMessage(ApplRef, "No track to race on: the race view needs a closed track.");
@@ -42,13 +41,17 @@ bool TRaceView::Start() {
 }
 
 void TRaceView::Stop() {
-    const bool wasRunning = Model.Running() || Timer.isActive();
+    const bool wasRunning = Model.Running();
+    Halt();
+    if (wasRunning && Stopped)
+        Stopped();
+}
+
+void TRaceView::Halt() {
     Timer.stop();
     Model.Stop();
     if (!Shown.Cars.empty())
         Frame(); // the cars and the board go
-    if (wasRunning && Stopped)
-        Stopped();
 }
 
 void TRaceView::Tick(double seconds) {
@@ -60,14 +63,7 @@ void TRaceView::Frame() {
     const C_VIRELDO& design = ApplRef.Design;
     const CanvasMapping mapping{design.OriginX(), design.OriginY(), design.Zoom};
     RaceScene next = SceneOf(Model, Colours, mapping);
-    QRegion dirty;
-    for (const RaceScene* scene : {&Shown, &next})
-        for (const CarMark& car : scene->Cars)
-            dirty += CarBox(car, design.Zoom);
-    if (next.Board != Shown.Board) {
-        dirty += BoardBox(Shown.Board, Canvas.font());
-        dirty += BoardBox(next.Board, Canvas.font());
-    }
+    const QRegion dirty = FrameRegion(Shown, next, design.Zoom, Canvas.font());
     Shown = std::move(next);
     Canvas.update(dirty);
 }

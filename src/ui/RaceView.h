@@ -33,6 +33,7 @@ class TRaceView : public QObject {
     std::function<void()> Stopped;
 
   private:
+    void Halt();
     void Frame();
     A_APPL& ApplRef;
     TCanvasPanel& Canvas;

@@ -55,7 +55,7 @@ void TSpeedTraceDock::ShowChosen() {
 }
 
 TSpeedTraceChart::TSpeedTraceChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(260, 160);
+    setMinimumSize(260, 180);
 }
 
 void TSpeedTraceChart::Show(const TrackLaps* track, const QColor colours[2], bool metric) {

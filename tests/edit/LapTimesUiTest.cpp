@@ -78,7 +78,7 @@ class LapTimesUiTest : public QObject {
         QVERIFY(f.Form->LayoutCheck->LayoutCheckList->item(0)->text() != before);
         f.Dialogs->CarAnswers = {CarPreset{"Custom", {7.5, 8, 9, 10}}};
         f.Trigger("CarMenu");
-        QVERIFY(InfoPageOfDesign(*f.Appl).find("Estimated lap times: track 1, car Custom") !=
+        QVERIFY(InfoPageOfDesign(*f.Appl).find("Estimated lap times, car Custom") !=
                 std::string::npos);
         QVERIFY(TrackListOfDesign(*f.Appl).find("Estimated lap times") == std::string::npos);
         f.Restart();
@@ -132,6 +132,12 @@ class LapTimesUiTest : public QObject {
                 QVERIFY2(FromLaneOfItsColour(f, car) < 1.5, qPrintable(QString::number(step)));
         }
         QVERIFY(race.Scene().Board[0].startsWith("Track 1 lane 1: lap 2, last "));
+        // An edit while the cars run starts them again on the new lanes.
+        f.Form->DesignEdited();
+        QVERIFY(race.Running());
+        QVERIFY(f.Action("RaceMenu")->isChecked());
+        QCOMPARE(race.Racing().States()[0].Laps, 0);
+        race.Tick(lap * 1.5);
         QCOMPARE(race.Racing().States()[0].Laps, 1);
         QCOMPARE(f.UndoCount(), undo);
         QCOMPARE(track.Modified, modified);

@@ -30,14 +30,21 @@ TEST_F(LapTimesFixture, ClosedTracksGetATableEach) {
     TrackListUnits units;
     units.DecimalPoint = ',';
     const std::string html = LapTimesHtml(laps, "HO", units);
-    EXPECT_EQ(html.find("track 1"), std::string::npos);
-    EXPECT_NE(html.find("<H3>Estimated lap times: track 2, car HO</H3>"), std::string::npos);
-    const LaneLap& lane2 = laps[1].Lanes[1];
-    EXPECT_NE(html.find("<TD>Lane 2</TD><TD align=right>" + FormatLength(lane2.Length, ',') +
-                        " m</TD><TD align=right>" + FormatDecimals(lane2.LapTime, 3, ',') +
-                        " s</TD>"),
+    EXPECT_EQ(html.find("Track 1"), std::string::npos);
+    EXPECT_NE(html.find("<H3>Estimated lap times, car HO</H3>"), std::string::npos);
+    const std::string label = "<TD style=\"white-space: nowrap\">";
+    EXPECT_NE(html.find(label + "Track 2</TD><TD align=right>Lane 1</TD>"), std::string::npos);
+    const char* const figure = "<TD align=right style=\"white-space: nowrap\">";
+    const TrackLaps& track = laps[1];
+    EXPECT_NE(html.find(label + "Lap time</TD>" +
+                        (figure + FormatDecimals(track.Lanes[0].LapTime, 3, ',')) + " s</TD>" +
+                        figure + FormatDecimals(track.Lanes[1].LapTime, 3, ',') + " s</TD>"),
               std::string::npos);
-    EXPECT_NE(html.find("Lane 2 +" + FormatDecimals(laps[1].Difference(), 3, ',') + " s"),
+    EXPECT_NE(html.find(label + "Length</TD>" +
+                        (figure + FormatLength(track.Lanes[0].Length, ',')) + " m</TD>"),
+              std::string::npos);
+    ASSERT_GT(track.Difference(), 0.0); // lane 2 is the outer lane of a right-hand oval
+    EXPECT_NE(html.find(">+" + FormatDecimals(track.Difference(), 3, ',') + " s (+"),
               std::string::npos);
     units.Metric = false;
     EXPECT_NE(LapTimesHtml(laps, "HO", units).find(" ft/s</TD>"), std::string::npos);
