@@ -31,11 +31,14 @@ void TypicalDesign(MaxDesign& design) {
 enum Repaint { FULL, OUTLINE };
 
 // Times one kind of repaint; argument 1 turns culling off and paints on the
-// calling thread, the way the repaint would run without those measures.
+// calling thread, the way the repaint would run without those measures;
+// argument 2 draws small parts in full instead of as strokes.
 void Measure(benchmark::State& state, Canvas& canvas, Repaint kind) {
     const bool plain = state.range(0) == 1;
+    const bool fullSmallParts = state.range(0) == 2;
     SetCulling(!plain);
     SetPaintOnCallingThread(plain);
+    SetSmallPartStrokes(!plain && !fullSmallParts);
     for (auto _ : state) {
         if (kind == FULL)
             RepaintPanel(canvas.Set);
@@ -43,9 +46,12 @@ void Measure(benchmark::State& state, Canvas& canvas, Repaint kind) {
             RepaintOutlines(canvas.Set);
     }
     state.counters["parts"] = canvas.Placement->Count;
-    state.SetLabel(plain ? "calling thread, no culling" : "pool thread, culling");
+    state.SetLabel(plain            ? "calling thread, no culling"
+                   : fullSmallParts ? "pool thread, culling, small parts in full"
+                                    : "pool thread, culling, small parts as strokes");
     SetCulling(true);
     SetPaintOnCallingThread(false);
+    SetSmallPartStrokes(true);
 }
 
 MaxDesign& Shared() {
@@ -78,14 +84,14 @@ static void BM_MaxFitFull(benchmark::State& state) {
     canvas.Fit();
     Measure(state, canvas, FULL);
 }
-BENCHMARK(BM_MaxFitFull)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MaxFitFull)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void BM_MaxFitOutline(benchmark::State& state) {
     Canvas canvas(Shared());
     canvas.Fit();
     Measure(state, canvas, OUTLINE);
 }
-BENCHMARK(BM_MaxFitOutline)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MaxFitOutline)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 static void BM_MaxFourTimesFitFull(benchmark::State& state) {
     Canvas canvas(Shared());

@@ -65,6 +65,10 @@ std::string ReportFolder(const A_APPL& appl, std::string& why) {
 }
 
 void RefreshInfoPage(A_APPL& appl) {
+    // A hidden page waits: showing it writes the file afresh, and a large
+    // design's list costs seconds to lay out.
+    if (appl.CurrentTab != TAB_INFO)
+        return;
     const std::string folder = WriteReportFile(appl, INFO_FILE, InfoPageOfDesign(appl));
     if (!folder.empty() && appl.Window)
         appl.Window->ShowInfoFile(folder + INFO_FILE);

@@ -66,6 +66,8 @@ struct P_VIEW : ViewTransform {
     bool BlitWhenDone = true;
     bool MeasureOnly = false;
     bool CollectBounds = false;
+    // Parts of a few pixels go to a batch of strokes, drawn by DrawSmallParts.
+    bool BatchSmallParts = false;
     bool ShowPartCodes = false;
     bool ShowHeights = false; // on the screen's bitmap only
     BoundingBox Box;

@@ -8,10 +8,12 @@
 #include "toolkit/RasterBitmap.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 bool Culling = true;
+bool SmallPartStrokes = true;
 
 constexpr int LABEL_SIZE_PRINTING = 5;
 constexpr int ARROW_PEN_WIDTH = 3;
@@ -156,7 +158,96 @@ void DrawBody(const PointBuffer& outline, const T_PLACED& placed, P_VIEW& view) 
     DrawSilkscreen(placed, view, mirrored, mirrored ? def.CurveWidth : 0.0f);
 }
 
+// Parts that cover fewer pixels than this are one stroke along their middle:
+// outlines, lanes and kerbs of a pixel or two would only blur into each other.
+constexpr float DETAIL_PIXELS = 4.0f;
+constexpr int QUARTER_TURN = 360; // quarter degrees
+
+// How far a part reaches at most along or across, in world cm.
+float PartSpan(const L_PARTDEF& def) {
+    switch (def.Type) {
+    case PT_Straight:
+        return std::max(def.StraightLength, def.StraightWidth);
+    case PT_Interface:
+        return std::max({def.InterfaceLength, def.InterfaceWidth1, def.InterfaceWidth2});
+    case PT_Curve:
+        return def.CurveOuterRadius * (def.CurveAngle > QUARTER_TURN ? 2.0f : 1.0f);
+    default:
+        return -1.0f; // drawn as they are at every size
+    }
+}
+
+bool IsSmall(const T_PLACED& placed, const P_VIEW& view) {
+    const float span = PartSpan(*placed.Part->Def);
+    return SmallPartStrokes && view.BatchSmallParts && span >= 0.0f &&
+           span * view.Scale < DETAIL_PIXELS;
+}
+
+// The strokes of the small parts, one list per colour, drawn together.
+struct StrokeBatch {
+    Rgb Colour;
+    std::vector<QLineF> Lines;
+};
+std::vector<StrokeBatch>& Batches() {
+    thread_local std::vector<StrokeBatch> batches;
+    return batches;
+}
+
+void AddStroke(Rgb colour, const QLineF& line) {
+    std::vector<StrokeBatch>& batches = Batches();
+    for (StrokeBatch& batch : batches)
+        if (batch.Colour == colour) {
+            batch.Lines.push_back(line);
+            return;
+        }
+    batches.push_back({colour, {line}});
+}
+
+// The middle of a small part from its start to its end, in pixels.
+QLineF MiddleOf(const T_PLACED& placed, const P_VIEW& view) {
+    const L_PARTDEF& def = *placed.Part->Def;
+    const PartFrame frame(placed.StartPose(), view.Scale);
+    float u0 = 0.0f, u1 = 0.0f, v1 = 0.0f;
+    if (def.Type == PT_Curve) {
+        const Arc arc = ArcOf(def, placed.Part->Status);
+        const float r = (def.CurveInnerRadius + def.CurveOuterRadius) / 2;
+        u0 = arc.U(r, 0);
+        u1 = arc.U(r, def.CurveAngle);
+        v1 = Arc::V(r, def.CurveAngle);
+    } else {
+        u0 = u1 = (def.Type == PT_Interface ? def.InterfaceWidth1 : def.StraightWidth) / 2;
+        v1 = def.Type == PT_Interface ? def.InterfaceLength : def.StraightLength;
+    }
+    return QLineF(frame.WorldX(u0, 0) + 0.5f, frame.WorldY(u0, 0) + 0.5f,
+                  frame.WorldX(u1, v1) + 0.5f, frame.WorldY(u1, v1) + 0.5f);
+}
+
+// A small part as a stroke: counted in the bounds, culled, batched.
+void StrokeSmallPart(const T_PLACED& placed, P_VIEW& view) {
+    const QLineF line = MiddleOf(placed, view);
+    const QRectF box = QRectF(line.p1(), line.p2()).normalized();
+    if (view.CollectBounds) {
+        view.Box.Add(TruncToPixel(box.left()), TruncToPixel(box.top()));
+        view.Box.Add(TruncToPixel(box.right()), TruncToPixel(box.bottom()));
+    }
+    const float reach = DETAIL_PIXELS + CULL_MARGIN;
+    if (view.MeasureOnly || box.right() < -reach || box.bottom() < -reach ||
+        box.left() > TargetWidth(view) + reach || box.top() > TargetHeight(view) + reach)
+        return;
+    AddStroke(placed.FillColor, line);
+    if (placed.Anchor)
+        DrawAnchorCross(view, TruncToPixel(box.center().x()), TruncToPixel(box.center().y()));
+}
+
 } // namespace
+
+void DrawSmallParts(P_VIEW& view) {
+    for (StrokeBatch& batch : Batches()) {
+        if (view.UseBitmap)
+            view.Bitmap->Lines(batch.Lines, batch.Colour, RASTER_ALPHA);
+        batch.Lines.clear();
+    }
+}
 
 BoundingBox PartBox(const T_PLACED& placed, const P_VIEW& view) {
     PointBuffer& outline = Buffer();
@@ -165,6 +256,10 @@ BoundingBox PartBox(const T_PLACED& placed, const P_VIEW& view) {
 }
 
 void DrawPlacedPart(const T_PLACED& placed, P_VIEW& view) {
+    if (IsSmall(placed, view)) {
+        StrokeSmallPart(placed, view);
+        return;
+    }
     PointBuffer& outline = Buffer();
     PartOutline(*placed.Part, placed.StartPose(), view.Scale, view.Printing, outline);
     const BoundingBox box = BoxOf(outline);
@@ -192,7 +287,8 @@ constexpr int SUNK_ALPHA = 110;
 bool ShowsHeight(const T_PLACED& placed, const P_VIEW& view, bool raised) {
     const int8_t height = placed.Part->Height;
     return view.ShowHeights && view.UseBitmap && !view.Printing && !view.MeasureOnly &&
-           (raised ? height > 0 : height < 0) && placed.Part->Def->Type != PT_None;
+           (raised ? height > 0 : height < 0) && placed.Part->Def->Type != PT_None &&
+           !IsSmall(placed, view);
 }
 
 // The part's outline moved by (dx, dy) pixels, filled in black at alpha.
@@ -225,6 +321,10 @@ void DrawSunkShade(const T_PLACED& placed, P_VIEW& view) {
 
 void SetCulling(bool on) {
     Culling = on;
+}
+
+void SetSmallPartStrokes(bool on) {
+    SmallPartStrokes = on;
 }
 
 void DrawSilkscreen(const T_PLACED& placed, P_VIEW& view, bool mirrored, float offset) {

@@ -72,12 +72,15 @@ void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
     placement.Restart();
     PlaceDesign(placement, view, design.Design, design.ColorLanes);
     SortPlacementByHeight(placement);
+    view.BatchSmallParts = view.UseBitmap && !view.Printing;
     for (int i = 0; i < placement.Count; ++i) {
         const T_PLACED& placed = placement.Entries[i];
         DrawHeightShadow(placed, view);
         DrawPlacedPart(placed, view);
         DrawSunkShade(placed, view);
     }
+    DrawSmallParts(view);
+    view.BatchSmallParts = false;
     view.CollectBounds = false;
 }
 

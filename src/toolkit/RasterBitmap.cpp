@@ -95,6 +95,14 @@ void RasterBitmap::Line(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
     painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
+void RasterBitmap::Lines(const std::vector<QLineF>& lines, Rgb color, int alpha) {
+    if (lines.empty())
+        return;
+    QPainter& painter = Paint();
+    UsePen(color, alpha);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+}
+
 void RasterBitmap::PathPoints(const FixedPoint* points, int count) {
     Scratch.resize(count);
     for (int i = 0; i < count; ++i)

@@ -1,6 +1,7 @@
 #include "render/Repaint.h"
 #include "RenderFixture.h"
 #include "TestFiles.h"
+#include "defs/DefinitionsFile.h"
 #include "freehand/Freehand.h"
 
 #include <QImage>
@@ -196,4 +197,58 @@ TEST(Repaint, SnapshotWritesTheWindowPixels) {
     ASSERT_EQ(back.size(), canvases->Design.WindowImage.size());
     EXPECT_EQ(back.pixel(5, 150) & 0xFFFFFF, 0xF0F0E6u);
     EXPECT_EQ(back.pixel(150, 150) & 0xFFFFFF, RGB_WHITE);
+}
+
+namespace {
+
+// Ten ovals of the shipped 1:32 system, 500 parts, in a 1280 x 800 canvas.
+struct TypicalCanvas : StandaloneCanvases {
+    std::unique_ptr<L_DEFINITIONS> Library = std::make_unique<L_DEFINITIONS>();
+
+    TypicalCanvas() {
+        LoadDefinitions(*Library, VIRELDO_DATA);
+        Design.Design.SetDesignBrand(Library->FindBrand("S132SPORT"));
+        L_PARTDEF* straight = Design.Design.Brand->FindCode("S350");
+        L_PARTDEF* curve = Design.Design.Brand->FindCode("C2-450");
+        for (int t = 0; t < 10; ++t) {
+            T_TRACK* track = Design.Design.AllocateTrack();
+            track->X = static_cast<float>((t % 5) * 120 - 300);
+            track->Y = static_cast<float>((t / 5) * 250 - 200);
+            for (int half = 0; half < 2; ++half) {
+                for (int i = 0; i < 21; ++i)
+                    track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
+                for (int i = 0; i < 4; ++i)
+                    track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
+            }
+        }
+        Design.SetSize(1280, 800);
+    }
+    QImage Paint(float zoom, bool strokes) {
+        Design.Zoom = zoom;
+        SetSmallPartStrokes(strokes);
+        RepaintPanel(Set);
+        SetSmallPartStrokes(true);
+        return Design.WindowImage.copy();
+    }
+};
+
+} // namespace
+
+// Parts of a few pixels are strokes; at every zoom where parts are larger
+// the picture is exactly what the full drawing gives.
+TEST(Repaint, SmallPartsAreStrokesOnlyBelowTheirThreshold) {
+    TypicalCanvas canvas;
+    for (float zoom : {1.0f, 2.0f, 4.0f})
+        EXPECT_TRUE(canvas.Paint(zoom, true) == canvas.Paint(zoom, false)) << zoom;
+    // At 0.05 a straight covers under 2 pixels: a dark stroke along its
+    // middle, with no outline or kerb around it.
+    const QImage strokes = canvas.Paint(0.05f, true);
+    EXPECT_FALSE(strokes == canvas.Paint(0.05f, false));
+    const T_PLACED& first = canvas.Placement->Entries[0];
+    const int x = TruncToPixel(first.X), y = TruncToPixel(first.Y);
+    int dark = 0;
+    for (int dy = -3; dy <= 3; ++dy)
+        for (int dx = -3; dx <= 3; ++dx)
+            dark += qGray(strokes.pixel(x + dx, y + dy)) < 128;
+    EXPECT_GT(dark, 0);
 }

@@ -1,6 +1,7 @@
 #include "MainFixture.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
+#include "app/Notifications.h"
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
@@ -309,8 +310,12 @@ class MainWindowTest : public QObject {
 
     void infoPageShowsTheTrackList() {
         MainFixture f;
-        f.Form->MainTab->setCurrentIndex(1);
         const std::string info = f.Appl->ProgramDir + "info.html";
+        // Hidden, the page waits: nothing is built until it shows.
+        std::filesystem::remove(info);
+        RefreshInfoPage(*f.Appl);
+        QVERIFY(!std::filesystem::exists(info));
+        f.Form->MainTab->setCurrentIndex(1);
         QVERIFY(std::filesystem::exists(info));
         QCOMPARE(f.Form->InfoBrowser->source().toLocalFile().toStdString(), info);
         QVERIFY(f.Form->InfoBrowser->toPlainText().contains("Track Sections Info"));
