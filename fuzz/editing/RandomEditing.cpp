@@ -395,6 +395,8 @@ std::string Broken(A_APPL& appl) {
         return "an armed gesture on a shape not in the layer";
     if (edit.HoveredEntry >= appl.Palette.Entries->Count)
         return "the hovered palette cell is not a cell";
+    if (std::string stale = KeptPlacementDiffers(appl.Canvases); !stale.empty())
+        return "a repaint would keep a stale placement: " + stale;
     return {};
 }
 

@@ -268,11 +268,12 @@ void Added(A_APPL& appl, T_TRACK& track, T_PART* part) {
 // takes it away exactly, also where it covered its neighbours.
 void HighlightDropTarget(A_APPL& appl, T_PLACED& target, Rgb colour) {
     EditState& edit = appl.Edit;
-    const T_PLACEMENT& placement = appl.Canvases.Placement;
+    T_PLACEMENT& placement = appl.Canvases.Placement;
     edit.DropTargetEntry = static_cast<int>(&target - placement.Entries.data());
     edit.DropTargetBuild = placement.Builds;
     edit.DropTargetColor = target.FillColor;
     target.FillColor = colour;
+    placement.Touched(); // until put back, a repaint lays the parts anew
     DrawOnWindow(appl.Design, target, appl.Design.View, false);
 }
 

@@ -119,6 +119,7 @@ void MoveJoinSource(A_APPL& appl, int x, int y) {
         placed.FillColor = &placed == candidate ? RGB_BLUE : RGB_RED;
         DrawPlacedPart(placed, design.View);
     }
+    placement.Touched();
     design.Bitmap.EndUpdate();
     BlitPanel(appl.Canvases);
 }

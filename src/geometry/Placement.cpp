@@ -1,6 +1,8 @@
 #include "Placement.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 std::unique_ptr<T_PLACEMENT> NewPlacement() {
     return std::make_unique<T_PLACEMENT>();
@@ -116,4 +118,80 @@ void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool co
             view.FirstLaneColor = view.SecondLaneColor = view.Filled ? RGB_WHITE : RGB_BLACK;
         PlaceTrack(placement, view, track);
     }
+}
+
+namespace {
+
+// A 64-bit fingerprint mixed word by word.
+class KeyHash {
+  public:
+    void Add(uint64_t word) {
+        Value ^= word + 0x9E3779B97F4A7C15ull + (Value << 6) + (Value >> 2);
+        Value *= 0xFF51AFD7ED558CCDull;
+    }
+    void Add(float value) {
+        uint32_t bits = 0;
+        std::memcpy(&bits, &value, sizeof bits);
+        Add(static_cast<uint64_t>(bits));
+    }
+    void Add(const void* pointer) {
+        Add(static_cast<uint64_t>(reinterpret_cast<uintptr_t>(pointer)));
+    }
+    uint64_t Result() const { return Value ? Value : 1; }
+
+  private:
+    uint64_t Value = 0xCBF29CE484222325ull;
+};
+
+// What of a definition the poses and lane colours depend on.
+void AddShape(KeyHash& hash, const L_PARTDEF& def) {
+    hash.Add(&def);
+    hash.Add(static_cast<uint64_t>(def.Type) << 1 | (def.CrossTrack ? 1 : 0));
+    for (float value : {def.StraightLength, def.CurveOuterRadius, def.CurveInnerRadius,
+                        def.InterfaceLength, def.FreeformNextX, def.FreeformNextY})
+        hash.Add(value);
+    hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(def.CurveAngle)) << 32 |
+             static_cast<uint32_t>(def.FreeformAngle));
+}
+
+bool InBrand(const L_BRAND* brand, const L_PARTDEF* def) {
+    return brand && brand->PartCount > 0 && def >= &brand->Parts[0] &&
+           def < &brand->Parts[0] + brand->PartCount;
+}
+
+} // namespace
+
+unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
+    KeyHash hash;
+    for (float value : {view.Scale, view.OriginX, view.OriginY})
+        hash.Add(value);
+    hash.Add(view.SelectedTrack);
+    hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(view.SelectionFirst)) << 32 |
+             static_cast<uint32_t>(view.SelectionLast));
+    hash.Add(static_cast<uint64_t>(view.NormalColor) << 32 | view.SelectedColor);
+    hash.Add(static_cast<uint64_t>(colorLanes) | static_cast<uint64_t>(view.Monochrome()) << 1 |
+             static_cast<uint64_t>(view.Filled) << 2);
+    const L_BRAND* brand = design.Brand;
+    hash.Add(brand);
+    for (int i = 0; brand && i < brand->PartCount; ++i)
+        AddShape(hash, brand->Parts[i]);
+    for (const T_TRACK& track : design.Tracks) {
+        hash.Add(static_cast<uint64_t>(track.InUse) | static_cast<uint64_t>(track.Group) << 1 |
+                 static_cast<uint64_t>(static_cast<uint32_t>(track.Anchor)) << 32);
+        if (!track.InUse)
+            continue;
+        hash.Add(track.X);
+        hash.Add(track.Y);
+        hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(track.Angle)) << 32 |
+                 static_cast<uint32_t>(track.PartCount));
+        for (int i = 0; i < track.PartCount; ++i) {
+            const T_PART& part = track.Parts[i];
+            if (!InBrand(brand, part.Def) && part.Def)
+                AddShape(hash, *part.Def); // the empty part, or one of another brand
+            hash.Add(reinterpret_cast<uintptr_t>(part.Def) ^
+                     static_cast<uint64_t>(static_cast<uint8_t>(part.Height)) << 56 ^
+                     static_cast<uint64_t>(part.Status) << 48);
+        }
+    }
+    return hash.Result();
 }

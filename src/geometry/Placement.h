@@ -28,10 +28,16 @@ struct T_PLACEMENT {
     // How often the entries were laid anew: a pointer into them taken at
     // another build points at another part, or none.
     unsigned long long Builds = 0;
+    // What the entries were laid from (PlacementKey), 0 when unknown: a
+    // repaint of the same design in the same view keeps them.
+    unsigned long long Key = 0;
     void Restart() {
         Count = 0;
         ++Builds;
+        Key = 0;
     }
+    // Entries changed in place (a highlight): the next repaint lays them anew.
+    void Touched() { Key = 0; }
     std::array<T_PLACED, MAX_PLACED> Entries;
 
     // Heights of the entries in a minimum tree, for the height sort.
@@ -61,6 +67,11 @@ template <typename Visit> void ForEachTrackAlone(T_DESIGN& design, Visit visit) 
 // The lane colours of every track, then every track in slot order. Without
 // colorLanes every lane is silver.
 void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool colorLanes);
+
+// A fingerprint of everything PlaceDesign and the height sort read: every
+// track's pose, anchor, group and parts, the brand's part shapes, the view's
+// mapping, selection and colours. Never 0.
+unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
 
 // Lower parts first; exactly the order of the exchange sort that compares each
 // position with every later one and swaps when the earlier part is higher.

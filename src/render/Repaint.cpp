@@ -55,23 +55,37 @@ void DrawLayers(CanvasSet& canvases, Origin origin, bool showPoints) {
     DrawLayer(design.Freehand, view);
 }
 
-// Places the design, sorts it by height and draws every part; the view's box
-// covers the tracks when collect is set.
-void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
-    C_VIRELDO& design = canvases.Design;
-    P_VIEW& view = design.View;
+// The view's mapping and selection as the tracks are laid with.
+void TrackView(const C_VIRELDO& design, P_VIEW& view, Origin origin) {
     SetOrigin(view, origin);
     view.ShowPoints = false;
-    view.CollectBounds = collect;
-    if (collect)
-        view.Box.Reset();
     view.SelectedTrack = design.SelectedTrack;
     view.SelectionFirst = design.SelectionFirst;
     view.SelectionLast = design.SelectionLast;
-    T_PLACEMENT& placement = canvases.Placement;
+}
+
+void LayDesign(T_PLACEMENT& placement, P_VIEW& view, C_VIRELDO& design) {
     placement.Restart();
     PlaceDesign(placement, view, design.Design, design.ColorLanes);
     SortPlacementByHeight(placement);
+}
+
+// Places the design and sorts it by height, unless nothing it is laid from
+// changed since the last time, and draws every part; the view's box covers
+// the tracks when collect is set.
+void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
+    C_VIRELDO& design = canvases.Design;
+    P_VIEW& view = design.View;
+    TrackView(design, view, origin);
+    view.CollectBounds = collect;
+    if (collect)
+        view.Box.Reset();
+    T_PLACEMENT& placement = canvases.Placement;
+    const unsigned long long key = PlacementKey(view, design.Design, design.ColorLanes);
+    if (placement.Key != key) {
+        LayDesign(placement, view, design);
+        placement.Key = key;
+    }
     view.BatchSmallParts = view.UseBitmap && !view.Printing;
     for (int i = 0; i < placement.Count; ++i) {
         const T_PLACED& placed = placement.Entries[i];
@@ -112,6 +126,29 @@ void Repaint(CanvasSet& canvases, bool filled, bool blit) {
 }
 
 } // namespace
+
+std::string KeptPlacementDiffers(CanvasSet& canvases) {
+    C_VIRELDO& design = canvases.Design;
+    P_VIEW view = design.View;
+    TrackView(design, view, PanelOrigin(design));
+    const T_PLACEMENT& kept = canvases.Placement;
+    if (kept.Key != PlacementKey(view, design.Design, design.ColorLanes))
+        return {}; // the next repaint lays the design anew
+    const std::unique_ptr<T_PLACEMENT> fresh = NewPlacement();
+    LayDesign(*fresh, view, design);
+    if (kept.Count != fresh->Count)
+        return "kept " + std::to_string(kept.Count) + " parts, fresh " +
+               std::to_string(fresh->Count);
+    for (int i = 0; i < kept.Count; ++i) {
+        const T_PLACED& a = kept.Entries[i];
+        const T_PLACED& b = fresh->Entries[i];
+        if (a.Part != b.Part || a.X != b.X || a.Y != b.Y || a.Angle != b.Angle ||
+            a.FillColor != b.FillColor || a.FirstLaneColor != b.FirstLaneColor ||
+            a.SecondLaneColor != b.SecondLaneColor || a.Anchor != b.Anchor)
+            return "entry " + std::to_string(i) + " differs from a fresh placement";
+    }
+    return {};
+}
 
 std::unique_ptr<StandaloneCanvases> CopyCanvases(const CanvasSet& canvases) {
     auto copy = std::make_unique<StandaloneCanvases>();

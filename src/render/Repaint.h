@@ -40,6 +40,10 @@ struct StandaloneCanvases {
 // view options, for a job that runs while the user goes on editing.
 std::unique_ptr<StandaloneCanvases> CopyCanvases(const CanvasSet& canvases);
 
+// "" when the next repaint of the design canvas lays the design anew or the
+// placement it would keep is what laying it afresh gives; else how it differs.
+std::string KeptPlacementDiffers(CanvasSet& canvases);
+
 // Repaints the current panel and copies it to the window.
 void RepaintPanel(CanvasSet& canvases);
 // The same without the copy: the window keeps what was drawn onto it.
