@@ -161,13 +161,32 @@ bool InBrand(const L_BRAND* brand, const L_PARTDEF* def) {
 
 } // namespace
 
+unsigned long long SelectionKey(const P_VIEW& view) {
+    KeyHash hash;
+    hash.Add(view.SelectedTrack);
+    hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(view.SelectionFirst)) << 32 |
+             static_cast<uint32_t>(view.SelectionLast));
+    return hash.Result();
+}
+
+void RecolourSelection(T_PLACEMENT& placement, const P_VIEW& view) {
+    const T_TRACK* track = view.SelectedTrack;
+    const bool any = track && view.SelectionFirst <= view.SelectionLast &&
+                     view.SelectionLast >= 0 && view.SelectionFirst < MAX_TRACK_PARTS;
+    const T_PART* first = any ? &track->Parts[std::max(view.SelectionFirst, 0)] : nullptr;
+    const T_PART* last =
+        any ? &track->Parts[std::min(view.SelectionLast, MAX_TRACK_PARTS - 1)] : nullptr;
+    for (int i = 0; i < placement.Count; ++i) {
+        T_PLACED& entry = placement.Entries[i];
+        const bool selected = any && entry.Part >= first && entry.Part <= last;
+        entry.FillColor = selected ? view.SelectedColor : view.NormalColor;
+    }
+}
+
 unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
     KeyHash hash;
     for (float value : {view.Scale, view.OriginX, view.OriginY})
         hash.Add(value);
-    hash.Add(view.SelectedTrack);
-    hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(view.SelectionFirst)) << 32 |
-             static_cast<uint32_t>(view.SelectionLast));
     hash.Add(static_cast<uint64_t>(view.NormalColor) << 32 | view.SelectedColor);
     hash.Add(static_cast<uint64_t>(colorLanes) | static_cast<uint64_t>(view.Monochrome()) << 1 |
              static_cast<uint64_t>(view.Filled) << 2);

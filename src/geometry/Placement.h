@@ -29,8 +29,10 @@ struct T_PLACEMENT {
     // another build points at another part, or none.
     unsigned long long Builds = 0;
     // What the entries were laid from (PlacementKey), 0 when unknown: a
-    // repaint of the same design in the same view keeps them.
+    // repaint of the same design in the same view keeps them; and the
+    // selection their fill colours show (SelectionKey).
     unsigned long long Key = 0;
+    unsigned long long Selection = 0;
     void Restart() {
         Count = 0;
         ++Builds;
@@ -68,10 +70,15 @@ template <typename Visit> void ForEachTrackAlone(T_DESIGN& design, Visit visit) 
 // colorLanes every lane is silver.
 void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool colorLanes);
 
-// A fingerprint of everything PlaceDesign and the height sort read: every
-// track's pose, anchor, group and parts, the brand's part shapes, the view's
-// mapping, selection and colours. Never 0.
+// A fingerprint of everything PlaceDesign and the height sort read but the
+// selection: every track's pose, anchor, group and parts, the brand's part
+// shapes, the view's mapping and colours. Never 0.
 unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
+// The same of the view's selection.
+unsigned long long SelectionKey(const P_VIEW& view);
+// The fill colours of the entries for the view's selection, as PlaceDesign
+// gives them: a click that selects needs no laying anew.
+void RecolourSelection(T_PLACEMENT& placement, const P_VIEW& view);
 
 // Lower parts first; exactly the order of the exchange sort that compares each
 // position with every later one and swaps when the earlier part is higher.

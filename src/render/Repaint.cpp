@@ -70,9 +70,23 @@ void LayDesign(T_PLACEMENT& placement, P_VIEW& view, C_VIRELDO& design) {
     SortPlacementByHeight(placement);
 }
 
-// Places the design and sorts it by height, unless nothing it is laid from
-// changed since the last time, and draws every part; the view's box covers
-// the tracks when collect is set.
+// Lays the design anew when anything it is laid from changed, or only
+// recolours the selection when that is all that changed.
+void UpdatePlacement(T_PLACEMENT& placement, const P_VIEW& view, C_VIRELDO& design) {
+    const unsigned long long key = PlacementKey(view, design.Design, design.ColorLanes);
+    const unsigned long long selection = SelectionKey(view);
+    if (placement.Key != key) {
+        P_VIEW laying = view; // laying sets the lane colours of the view it is given
+        LayDesign(placement, laying, design);
+        placement.Key = key;
+    } else if (placement.Selection != selection) {
+        RecolourSelection(placement, view);
+    }
+    placement.Selection = selection;
+}
+
+// Keeps the placement up to date (UpdatePlacement) and draws every part; the
+// view's box covers the tracks when collect is set.
 void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
     C_VIRELDO& design = canvases.Design;
     P_VIEW& view = design.View;
@@ -81,11 +95,7 @@ void DrawTracks(CanvasSet& canvases, Origin origin, bool collect) {
     if (collect)
         view.Box.Reset();
     T_PLACEMENT& placement = canvases.Placement;
-    const unsigned long long key = PlacementKey(view, design.Design, design.ColorLanes);
-    if (placement.Key != key) {
-        LayDesign(placement, view, design);
-        placement.Key = key;
-    }
+    UpdatePlacement(placement, view, design);
     view.BatchSmallParts = view.UseBitmap && !view.Printing;
     for (int i = 0; i < placement.Count; ++i) {
         const T_PLACED& placed = placement.Entries[i];
@@ -131,9 +141,12 @@ std::string KeptPlacementDiffers(CanvasSet& canvases) {
     C_VIRELDO& design = canvases.Design;
     P_VIEW view = design.View;
     TrackView(design, view, PanelOrigin(design));
-    const T_PLACEMENT& kept = canvases.Placement;
-    if (kept.Key != PlacementKey(view, design.Design, design.ColorLanes))
+    if (canvases.Placement.Key != PlacementKey(view, design.Design, design.ColorLanes))
         return {}; // the next repaint lays the design anew
+    // What the next repaint would keep, beside what laying afresh gives.
+    const auto next = std::make_unique<T_PLACEMENT>(canvases.Placement);
+    UpdatePlacement(*next, view, design);
+    const T_PLACEMENT& kept = *next;
     const std::unique_ptr<T_PLACEMENT> fresh = NewPlacement();
     LayDesign(*fresh, view, design);
     if (kept.Count != fresh->Count)

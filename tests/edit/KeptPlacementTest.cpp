@@ -85,6 +85,13 @@ class KeptPlacementTest : public QObject {
         const unsigned long long builds = placement.Builds;
         f.Repaint();
         QCOMPARE(placement.Builds, builds);
+        // Selecting only recolours: the same build, the colours of a fresh one.
+        Select(f, track, 1, 1);
+        QCOMPARE(placement.Builds, builds);
+        QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
+        const T_PLACED* selected = f.Placed(track.Parts[1]);
+        QVERIFY(selected && selected->FillColor == f.Panel().View.SelectedColor);
+        QVERIFY(f.Placed(track.Parts[0])->FillColor != f.Panel().View.SelectedColor);
         track.Parts[1].Status ^= PS_LEFT | PS_RIGHT;
         f.Repaint();
         QVERIFY(placement.Builds != builds);
