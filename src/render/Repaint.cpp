@@ -143,11 +143,16 @@ std::string KeptPlacementDiffers(CanvasSet& canvases) {
     TrackView(design, view, PanelOrigin(design));
     if (canvases.Placement.Key != PlacementKey(view, design.Design, design.ColorLanes))
         return {}; // the next repaint lays the design anew
-    // What the next repaint would keep, beside what laying afresh gives.
-    const auto next = std::make_unique<T_PLACEMENT>(canvases.Placement);
+    // What the next repaint would keep, beside what laying afresh gives; only
+    // the entries in use are copied (the checks run after every edit).
+    thread_local const std::unique_ptr<T_PLACEMENT> next = NewPlacement(), fresh = NewPlacement();
+    const T_PLACEMENT& placed = canvases.Placement;
+    std::copy_n(placed.Entries.begin(), placed.Count, next->Entries.begin());
+    next->Count = placed.Count;
+    next->Key = placed.Key;
+    next->Selection = placed.Selection;
     UpdatePlacement(*next, view, design);
     const T_PLACEMENT& kept = *next;
-    const std::unique_ptr<T_PLACEMENT> fresh = NewPlacement();
     LayDesign(*fresh, view, design);
     if (kept.Count != fresh->Count)
         return "kept " + std::to_string(kept.Count) + " parts, fresh " +

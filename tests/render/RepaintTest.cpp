@@ -1,4 +1,5 @@
 #include "render/Repaint.h"
+#include "../../bench/MaxDesign.h"
 #include "RenderFixture.h"
 #include "TestFiles.h"
 #include "defs/DefinitionsFile.h"
@@ -208,19 +209,7 @@ struct TypicalCanvas : StandaloneCanvases {
     TypicalCanvas() {
         LoadDefinitions(*Library, VIRELDO_DATA);
         Design.Design.SetDesignBrand(Library->FindBrand("S132SPORT"));
-        L_PARTDEF* straight = Design.Design.Brand->FindCode("S350");
-        L_PARTDEF* curve = Design.Design.Brand->FindCode("C2-450");
-        for (int t = 0; t < 10; ++t) {
-            T_TRACK* track = Design.Design.AllocateTrack();
-            track->X = static_cast<float>((t % 5) * 120 - 300);
-            track->Y = static_cast<float>((t / 5) * 250 - 200);
-            for (int half = 0; half < 2; ++half) {
-                for (int i = 0; i < 21; ++i)
-                    track->InsertCopyAfter(nullptr, T_PART{0, 0, straight});
-                for (int i = 0; i < 4; ++i)
-                    track->InsertCopyAfter(nullptr, T_PART{0, PS_LEFT | PS_OUTER_BORDER, curve});
-            }
-        }
+        LayTypicalOvals(Design.Design);
         Design.SetSize(1280, 800);
     }
     QImage Paint(float zoom, bool strokes) {
