@@ -219,6 +219,26 @@ std::vector<Proposal> ProposeClosings(T_DESIGN& design, int slot, const CloseOpt
     return proposals;
 }
 
+std::vector<std::vector<ClosingPiece>> PathsBetween(const std::vector<ClosingPiece>& pieces,
+                                                    const Pose& from, const Pose& to, int maxParts,
+                                                    const CheckTolerance& tolerance) {
+    std::vector<std::vector<int>> found;
+    MeetInTheMiddle(pieces, from, to, maxParts, tolerance, [&](const std::vector<int>& sequence) {
+        if (!sequence.empty() && Residual(pieces, sequence, from, to) <= tolerance.GapMillimetres)
+            found.push_back(sequence);
+    });
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return a.size() != b.size() ? a.size() < b.size() : a < b;
+    });
+    std::vector<std::vector<ClosingPiece>> paths;
+    for (const std::vector<int>& sequence : found) {
+        std::vector<ClosingPiece>& path = paths.emplace_back();
+        for (int i : sequence)
+            path.push_back(pieces[i]);
+    }
+    return paths;
+}
+
 bool ApplyProposal(T_TRACK& track, const Proposal& proposal) {
     const int removed = static_cast<int>(proposal.Removed.size());
     if (removed >= track.PartCount)

@@ -35,3 +35,9 @@ std::vector<Proposal> ProposeClosings(T_DESIGN& design, int slot, const CloseOpt
 bool ApplyProposal(T_TRACK& track, const Proposal& proposal);
 // The pieces one step may add: every part of the brand, curves in both hands.
 std::vector<ClosingPiece> PiecesOf(L_BRAND& brand);
+// Every sequence of at most maxParts of the pieces that leads from the pose
+// `from` to the pose `to` within the tolerance (none for maxParts 0), found by
+// meeting in the middle; in the pieces' order, shortest first.
+std::vector<std::vector<ClosingPiece>> PathsBetween(const std::vector<ClosingPiece>& pieces,
+                                                    const Pose& from, const Pose& to, int maxParts,
+                                                    const CheckTolerance& tolerance);

@@ -29,6 +29,7 @@ int CheckCommand(const ToolArgs& args);
 int SimulateCommand(const ToolArgs& args);
 int CloseCommand(const ToolArgs& args);
 int CatalogueCommand(const ToolArgs& args);
+int SuggestCommand(const ToolArgs& args);
 
 struct P_PANEL;
 // The design panel as the program starts it (800 x 600, zoom 1, offset 0),

@@ -150,6 +150,25 @@ const Subcommand SUBCOMMANDS[] = {
      "    Draws every part of track system NAME at one scale in a grid, each with its\n"
      "    code, description and main dimensions (length, or radius and angle), and\n"
      "    writes OUT: .png, .svg or .pdf."},
+    {"suggest",
+     SuggestCommand,
+     {"dir", "brand", "board", "room", "count", "min-length", "seed", "time-limit", "o"},
+     0,
+     "suggest --brand NAME (--board WxH | --room FILE.rm3) -o FOLDER [--dir DIR]\n"
+     "       [--in-stock] [--count K] [--min-length CM] [--crossing] [--bridges]\n"
+     "       [--seed S] [--time-limit SECONDS]\n"
+     "    Proposes up to K (8) layouts of track system NAME, one closed track each,\n"
+     "    that lie on a WxH cm board (or inside the room's outline) 2 cm clear of\n"
+     "    its edges, run into themselves only on a crossing (--crossing: figure-\n"
+     "    eights through the system's crossing; --bridges: over a bridge one level\n"
+     "    up) and use any number of plain track, or with --in-stock only the pieces\n"
+     "    of DIR's stock table; the longest laps (of the shorter lane, at least CM)\n"
+     "    first. Writes FOLDER/suggest-01.tr3 ... and a table: file, parts, lane\n"
+     "    lengths and the share of the board the layout's box covers. The same\n"
+     "    seed (1) gives the same layouts; the search ends after SECONDS (10).\n"
+     "    Exit code 0: layouts written, 1: none found, 2: bad input (an unknown\n"
+     "    system, a board smaller than the system's smallest loop).",
+     {"in-stock", "crossing", "bridges"}},
     {"room",
      RoomCommand,
      {},
