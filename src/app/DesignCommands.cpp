@@ -6,9 +6,11 @@
 #include "Notifications.h"
 #include "Recovery.h"
 #include "RoomCommands.h"
+#include "ViewCommands.h"
 #include "defs/DefinitionsFile.h"
 #include "design/DesignFile.h"
 #include "design/ImportTr2.h"
+#include "generate/LayoutGenerator.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -207,6 +209,21 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
         appl.LastUsedPath = FolderOf(name);
     RefreshRecentMenu(appl);
     DesignReplaced(appl);
+}
+
+bool OpenSuggestedLayout(A_APPL& appl, const SuggestedLayout& layout) {
+    L_BRAND* brand = appl.Design.Design.Brand;
+    if (!brand || !AskSaveDesign(appl))
+        return false;
+    appl.Design.Freehand.ClearLayer();
+    LayLayout(appl.Design.Design, *brand, layout);
+    DrawPartSelector(appl);
+    SetDesignTitle(appl, UNTITLED_DESIGN);
+    DesignReplaced(appl);
+    appl.Design.Design.SetModified(true);
+    ShowDesignCaption(appl);
+    CentreAndZoomPageCommand(appl);
+    return true;
 }
 
 void OpenRecentFile(A_APPL& appl, int entry) {

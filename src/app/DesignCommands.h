@@ -31,6 +31,10 @@ std::string FolderOf(const std::string& fileName);
 // suffix: its own folder, or the last one used when it has none.
 std::string ProposedName(const A_APPL& appl, const std::string& fileName,
                          const std::string& suffix);
+struct SuggestedLayout;
+// Makes a suggested layout the design (asking to save a changed one first),
+// unnamed and changed, and fits it in view; false when the user kept the design.
+bool OpenSuggestedLayout(A_APPL& appl, const SuggestedLayout& layout);
 // "Import .tr2...": a design of the previous generation with the current brand.
 void ImportTr2Command(A_APPL& appl);
 // "Import .trk...": the oldest format has no reader; the command only asks.

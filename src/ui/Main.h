@@ -24,6 +24,7 @@ class TLayoutCheckDock;
 class TRaceView;
 class TSpeedTraceDock;
 class TStockEditorForm;
+class TSuggestForm;
 class TDefEditorForm;
 class TDefEditorPartForm;
 class TCanvasPanel;
@@ -112,10 +113,12 @@ class TMainForm : public QMainWindow, public AppWindow {
     void PageSetupMenuClick();
     void FreeColorPickerChange();
     void StockEditorMenuClick();
+    void SuggestLayoutsClick();
     void TrackDefEditorMenuClick();
     TDefEditorForm* DefEditor = nullptr;
     TDefEditorPartForm* DefEditorPart = nullptr;
     TStockEditorForm* StockEditor = nullptr;
+    TSuggestForm* SuggestForm = nullptr;
     // The manual's pages in the program's own help window.
     void ShowHelpPage(const char* page);
     THelpWindow* HelpWindow = nullptr;

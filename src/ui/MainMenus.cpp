@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "LayoutCheckDock.h"
 #include "RaceView.h"
+#include "SuggestDialog.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/ExportCommands.h"
@@ -44,6 +45,13 @@ void TMainForm::StockEditorMenuClick() {
     StockEditor->exec();
     DrawPartSelector(ApplRef);
     DesignEdited(); // the shopping list follows the stock
+}
+
+// Made once: it keeps what was asked and the last proposals.
+void TMainForm::SuggestLayoutsClick() {
+    if (!SuggestForm)
+        SuggestForm = new TSuggestForm(ApplRef, this);
+    SuggestForm->exec();
 }
 
 // The definitions editor and its part drawing window, made once; the main
@@ -149,7 +157,9 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     Connect(save, SaveCommand);
     QAction* saveAs = NewAction("SaveAsMenu", "Save &As...", nullptr, "document-save-as");
     Connect(saveAs, SaveAsCommand);
-    file->addActions({newDesign, open, importTrk, importTr2, save, saveAs});
+    QAction* suggest = NewAction("SuggestLayoutsMenu", "Suggest &Layouts...", nullptr);
+    connect(suggest, &QAction::triggered, this, &TMainForm::SuggestLayoutsClick);
+    file->addActions({newDesign, open, suggest, importTrk, importTr2, save, saveAs});
     file->addSeparator();
     QAction* inventory = NewAction("StockEditorMenu", "&Inventory Editor", "inventory");
     connect(inventory, &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
