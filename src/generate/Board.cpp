@@ -51,6 +51,21 @@ bool Inside(const std::vector<BoardPoint>& polygon, double x, double y) {
     return inside;
 }
 
+// Whether any edge comes within the margin of the box moved by (dx, dy): a
+// polygon far from every edge needs no edge-by-edge test.
+bool NearAnEdge(const std::vector<BoardPoint>& edges, const Box& box, double dx, double dy,
+                double margin) {
+    for (size_t e = 0, f = edges.size() - 1; e < edges.size(); f = e++) {
+        const BoardPoint &a = edges[f], &b = edges[e];
+        if (std::max(a.X, b.X) + margin >= box.MinX + dx &&
+            std::min(a.X, b.X) - margin <= box.MaxX + dx &&
+            std::max(a.Y, b.Y) + margin >= box.MinY + dy &&
+            std::min(a.Y, b.Y) - margin <= box.MaxY + dy)
+            return true;
+    }
+    return false;
+}
+
 std::vector<BoardPoint> ClosedOutline(const F_SHAPE& shape) {
     std::vector<BoardPoint> points;
     const int count = std::clamp(shape.PointCount, 0, MAX_POINTS);
@@ -133,6 +148,8 @@ bool FootprintInside(const Board& board, const Footprint& footprint, double dx, 
         // Each polygon wholly inside or wholly outside once no edge comes near.
         if (!Inside(edges, polygon[0].X + dx, polygon[0].Y + dy))
             return false;
+        if (!NearAnEdge(edges, BoxOf(polygon), dx, dy, m))
+            continue;
         for (size_t i = 0; i < polygon.size(); ++i) {
             const BoardPoint a{polygon[i].X + dx, polygon[i].Y + dy};
             const BoardPoint& next = polygon[(i + 1) % polygon.size()];
