@@ -6,6 +6,8 @@
 namespace {
 
 constexpr double PLACING_SLACK_CM = 0.1;
+// Distances equal to the margin up to rounding count as keeping it.
+constexpr double ROUNDING_CM = 1e-6;
 
 double Cross(const BoardPoint& o, const BoardPoint& a, const BoardPoint& b) {
     return (a.X - o.X) * (b.Y - o.Y) - (a.Y - o.Y) * (b.X - o.X);
@@ -137,7 +139,7 @@ bool FootprintInside(const Board& board, const Footprint& footprint, double dx, 
         return false;
     const Box room = BoxOf(board);
     const Box& own = footprint.Bounds;
-    const double m = board.Margin;
+    const double m = board.Margin - ROUNDING_CM;
     if (own.MinX + dx < room.MinX + m || own.MaxX + dx > room.MaxX - m ||
         own.MinY + dy < room.MinY + m || own.MaxY + dy > room.MaxY - m)
         return false;
@@ -167,8 +169,11 @@ bool FitFootprint(const Board& board, const Footprint& footprint, double& dx, do
         return false;
     const Box room = BoxOf(board);
     const Box& own = footprint.Bounds;
-    // A hair inside the margin: the track's pose is stored in floats.
-    const double m = board.Margin + PLACING_SLACK_CM;
+    // A hair inside the margin: the track's pose is stored in floats and the
+    // outlines are laid again from it.
+    Board strict = board;
+    strict.Margin += PLACING_SLACK_CM;
+    const double m = strict.Margin;
     // Centred, or against a corner of the board: a layout that fits an arm of
     // an L-shaped room fits it touching two of the arm's edges.
     std::vector<double> xs{(room.MinX + room.MaxX - own.MinX - own.MaxX) / 2};
@@ -189,7 +194,7 @@ bool FitFootprint(const Board& board, const Footprint& footprint, double& dx, do
     std::stable_sort(shifts.begin(), shifts.end(),
                      [](const Shift& a, const Shift& b) { return a.FromCentre < b.FromCentre; });
     for (const Shift& shift : shifts)
-        if (FootprintInside(board, footprint, shift.X, shift.Y)) {
+        if (FootprintInside(strict, footprint, shift.X, shift.Y)) {
             dx = shift.X;
             dy = shift.Y;
             return true;

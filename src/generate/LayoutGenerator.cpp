@@ -37,6 +37,20 @@ bool AxisRectangle(const Board& board) {
     return true;
 }
 
+// Square to the board first; then at 45 degrees, as figure-eights lie best.
+// A rectangle looks the same half a turn round.
+std::vector<QuarterDegrees> TurnsFor(const Board& board) {
+    const int eighth = QUARTER_TURN / 2;
+    if (AxisRectangle(board))
+        return {0, QUARTER_TURN, eighth, QUARTER_TURN + eighth};
+    std::vector<QuarterDegrees> turns;
+    for (int k = 0; k < 4; ++k)
+        turns.push_back(k * QUARTER_TURN);
+    for (int k = 0; k < 4; ++k)
+        turns.push_back(k * QUARTER_TURN + eighth);
+    return turns;
+}
+
 void AddPolygon(Footprint& footprint, const PixelPoint* points, int count) {
     std::vector<BoardPoint>& polygon = footprint.Polygons.emplace_back();
     for (int i = 0; i < count; ++i)
@@ -74,7 +88,7 @@ class Search {
           Pieces(PiecesOfKit(Kit)), Random(options.Seed),
           Deadline(Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                       std::chrono::duration<double>(options.TimeLimitSeconds))),
-          Room(BoxOf(options.Table)), Rotations(AxisRectangle(options.Table) ? 2 : 4) {
+          Room(BoxOf(options.Table)), Turns(TurnsFor(options.Table)) {
         Design->SetDesignBrand(&brand);
         if (Progress)
             Progress->Total = Options.MaxCandidates;
@@ -91,7 +105,7 @@ class Search {
     LoopRandom Random;
     Clock::time_point Deadline;
     Box Room;
-    int Rotations;
+    std::vector<QuarterDegrees> Turns; // the layout is tried turned by these
     std::unique_ptr<L_PARTDEF> EmptyDef = std::make_unique<L_PARTDEF>();
     std::unique_ptr<T_DESIGN> Design = std::make_unique<T_DESIGN>(EmptyDef.get());
     std::unordered_set<std::string> Seen;
@@ -145,22 +159,27 @@ bool Search::RoughlyFits(const Loop& loop) const {
     const Pose& end = poses.back();
     if (std::hypot(end.X, end.Y) * 10.0f > ROUGH_GAP_MM || NormalizeAngle(end.Angle) != 0)
         return false;
-    float minX = 0, maxX = 0, minY = 0, maxY = 0;
-    for (const Pose& p : poses) {
-        minX = std::min(minX, p.X);
-        maxX = std::max(maxX, p.X);
-        minY = std::min(minY, p.Y);
-        maxY = std::max(maxY, p.Y);
-    }
     const double room = 2 * Options.Table.Margin;
-    const double w = maxX - minX, h = maxY - minY;
     const double roomW = Room.Width() - room, roomH = Room.Height() - room;
-    return (w <= roomW && h <= roomH) || (h <= roomW && w <= roomH);
+    for (QuarterDegrees turn : Turns) {
+        const float c = CosQ(turn), s = SinQ(turn);
+        float minX = 0, maxX = 0, minY = 0, maxY = 0;
+        for (const Pose& p : poses) {
+            const float x = p.X * c - p.Y * s, y = p.X * s + p.Y * c;
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+        }
+        if (maxX - minX <= roomW && maxY - minY <= roomH)
+            return true;
+    }
+    return false;
 }
 
 bool Search::Fit(T_TRACK& track, Footprint& footprint) {
-    for (int turn = 0; turn < Rotations; ++turn) {
-        track.Angle = NormalizeAngle(turn * QUARTER_TURN);
+    for (QuarterDegrees turn : Turns) {
+        track.Angle = turn;
         track.X = track.Y = 0.0f;
         footprint = FootprintOf(PlaceTrackAlone(track));
         double dx = 0, dy = 0;

@@ -8,9 +8,12 @@ namespace {
 
 constexpr int HALF_TURN = FULL_TURN / 2;
 constexpr int QUARTER_TURN = FULL_TURN / 4;
-// A lobe may miss by this much along and across (cm): two mirrored lobes
-// then still close within a millimetre.
-constexpr float LOBE_SLACK_CM = 0.03f;
+// A lobe may miss the crossing by this much along and across (cm): the
+// crossing's two roads then still meet at their middles. A figure-eight pairs
+// lobes whose misses cancel.
+constexpr float LOBE_SLACK_CM = 0.12f;
+constexpr float PAIR_SLACK_CM = 0.06f;
+constexpr int MAX_EIGHTS = 600;
 constexpr int LOBE_RUN_PIECES = 4;
 
 float LengthOf(const PieceKit& kit, const Loop& run) {
@@ -45,16 +48,28 @@ struct CurveGroup {
     Pose Delta;
 };
 
-std::vector<CurveGroup> LeftCurveGroups(const PieceKit& kit, int maxTurn) {
+// Left curves of one shape, or with mixed set, of two shapes one after the
+// other (the larger radius first or last), through at most maxTurn.
+std::vector<CurveGroup> LeftCurveGroups(const PieceKit& kit, int maxTurn, bool mixed) {
     std::vector<CurveGroup> groups;
-    for (int c = kit.FirstCurve(); c < static_cast<int>(kit.Shapes.size()); ++c) {
-        const int angle = kit.Shapes[c].Def().CurveAngle;
-        for (int n = 1; n * angle <= maxTurn; ++n) {
-            CurveGroup group{CurveRun(c, n, PS_LEFT), n * angle, {}};
-            group.Delta = PosesOf(kit, group.Pieces).back();
-            groups.push_back(std::move(group));
+    const int shapes = static_cast<int>(kit.Shapes.size());
+    const auto angleOf = [&](int shape) { return kit.Shapes[shape].Def().CurveAngle; };
+    const auto add = [&](Loop pieces, int turn) {
+        CurveGroup group{std::move(pieces), turn, {}};
+        group.Delta = PosesOf(kit, group.Pieces).back();
+        groups.push_back(std::move(group));
+    };
+    for (int a = kit.FirstCurve(); a < shapes; ++a)
+        for (int n = 1; n * angleOf(a) <= maxTurn; ++n) {
+            add(CurveRun(a, n, PS_LEFT), n * angleOf(a));
+            for (int b = a + 1; mixed && b < shapes; ++b)
+                for (int m = 1; n * angleOf(a) + m * angleOf(b) <= maxTurn; ++m) {
+                    const Loop first = CurveRun(a, n, PS_LEFT), second = CurveRun(b, m, PS_LEFT);
+                    const int turn = n * angleOf(a) + m * angleOf(b);
+                    add(Joined({first, second}), turn);
+                    add(Joined({second, first}), turn);
+                }
         }
-    }
     return groups;
 }
 
@@ -73,12 +88,14 @@ std::vector<Lobe> AllLobes(const PieceKit& kit, const LoopPiece& first, float ma
     std::vector<float> lengths;
     for (const Loop& run : runs)
         lengths.push_back(LengthOf(kit, run));
-    const std::vector<CurveGroup> groups = LeftCurveGroups(kit, 2 * QUARTER_TURN);
+    // Mixed radii in the first turn reach lobes one radius alone does not.
+    const std::vector<CurveGroup> firstTurns = LeftCurveGroups(kit, 2 * QUARTER_TURN, true);
+    const std::vector<CurveGroup> groups = LeftCurveGroups(kit, 2 * QUARTER_TURN, false);
     const float forwardX = -SinQ(arrive.Angle), forwardY = CosQ(arrive.Angle);
     const float acrossX = CosQ(arrive.Angle), acrossY = SinQ(arrive.Angle);
     std::vector<Lobe> lobes;
     for (size_t a = 0; a < runs.size(); ++a)
-        for (const CurveGroup& g1 : groups) {
+        for (const CurveGroup& g1 : firstTurns) {
             const Pose p1 = Compose(Ahead(leave, lengths[a]), g1.Delta);
             for (const CurveGroup& g2 : groups) {
                 if (g1.Turn + g2.Turn != 3 * QUARTER_TURN)
@@ -89,13 +106,17 @@ std::vector<Lobe> AllLobes(const PieceKit& kit, const LoopPiece& first, float ma
                     if (std::fabs(dx * acrossX + dy * acrossY) > LOBE_SLACK_CM)
                         continue;
                     const float along = dx * forwardX + dy * forwardY;
-                    const auto c =
-                        std::lower_bound(lengths.begin(), lengths.end(), along - LOBE_SLACK_CM);
-                    if (c == lengths.end() || *c > along + LOBE_SLACK_CM)
+                    auto c = std::lower_bound(lengths.begin(), lengths.end(), along);
+                    if (c == lengths.end() ||
+                        (c != lengths.begin() && along - *(c - 1) < *c - along))
+                        c = c == lengths.begin() ? c : c - 1;
+                    if (c == lengths.end() || std::fabs(*c - along) > LOBE_SLACK_CM)
                         continue;
                     const Loop& last = runs[c - lengths.begin()];
                     Lobe lobe{Joined({runs[a], g1.Pieces, runs[m], g2.Pieces, last}), runs[a], last,
                               lengths[a] + lengths[m] + *c};
+                    lobe.MissX = *c * forwardX - dx;
+                    lobe.MissY = *c * forwardY - dy;
                     lobes.push_back(std::move(lobe));
                 }
             }
@@ -224,13 +245,54 @@ Loop FigureEight(const EightRoads& roads, const Lobe& upper, const Lobe& lower) 
     return Joined({{roads.First}, first, {roads.Second}, second});
 }
 
+namespace {
+
+// Pairs of lobes whose misses cancel: the lower lobe is the upper one
+// mirrored across the crossing's diagonal, which takes a miss (x, y) to
+// (-y, -x); the pairs spread from small to large figure-eights.
+std::vector<std::pair<size_t, size_t>> CancellingPairs(const std::vector<Lobe>& lobes) {
+    const auto cell = [](float v) { return std::lround(v / PAIR_SLACK_CM); };
+    std::multimap<std::pair<long, long>, size_t> byMiss;
+    for (size_t i = 0; i < lobes.size(); ++i)
+        byMiss.emplace(std::make_pair(cell(lobes[i].MissX), cell(lobes[i].MissY)), i);
+    std::vector<std::pair<size_t, size_t>> pairs;
+    for (size_t j = 0; j < lobes.size(); ++j) {
+        const float wantX = lobes[j].MissY, wantY = lobes[j].MissX;
+        for (long cx = cell(wantX) - 1; cx <= cell(wantX) + 1; ++cx)
+            for (long cy = cell(wantY) - 1; cy <= cell(wantY) + 1; ++cy) {
+                const auto [from, to] = byMiss.equal_range({cx, cy});
+                for (auto it = from; it != to; ++it)
+                    if (it->second <= j &&
+                        std::hypot(lobes[it->second].MissX - wantX,
+                                   lobes[it->second].MissY - wantY) <= PAIR_SLACK_CM)
+                        pairs.push_back({it->second, j});
+            }
+    }
+    std::stable_sort(pairs.begin(), pairs.end(), [&](const auto& a, const auto& b) {
+        return lobes[a.first].Length + lobes[a.second].Length <
+               lobes[b.first].Length + lobes[b.second].Length;
+    });
+    if (pairs.size() <= MAX_EIGHTS)
+        return pairs;
+    std::vector<std::pair<size_t, size_t>> spread;
+    for (size_t k = 0; k < MAX_EIGHTS; ++k)
+        spread.push_back(pairs[k * (pairs.size() - 1) / (MAX_EIGHTS - 1)]);
+    return spread;
+}
+
+} // namespace
+
 std::vector<Lobe> FigureEightSeeds(const PieceKit& kit, const EightRoads& roads, float maxLength,
                                    int maxLobes, const LoopSink& sink) {
     if (!roads.Usable)
         return {};
-    const std::vector<Lobe> lobes = Spread(AllLobes(kit, roads.First, maxLength), maxLobes);
-    for (size_t i = 0; i < lobes.size(); ++i)
-        for (size_t j = i; j < lobes.size(); ++j)
-            sink(FigureEight(roads, lobes[i], lobes[j]));
-    return lobes;
+    const std::vector<Lobe> lobes = AllLobes(kit, roads.First, maxLength);
+    for (const auto& [i, j] : CancellingPairs(lobes))
+        sink(FigureEight(roads, lobes[i], lobes[j]));
+    // The lobes that close alone pair with any other later on.
+    std::vector<Lobe> exact;
+    for (const Lobe& lobe : lobes)
+        if (std::hypot(lobe.MissX, lobe.MissY) <= PAIR_SLACK_CM / 2)
+            exact.push_back(lobe);
+    return Spread(std::move(exact), maxLobes);
 }

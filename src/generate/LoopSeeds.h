@@ -41,6 +41,8 @@ struct Lobe {
     Loop FirstRun; // the straights that leave the crossing
     Loop LastRun;  // and those that come back to it
     float Length = 0.0f;
+    float MissX = 0.0f; // where it ends beside the second road's start (cm)
+    float MissY = 0.0f;
 };
 struct LobeEnds {
     Pose Leave;  // the end of the first road, laid from the origin
@@ -48,7 +50,8 @@ struct LobeEnds {
 };
 LobeEnds EndsOfLobe(const PieceKit& kit, const LoopPiece& first);
 Loop FigureEight(const EightRoads& roads, const Lobe& upper, const Lobe& lower);
-// Lobes of a run, curves of one shape, a run, curves, a run; up to maxLobes
-// of them (small to large) are paired into figure-eights. Returns them.
+// Figure-eights of lobes of a run, curves of one shape, a run, curves, a run,
+// paired so that what one misses at the crossing the other makes up. Returns
+// up to maxLobes lobes (small to large) that close on their own.
 std::vector<Lobe> FigureEightSeeds(const PieceKit& kit, const EightRoads& roads, float maxLength,
                                    int maxLobes, const LoopSink& sink);
