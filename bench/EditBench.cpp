@@ -4,6 +4,7 @@
 #include "app/Recovery.h"
 #include "edit/PartSelector.h"
 #include "edit/TrackCanvas.h"
+#include "edit/ViewPan.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -19,11 +20,20 @@ MaxDesign& Shared() {
     return design;
 }
 
-// The application around the typical 500-part design at zoom 2, or the
-// largest design fitted into the canvas.
+// The scenarios of the editing benchmarks: the typical 500-part design at
+// zoom 2 and at 1x (the reference of every ratio), the largest design fitted
+// into the canvas, at 1x and at 4x (centred on the dragged track).
+enum Scenario { TYPICAL = 0, LARGEST_FIT = 1, LARGEST_1X = 2, LARGEST_4X = 3, TYPICAL_1X = 4 };
+
 struct Editing {
     std::unique_ptr<A_APPL> Appl = std::make_unique<A_APPL>(VIRELDO_DATA);
 
+    explicit Editing(int64_t scenario) : Editing(scenario != TYPICAL && scenario != TYPICAL_1X) {
+        if (scenario == LARGEST_1X || scenario == TYPICAL_1X)
+            ZoomOnTrack(1.0f);
+        else if (scenario == LARGEST_4X)
+            ZoomOnTrack(4.0f);
+    }
     explicit Editing(bool largest) {
         MaxDesign& source = Shared();
         LoadDefinitions(Appl->Library, VIRELDO_DATA);
@@ -44,6 +54,16 @@ struct Editing {
         DrawPartSelector(*Appl);
     }
     void Fit() { FitDesignInView(Appl->Canvases); }
+    // The zoom, with part 3 of the track in slot 0 in the canvas's middle.
+    void ZoomOnTrack(float zoom) {
+        C_VIRELDO& design = Appl->Design;
+        design.Zoom = zoom;
+        RepaintPanel(Appl->Canvases);
+        const PointerEvent at = OnPart(3);
+        design.Offset.X += CANVAS_WIDTH / 2.0f - at.X;
+        design.Offset.Y += CANVAS_HEIGHT / 2.0f - at.Y;
+        RepaintPanel(Appl->Canvases);
+    }
     // A canvas point on part k of the track in slot 0.
     PointerEvent OnPart(int k) {
         const T_PLACEMENT& placement = Appl->Canvases.Placement;
@@ -59,16 +79,22 @@ struct Editing {
     }
 };
 
+// Every scenario of the canvas events.
+void Scenarios(benchmark::internal::Benchmark* b) {
+    for (int scenario : {TYPICAL, LARGEST_FIT, LARGEST_1X, LARGEST_4X, TYPICAL_1X})
+        b->Arg(scenario);
+}
+
 void BM_FullRepaint(benchmark::State& state) {
-    Editing editing(state.range(0) == 1);
+    Editing editing(state.range(0));
     for (auto _ : state)
         RepaintPanel(editing.Appl->Canvases);
 }
-BENCHMARK(BM_FullRepaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FullRepaint)->Apply(Scenarios)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One pointer move of a track drag: the group moves, an outline repaint follows.
 void BM_DragTrackStep(benchmark::State& state) {
-    Editing editing(state.range(0) == 1);
+    Editing editing(state.range(0));
     A_APPL& appl = *editing.Appl;
     PointerEvent event = editing.OnPart(3);
     TrackCanvasMouseDown(appl, event);
@@ -81,11 +107,11 @@ void BM_DragTrackStep(benchmark::State& state) {
     }
     TrackCanvasMouseUp(appl, event);
 }
-BENCHMARK(BM_DragTrackStep)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DragTrackStep)->Apply(Scenarios)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A click that selects a part: hit test, selection, full repaint.
 void BM_SelectClick(benchmark::State& state) {
-    Editing editing(state.range(0) == 1);
+    Editing editing(state.range(0));
     A_APPL& appl = *editing.Appl;
     const PointerEvent event = editing.OnPart(5);
     for (auto _ : state) {
@@ -93,7 +119,29 @@ void BM_SelectClick(benchmark::State& state) {
         TrackCanvasMouseUp(appl, event);
     }
 }
-BENCHMARK(BM_SelectClick)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SelectClick)->Apply(Scenarios)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One pointer move of a middle-button pan, and one wheel notch in and out.
+void BM_PanStep(benchmark::State& state) {
+    Editing editing(state.range(0));
+    A_APPL& appl = *editing.Appl;
+    BeginPan(appl, appl.Design, CANVAS_WIDTH / 2, CANVAS_HEIGHT / 2);
+    int step = 0;
+    for (auto _ : state)
+        MovePan(appl, CANVAS_WIDTH / 2 + ((++step % 2) ? 4 : -4), CANVAS_HEIGHT / 2);
+    EndPan(appl);
+}
+BENCHMARK(BM_PanStep)->Apply(Scenarios)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WheelZoom(benchmark::State& state) {
+    Editing editing(state.range(0));
+    A_APPL& appl = *editing.Appl;
+    int step = 0;
+    for (auto _ : state)
+        WheelZoom(appl, appl.Design, (++step % 2) ? WHEEL_NOTCH : -WHEEL_NOTCH, CANVAS_WIDTH / 2,
+                  CANVAS_HEIGHT / 2);
+}
+BENCHMARK(BM_WheelZoom)->Apply(Scenarios)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A palette cell under the pointer.
 QPointF CellPoint(A_APPL& appl, int entry) {

@@ -46,10 +46,18 @@ Pose StartFromEnd(const T_PART& part, const Pose& end, float scale) {
 
 namespace {
 
-void Store(T_PLACED& entry, const Pose& pose) {
-    entry.X = pose.X;
-    entry.Y = pose.Y;
+// Every part is laid in the world and mapped to pixels on its own, so that a
+// new scale or scroll maps kept world poses to the same pixels.
+void Map(T_PLACED& entry, const P_VIEW& view) {
+    entry.X = entry.WorldX * view.Scale + view.OriginX;
+    entry.Y = entry.WorldY * view.Scale + view.OriginY;
+}
+
+void Store(T_PLACED& entry, const Pose& pose, const P_VIEW& view) {
+    entry.WorldX = pose.X;
+    entry.WorldY = pose.Y;
     entry.Angle = pose.Angle;
+    Map(entry, view);
 }
 
 } // namespace
@@ -57,8 +65,7 @@ void Store(T_PLACED& entry, const Pose& pose) {
 void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
     if (placement.Count + track.PartCount > MAX_PLACED)
         return;
-    const Pose anchor{track.X * view.Scale + view.OriginX, track.Y * view.Scale + view.OriginY,
-                      NormalizeAngle(track.Angle)};
+    const Pose anchor{track.X, track.Y, NormalizeAngle(track.Angle)};
     const int anchorIndex = std::clamp(track.Anchor, 0, track.PartCount - 1);
     Pose pose = anchor;
     bool swapped = false;
@@ -67,8 +74,8 @@ void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
             swapped = !swapped;
         T_PLACED& entry = placement.Entries[placement.Count + i];
         Fill(entry, view, track, i, swapped);
-        pose = StartFromEnd(track.Parts[i], pose, view.Scale);
-        Store(entry, pose);
+        pose = StartFromEnd(track.Parts[i], pose, 1.0f);
+        Store(entry, pose, view);
     }
     placement.Count += anchorIndex;
     pose = anchor;
@@ -76,8 +83,8 @@ void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
     for (int j = anchorIndex; j < track.PartCount; ++j) {
         T_PLACED& entry = placement.Entries[placement.Count++];
         Fill(entry, view, track, j, swapped);
-        Store(entry, pose);
-        AdvancePose(track.Parts[j], pose.X, pose.Y, pose.Angle, view.Scale);
+        Store(entry, pose, view);
+        AdvancePose(track.Parts[j], pose.X, pose.Y, pose.Angle, 1.0f);
         if (track.Parts[j].Def->CrossTrack)
             swapped = !swapped;
     }
@@ -183,10 +190,25 @@ void RecolourSelection(T_PLACEMENT& placement, const P_VIEW& view) {
     }
 }
 
+void MapPlacement(T_PLACEMENT& placement, const P_VIEW& view) {
+    for (int i = 0; i < placement.Count; ++i)
+        Map(placement.Entries[i], view);
+}
+
 unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
+    return MappedKey(view, LayoutKey(view, design, colorLanes));
+}
+
+unsigned long long MappedKey(const P_VIEW& view, unsigned long long layout) {
     KeyHash hash;
+    hash.Add(static_cast<uint64_t>(layout));
     for (float value : {view.Scale, view.OriginX, view.OriginY})
         hash.Add(value);
+    return hash.Result();
+}
+
+unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
+    KeyHash hash;
     hash.Add(static_cast<uint64_t>(view.NormalColor) << 32 | view.SelectedColor);
     hash.Add(static_cast<uint64_t>(colorLanes) | static_cast<uint64_t>(view.Monochrome()) << 1 |
              static_cast<uint64_t>(view.Filled) << 2);

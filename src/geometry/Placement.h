@@ -11,6 +11,8 @@ constexpr int MAX_PLACED = MAX_TRACKS * MAX_TRACK_PARTS;
 struct T_PLACED {
     float X = 0.0f; // start pose, pixels
     float Y = 0.0f;
+    float WorldX = 0.0f; // the same in world centimetres: X is WorldX * scale + origin
+    float WorldY = 0.0f;
     QuarterDegrees Angle = 0;
     Rgb FillColor = RGB_BLACK;
     Rgb FirstLaneColor = RGB_RED;
@@ -33,13 +35,16 @@ struct T_PLACEMENT {
     // selection their fill colours show (SelectionKey).
     unsigned long long Key = 0;
     unsigned long long Selection = 0;
+    // The same of all but the view's mapping (LayoutKey): another zoom or
+    // scroll maps the kept world poses to pixels again without laying anew.
+    unsigned long long Layout = 0;
     void Restart() {
         Count = 0;
         ++Builds;
-        Key = 0;
+        Key = Layout = 0;
     }
     // Entries changed in place (a highlight): the next repaint lays them anew.
-    void Touched() { Key = 0; }
+    void Touched() { Key = Layout = 0; }
     std::array<T_PLACED, MAX_PLACED> Entries;
 
     // Heights of the entries in a minimum tree, for the height sort.
@@ -74,6 +79,12 @@ void PlaceDesign(T_PLACEMENT& placement, P_VIEW& view, T_DESIGN& design, bool co
 // selection: every track's pose, anchor, group and parts, the brand's part
 // shapes, the view's mapping and colours. Never 0.
 unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
+// The same without the view's scale and origin, and that key with them.
+unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
+unsigned long long MappedKey(const P_VIEW& view, unsigned long long layout);
+// The pixel poses of the entries for the view's scale and origin, from their
+// world poses: exactly what laying them anew gives.
+void MapPlacement(T_PLACEMENT& placement, const P_VIEW& view);
 // The same of the view's selection.
 unsigned long long SelectionKey(const P_VIEW& view);
 // The fill colours of the entries for the view's selection, as PlaceDesign

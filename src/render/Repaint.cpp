@@ -70,15 +70,22 @@ void LayDesign(T_PLACEMENT& placement, P_VIEW& view, C_VIRELDO& design) {
     SortPlacementByHeight(placement);
 }
 
-// Lays the design anew when anything it is laid from changed, or only
-// recolours the selection when that is all that changed.
+// Lays the design anew when anything it is laid from changed, maps the kept
+// world poses again when only the zoom or scroll changed, or only recolours
+// the selection when that is all that changed.
 void UpdatePlacement(T_PLACEMENT& placement, const P_VIEW& view, C_VIRELDO& design) {
-    const unsigned long long key = PlacementKey(view, design.Design, design.ColorLanes);
+    const unsigned long long layout = LayoutKey(view, design.Design, design.ColorLanes);
+    const unsigned long long key = MappedKey(view, layout);
     const unsigned long long selection = SelectionKey(view);
+    if (placement.Key != key && placement.Layout == layout) {
+        MapPlacement(placement, view); // only zoomed or scrolled
+        placement.Key = key;
+    }
     if (placement.Key != key) {
         P_VIEW laying = view; // laying sets the lane colours of the view it is given
         LayDesign(placement, laying, design);
         placement.Key = key;
+        placement.Layout = layout;
     } else if (placement.Selection != selection) {
         RecolourSelection(placement, view);
     }
@@ -150,6 +157,7 @@ std::string KeptPlacementDiffers(CanvasSet& canvases) {
     std::copy_n(placed.Entries.begin(), placed.Count, next->Entries.begin());
     next->Count = placed.Count;
     next->Key = placed.Key;
+    next->Layout = placed.Layout;
     next->Selection = placed.Selection;
     UpdatePlacement(*next, view, design);
     const T_PLACEMENT& kept = *next;

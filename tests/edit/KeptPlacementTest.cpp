@@ -102,6 +102,32 @@ class KeptPlacementTest : public QObject {
         QVERIFY(placement.Builds != highlighted);
         QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
     }
+
+    // Another zoom or scroll maps the kept world poses to pixels: no new
+    // build, and exactly the pixels of a fresh one.
+    void aZoomOrScrollOnlyMapsTheKeptPlacement() {
+        EditFixture f;
+        T_TRACK& track = f.Lay(0, {"S350", "C2-450", "S175", "C1-225", "S088"}, -30, 20);
+        f.Repaint();
+        T_PLACEMENT& placement = f.Appl->Canvases.Placement;
+        const unsigned long long builds = placement.Builds;
+        const float before = f.Placed(track.Parts[2])->X;
+        const std::vector<std::pair<const char*, std::function<void()>>> views = {
+            {"zoom", [&] { ZoomEntered(*f.Appl, f.Panel(), "3.3"); }},
+            {"scroll", [&] { f.Panel().Offset.X += 37.25f, f.Panel().Offset.Y -= 11.5f; }},
+            {"zoom out", [&] { ZoomEntered(*f.Appl, f.Panel(), "0.7"); }},
+        };
+        for (const auto& [name, change] : views) {
+            change();
+            f.Repaint();
+            QVERIFY2(placement.Builds == builds, name);
+            QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
+        }
+        QVERIFY(f.Placed(track.Parts[2])->X != before);
+        track.Parts[3].Status ^= PS_LEFT | PS_RIGHT;
+        f.Repaint();
+        QVERIFY(placement.Builds != builds);
+    }
 };
 
 QTEST_MAIN(KeptPlacementTest)
