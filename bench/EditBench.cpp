@@ -69,11 +69,21 @@ struct Editing {
         const T_PLACEMENT& placement = Appl->Canvases.Placement;
         for (int i = 0; i < placement.Count; ++i)
             if (placement.Entries[i].Part == &Appl->Design.Design.Tracks[0].Parts[k]) {
+                // Halfway between the middles of its start and end edges: on
+                // the part, not on its edge.
                 const T_PLACED& p = placement.Entries[i];
+                const L_PARTDEF& def = *p.Part->Def;
+                const float zoom = Appl->Design.Zoom;
+                const float half =
+                    (def.Type == PT_Curve ? def.CurveOuterRadius - def.CurveInnerRadius
+                                          : def.StraightWidth) /
+                    2;
                 Pose end = p.StartPose();
-                AdvancePose(*p.Part, end.X, end.Y, end.Angle, Appl->Design.Zoom);
-                return {PointerButton::Left, static_cast<int>((p.X + end.X) / 2),
-                        static_cast<int>((p.Y + end.Y) / 2), 0, 0};
+                AdvancePose(*p.Part, end.X, end.Y, end.Angle, zoom);
+                const PartFrame from(p.StartPose(), zoom), to(end, zoom);
+                return {PointerButton::Left,
+                        static_cast<int>((from.WorldX(half, 0) + to.WorldX(half, 0)) / 2),
+                        static_cast<int>((from.WorldY(half, 0) + to.WorldY(half, 0)) / 2), 0, 0};
             }
         return {};
     }
@@ -100,6 +110,10 @@ void BM_DragTrackStep(benchmark::State& state) {
     TrackCanvasMouseDown(appl, event);
     event.X += 2 * DragDistance();
     TrackCanvasMouseMove(appl, event); // the drag starts
+    if (appl.Edit.Mode != EditMode::DragTrack) {
+        state.SkipWithError("the press missed the track: no drag");
+        return;
+    }
     int step = 0;
     for (auto _ : state) {
         event.X += (++step % 2) ? 3 : -3;

@@ -53,9 +53,14 @@ void Map(T_PLACED& entry, const P_VIEW& view) {
     entry.Y = entry.WorldY * view.Scale + view.OriginY;
 }
 
-void Store(T_PLACED& entry, const Pose& pose, const P_VIEW& view) {
-    entry.WorldX = pose.X;
-    entry.WorldY = pose.Y;
+// Poses come relative to the track's position: a track moved as a whole
+// moves its kept entries to exactly where laying it anew puts them.
+void Store(T_PLACED& entry, const Pose& pose, const T_TRACK& track, const P_VIEW& view) {
+    entry.Track = &track;
+    entry.RelativeX = pose.X;
+    entry.RelativeY = pose.Y;
+    entry.WorldX = track.X + pose.X;
+    entry.WorldY = track.Y + pose.Y;
     entry.Angle = pose.Angle;
     Map(entry, view);
 }
@@ -65,7 +70,7 @@ void Store(T_PLACED& entry, const Pose& pose, const P_VIEW& view) {
 void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
     if (placement.Count + track.PartCount > MAX_PLACED)
         return;
-    const Pose anchor{track.X, track.Y, NormalizeAngle(track.Angle)};
+    const Pose anchor{0.0f, 0.0f, NormalizeAngle(track.Angle)};
     const int anchorIndex = std::clamp(track.Anchor, 0, track.PartCount - 1);
     Pose pose = anchor;
     bool swapped = false;
@@ -75,7 +80,7 @@ void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
         T_PLACED& entry = placement.Entries[placement.Count + i];
         Fill(entry, view, track, i, swapped);
         pose = StartFromEnd(track.Parts[i], pose, 1.0f);
-        Store(entry, pose, view);
+        Store(entry, pose, track, view);
     }
     placement.Count += anchorIndex;
     pose = anchor;
@@ -83,7 +88,7 @@ void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
     for (int j = anchorIndex; j < track.PartCount; ++j) {
         T_PLACED& entry = placement.Entries[placement.Count++];
         Fill(entry, view, track, j, swapped);
-        Store(entry, pose, view);
+        Store(entry, pose, track, view);
         AdvancePose(track.Parts[j], pose.X, pose.Y, pose.Angle, 1.0f);
         if (track.Parts[j].Def->CrossTrack)
             swapped = !swapped;
@@ -207,11 +212,12 @@ unsigned long long MappedKey(const P_VIEW& view, unsigned long long layout) {
     return hash.Result();
 }
 
-unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
+unsigned long long ShapeKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
     KeyHash hash;
     hash.Add(static_cast<uint64_t>(view.NormalColor) << 32 | view.SelectedColor);
+    // Filled or outlined (a drag) tells only monochrome lanes apart.
     hash.Add(static_cast<uint64_t>(colorLanes) | static_cast<uint64_t>(view.Monochrome()) << 1 |
-             static_cast<uint64_t>(view.Filled) << 2);
+             static_cast<uint64_t>(view.Monochrome() && view.Filled) << 2);
     const L_BRAND* brand = design.Brand;
     hash.Add(brand);
     for (int i = 0; brand && i < brand->PartCount; ++i)
@@ -221,8 +227,6 @@ unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool co
                  static_cast<uint64_t>(static_cast<uint32_t>(track.Anchor)) << 32);
         if (!track.InUse)
             continue;
-        hash.Add(track.X);
-        hash.Add(track.Y);
         hash.Add(static_cast<uint64_t>(static_cast<uint32_t>(track.Angle)) << 32 |
                  static_cast<uint32_t>(track.PartCount));
         for (int i = 0; i < track.PartCount; ++i) {
@@ -235,4 +239,28 @@ unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool co
         }
     }
     return hash.Result();
+}
+
+unsigned long long LayoutKey(const T_DESIGN& design, unsigned long long shape) {
+    KeyHash hash;
+    hash.Add(static_cast<uint64_t>(shape));
+    for (const T_TRACK& track : design.Tracks)
+        if (track.InUse) {
+            hash.Add(track.X);
+            hash.Add(track.Y);
+        }
+    return hash.Result();
+}
+
+unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes) {
+    return LayoutKey(design, ShapeKey(view, design, colorLanes));
+}
+
+void MovePlacement(T_PLACEMENT& placement, const P_VIEW& view) {
+    for (int i = 0; i < placement.Count; ++i) {
+        T_PLACED& entry = placement.Entries[i];
+        entry.WorldX = entry.Track->X + entry.RelativeX;
+        entry.WorldY = entry.Track->Y + entry.RelativeY;
+        Map(entry, view);
+    }
 }

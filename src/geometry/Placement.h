@@ -13,6 +13,9 @@ struct T_PLACED {
     float Y = 0.0f;
     float WorldX = 0.0f; // the same in world centimetres: X is WorldX * scale + origin
     float WorldY = 0.0f;
+    float RelativeX = 0.0f; // and from its track's position: WorldX is Track->X + RelativeX
+    float RelativeY = 0.0f;
+    const T_TRACK* Track = nullptr;
     QuarterDegrees Angle = 0;
     Rgb FillColor = RGB_BLACK;
     Rgb FirstLaneColor = RGB_RED;
@@ -38,13 +41,16 @@ struct T_PLACEMENT {
     // The same of all but the view's mapping (LayoutKey): another zoom or
     // scroll maps the kept world poses to pixels again without laying anew.
     unsigned long long Layout = 0;
+    // The same but for where the tracks lie (ShapeKey): tracks moved as a
+    // whole move their kept entries.
+    unsigned long long Shape = 0;
     void Restart() {
         Count = 0;
         ++Builds;
-        Key = Layout = 0;
+        Key = Layout = Shape = 0;
     }
     // Entries changed in place (a highlight): the next repaint lays them anew.
-    void Touched() { Key = Layout = 0; }
+    void Touched() { Key = Layout = Shape = 0; }
     std::array<T_PLACED, MAX_PLACED> Entries;
 
     // Heights of the entries in a minimum tree, for the height sort.
@@ -82,6 +88,11 @@ unsigned long long PlacementKey(const P_VIEW& view, const T_DESIGN& design, bool
 // The same without the view's scale and origin, and that key with them.
 unsigned long long LayoutKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
 unsigned long long MappedKey(const P_VIEW& view, unsigned long long layout);
+// The same without where the tracks lie (their X and Y), and that key with it.
+unsigned long long ShapeKey(const P_VIEW& view, const T_DESIGN& design, bool colorLanes);
+unsigned long long LayoutKey(const T_DESIGN& design, unsigned long long shape);
+// The entries' world and pixel poses for where their tracks lie now.
+void MovePlacement(T_PLACEMENT& placement, const P_VIEW& view);
 // The pixel poses of the entries for the view's scale and origin, from their
 // world poses: exactly what laying them anew gives.
 void MapPlacement(T_PLACEMENT& placement, const P_VIEW& view);

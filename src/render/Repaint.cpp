@@ -70,22 +70,28 @@ void LayDesign(T_PLACEMENT& placement, P_VIEW& view, C_VIRELDO& design) {
     SortPlacementByHeight(placement);
 }
 
-// Lays the design anew when anything it is laid from changed, maps the kept
-// world poses again when only the zoom or scroll changed, or only recolours
-// the selection when that is all that changed.
+// Lays the design anew when anything it is laid from changed, moves the kept
+// entries when tracks only moved, maps them again when only the zoom or
+// scroll changed, or only recolours the selection when that is all.
 void UpdatePlacement(T_PLACEMENT& placement, const P_VIEW& view, C_VIRELDO& design) {
-    const unsigned long long layout = LayoutKey(view, design.Design, design.ColorLanes);
+    const unsigned long long shape = ShapeKey(view, design.Design, design.ColorLanes);
+    const unsigned long long layout = LayoutKey(design.Design, shape);
     const unsigned long long key = MappedKey(view, layout);
     const unsigned long long selection = SelectionKey(view);
     if (placement.Key != key && placement.Layout == layout) {
         MapPlacement(placement, view); // only zoomed or scrolled
         placement.Key = key;
+    } else if (placement.Key != key && placement.Shape == shape) {
+        MovePlacement(placement, view); // tracks moved as a whole
+        placement.Key = key;
+        placement.Layout = layout;
     }
     if (placement.Key != key) {
         P_VIEW laying = view; // laying sets the lane colours of the view it is given
         LayDesign(placement, laying, design);
         placement.Key = key;
         placement.Layout = layout;
+        placement.Shape = shape;
     } else if (placement.Selection != selection) {
         RecolourSelection(placement, view);
     }
@@ -158,6 +164,7 @@ std::string KeptPlacementDiffers(CanvasSet& canvases) {
     next->Count = placed.Count;
     next->Key = placed.Key;
     next->Layout = placed.Layout;
+    next->Shape = placed.Shape;
     next->Selection = placed.Selection;
     UpdatePlacement(*next, view, design);
     const T_PLACEMENT& kept = *next;

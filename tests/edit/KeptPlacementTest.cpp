@@ -128,6 +128,23 @@ class KeptPlacementTest : public QObject {
         f.Repaint();
         QVERIFY(placement.Builds != builds);
     }
+
+    // A track dragged as a whole moves its kept entries; a turn lays anew.
+    void aDraggedTrackMovesItsKeptEntries() {
+        EditFixture f;
+        f.Lay(0, {"S350", "C2-450", "S175"}, -80, 0);
+        T_TRACK& b = f.Lay(1, {"S175", "C2-450", "C1-225"}, 90, 40);
+        f.Repaint();
+        T_PLACEMENT& placement = f.Appl->Canvases.Placement;
+        const unsigned long long builds = placement.Builds;
+        f.Drag(f.At(b, 0), f.At(b, 0) + QPoint(31, -13));
+        QCOMPARE(placement.Builds, builds);
+        QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
+        b.Angle = NormalizeAngle(b.Angle + 60);
+        f.Repaint();
+        QVERIFY(placement.Builds != builds);
+        QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
+    }
 };
 
 QTEST_MAIN(KeptPlacementTest)
