@@ -57,6 +57,8 @@ void AddPolygon(Footprint& footprint, const PixelPoint* points, int count) {
         polygon.push_back({points[i].X / OUTLINE_SCALE, points[i].Y / OUTLINE_SCALE});
 }
 
+} // namespace
+
 Footprint FootprintOf(const T_PLACEMENT& placement) {
     Footprint footprint;
     PointBuffer buffer;
@@ -79,6 +81,8 @@ Footprint FootprintOf(const T_PLACEMENT& placement) {
     footprint.Bounds = BoxOf(all);
     return footprint;
 }
+
+namespace {
 
 // Lays loops in a design of its own and keeps those that pass.
 class Search {
@@ -112,6 +116,7 @@ class Search {
     struct EightKind {
         EightRoads Roads;
         std::vector<Lobe> Lobes;
+        std::vector<Loop> Runs; // the straight runs random lobes start and turn with
     };
     std::vector<EightKind> Eights; // the kinds of figure-eight asked for
     std::vector<Loop> Kept;
@@ -333,9 +338,8 @@ std::vector<SuggestedLayout> Search::Chosen() const {
 // A new lobe found at random, paired with one found before (or itself).
 Loop Search::NextEight() {
     EightKind& kind = Eights[std::uniform_int_distribution<size_t>(0, Eights.size() - 1)(Random)];
-    const float longest = static_cast<float>(std::max(Room.Width(), Room.Height()));
     Lobe lobe;
-    if (!RandomLobe(Kit, Pieces, Random, kind.Roads, longest / 2, lobe))
+    if (!RandomLobe(Kit, Pieces, Random, kind.Roads, kind.Runs, lobe))
         return {};
     kind.Lobes.push_back(lobe);
     const Lobe& other =
@@ -381,7 +385,7 @@ SuggestResult Search::Run() {
     SymmetricSeeds(Kit, longest, sink);
     for (bool bridge : {false, true})
         if (bridge ? Options.Bridges : Options.Crossing) {
-            Eights.push_back({RoadsOf(Kit, bridge), {}});
+            Eights.push_back({RoadsOf(Kit, bridge), {}, StraightRuns(Kit, 3, longest / 6)});
             Eights.back().Lobes =
                 FigureEightSeeds(Kit, Eights.back().Roads, longest / 2, LOBES, sink);
         }

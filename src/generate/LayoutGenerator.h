@@ -48,6 +48,10 @@ struct SuggestResult {
     std::string TooSmall;
 };
 
+struct T_PLACEMENT;
+// What a placement laid at world scale covers: every part's outline and kerbs.
+Footprint FootprintOf(const T_PLACEMENT& placement);
+
 SuggestResult SuggestLayouts(L_BRAND& brand, const SuggestOptions& options,
                              JobProgress* progress = nullptr);
 

@@ -203,10 +203,9 @@ Loop RandomClosedWalk(const PieceKit& kit, const KitPieces& pieces, LoopRandom& 
 }
 
 bool RandomLobe(const PieceKit& kit, const KitPieces& pieces, LoopRandom& random,
-                const EightRoads& roads, float maxLength, Lobe& lobe) {
+                const EightRoads& roads, const std::vector<Loop>& runs, Lobe& lobe) {
     constexpr int LOBE_TURN = 3 * FULL_TURN / 4;
     const int curves = static_cast<int>(kit.Shapes.size()) - kit.FirstCurve();
-    const std::vector<Loop> runs = StraightRuns(kit, 3, maxLength / 3);
     if (!roads.Usable || curves == 0 || runs.empty())
         return false;
     const LobeEnds ends = EndsOfLobe(kit, roads.First);

@@ -34,7 +34,7 @@ Loop RandomDoubledHalf(const PieceKit& kit, LoopRandom& random, int maxPieces);
 // end comes near its start.
 Loop RandomClosedWalk(const PieceKit& kit, const KitPieces& pieces, LoopRandom& random,
                       int maxPieces);
-// A lobe of a figure-eight: straights, curves and straights at random, the
-// rest to the crossing found by the loop closer.
+// A lobe of a figure-eight: one of the runs, curves and another run at
+// random, the rest to the crossing found by the loop closer.
 bool RandomLobe(const PieceKit& kit, const KitPieces& pieces, LoopRandom& random,
-                const EightRoads& roads, float maxLength, Lobe& lobe);
+                const EightRoads& roads, const std::vector<Loop>& runs, Lobe& lobe);

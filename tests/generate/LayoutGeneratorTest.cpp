@@ -40,32 +40,6 @@ struct Generator : ::testing::Test {
         options.TimeLimitSeconds = 120; // the candidate count ends every case
         return options;
     }
-    // The outline of every part and kerb of the design's one track.
-    Footprint TrackFootprint() {
-        Footprint footprint;
-        PointBuffer buffer;
-        const T_PLACEMENT& placement = PlaceTrackAlone(Design->Tracks[0]);
-        const auto add = [&](const PixelPoint* points, int count) {
-            std::vector<BoardPoint>& polygon = footprint.Polygons.emplace_back();
-            for (int i = 0; i < count; ++i)
-                polygon.push_back({points[i].X / 10.0, points[i].Y / 10.0});
-        };
-        for (int k = 0; k < placement.Count; ++k) {
-            const T_PLACED& placed = placement.Entries[k];
-            const Pose pose{placed.X * 10, placed.Y * 10, placed.Angle};
-            PartOutline(*placed.Part, pose, 10.0f, true, buffer);
-            add(buffer.Points.data(), buffer.Count - 1);
-            for (Border border : {Border::Inner, Border::Outer})
-                ForEachKerb(
-                    *placed.Part, border, pose, 10.0f, true,
-                    [&](const std::array<PixelPoint, 4>& quad, int) { add(quad.data(), 4); });
-        }
-        std::vector<BoardPoint> all;
-        for (const auto& polygon : footprint.Polygons)
-            all.insert(all.end(), polygon.begin(), polygon.end());
-        footprint.Bounds = BoxOf(all);
-        return footprint;
-    }
     // What the check says of the proposal, and that it lies on the board and
     // takes nothing beyond the budget.
     void ExpectSound(L_BRAND& brand, const SuggestedLayout& layout, const SuggestOptions& options) {
@@ -75,7 +49,8 @@ struct Generator : ::testing::Test {
         EXPECT_TRUE(check.Tracks[0].Closed) << check.Tracks[0].GapMillimetres << " mm";
         EXPECT_TRUE(check.Overlaps.empty());
         EXPECT_NEAR(check.Tracks[0].Lane1, layout.Lane1, 0.01);
-        EXPECT_TRUE(FootprintInside(options.Table, TrackFootprint(), 0, 0));
+        EXPECT_TRUE(
+            FootprintInside(options.Table, FootprintOf(PlaceTrackAlone(Design->Tracks[0])), 0, 0));
         for (int i = 0; i < brand.PartCount; ++i)
             brand.Parts[i].Used = 0;
         Design->CountUses();
