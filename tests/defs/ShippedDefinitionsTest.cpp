@@ -244,8 +244,9 @@ TEST(ShippedDefinitions, CurveRadiiStepByOneWidth) {
         ASSERT_FALSE(inner.empty()) << brand.Name;
         float previous = *inner.begin();
         for (float r : inner) {
-            if (r != previous)
+            if (r != previous) {
                 EXPECT_NEAR(r - previous, brand.DefaultWidth, 1e-4) << brand.Name << " " << r;
+            }
             previous = r;
         }
     }
