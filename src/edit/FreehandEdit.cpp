@@ -47,6 +47,8 @@ void StartDistance(A_APPL& appl, int x, int y) {
 }
 
 void PressSelect(A_APPL& appl, Editing& e, const PointerEvent& event) {
+    const F_SHAPE* shapeBefore = e.Panel.SelectedShape;
+    const int pointBefore = e.Panel.SelectedPoint;
     e.Panel.DeselectShape();
     if (F_SHAPE* shape = e.Layer.FindShapeAt(HitView(e.Panel), event.X, event.Y)) {
         e.Panel.SelectShape(shape, shape->PointAt(HitView(e.Panel), event.X, event.Y));
@@ -54,7 +56,10 @@ void PressSelect(A_APPL& appl, Editing& e, const PointerEvent& event) {
         ArmGesture(appl, Gesture::DragShape, nullptr, e.Panel.SelectedPoint);
     }
     UpdateEditButtons(appl);
-    RepaintPanel(appl.Canvases);
+    // A press that leaves the drawing's selection as it was shows nothing new:
+    // on the track canvas the track's own press repaints after it.
+    if (e.Panel.SelectedShape != shapeBefore || e.Panel.SelectedPoint != pointBefore)
+        RepaintPanel(appl.Canvases);
 }
 
 void PressStartMovePoint(A_APPL& appl, Editing& e, const PointerEvent& event) {

@@ -31,6 +31,24 @@ class TrackCanvasTest : public QObject {
         QCOMPARE(f.UndoCount(), 0); // selecting changes no design
     }
 
+    // The drawing's press and the track's press share one repaint: on the
+    // largest designs every repaint is felt.
+    void aPressOnAPartPaintsTheCanvasOnce() {
+        EditFixture f;
+        T_TRACK& track = f.LayStraights(0, 10);
+        int paints = 0;
+        const std::function<void()> shown = f.Panel().WindowChanged;
+        f.Panel().WindowChanged = [&] {
+            ++paints;
+            shown();
+        };
+        QTest::mousePress(f.Canvas(), Qt::LeftButton, {}, f.At(track, 4));
+        QTest::mouseRelease(f.Canvas(), Qt::LeftButton, {}, f.At(track, 4));
+        QCOMPARE(f.Panel().SelectedTrack, &track);
+        QCOMPARE(paints, 1);
+        f.Panel().WindowChanged = shown;
+    }
+
     void clicksOutsideTheRangeGrowIt() {
         EditFixture f;
         T_TRACK& track = f.LayStraights(0, 10);
