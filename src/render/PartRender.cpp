@@ -8,6 +8,8 @@
 #include "toolkit/RasterBitmap.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -158,10 +160,12 @@ void DrawBody(const PointBuffer& outline, const T_PLACED& placed, P_VIEW& view) 
     DrawSilkscreen(placed, view, mirrored, mirrored ? def.CurveWidth : 0.0f);
 }
 
-// Parts that cover fewer pixels than this are one stroke along their middle:
-// outlines, lanes and kerbs of a pixel or two would only blur into each other.
+// Parts that cover fewer pixels than this, along or across, are strokes
+// along their middle: outlines, lanes, kerbs and silkscreens of a pixel or
+// two would only blur into each other.
 constexpr float DETAIL_PIXELS = 4.0f;
-constexpr int QUARTER_TURN = 360; // quarter degrees
+constexpr int QUARTER_TURN = 360;         // quarter degrees
+constexpr float STROKE_WIDTH_STEP = 0.5f; // stroke widths are batched in half pixels
 
 // How far a part reaches at most along or across, in world cm.
 float PartSpan(const L_PARTDEF& def) {
@@ -177,15 +181,33 @@ float PartSpan(const L_PARTDEF& def) {
     }
 }
 
-bool IsSmall(const T_PLACED& placed, const P_VIEW& view) {
-    const float span = PartSpan(*placed.Part->Def);
-    return SmallPartStrokes && view.BatchSmallParts && span >= 0.0f &&
-           span * view.Scale < DETAIL_PIXELS;
+// How wide the road is across, in world cm.
+float PartBreadth(const L_PARTDEF& def) {
+    switch (def.Type) {
+    case PT_Straight:
+        return def.StraightWidth;
+    case PT_Interface:
+        return std::min(def.InterfaceWidth1, def.InterfaceWidth2);
+    case PT_Curve:
+        return def.CurveOuterRadius - def.CurveInnerRadius;
+    default:
+        return -1.0f;
+    }
 }
 
-// The strokes of the small parts, one list per colour, drawn together.
+bool IsSmall(const T_PLACED& placed, const P_VIEW& view) {
+    if (!SmallPartStrokes || !view.BatchSmallParts)
+        return false;
+    const L_PARTDEF& def = *placed.Part->Def;
+    const float span = PartSpan(def);
+    return span >= 0.0f &&
+           (span * view.Scale < DETAIL_PIXELS || PartBreadth(def) * view.Scale < DETAIL_PIXELS);
+}
+
+// The strokes of the small parts, one list per colour and width, drawn together.
 struct StrokeBatch {
     Rgb Colour;
+    float Width;
     std::vector<QLineF> Lines;
 };
 std::vector<StrokeBatch>& Batches() {
@@ -193,50 +215,81 @@ std::vector<StrokeBatch>& Batches() {
     return batches;
 }
 
-void AddStroke(Rgb colour, const QLineF& line) {
+std::vector<QLineF>& BatchOf(Rgb colour, float width) {
     std::vector<StrokeBatch>& batches = Batches();
     for (StrokeBatch& batch : batches)
-        if (batch.Colour == colour) {
-            batch.Lines.push_back(line);
-            return;
-        }
-    batches.push_back({colour, {line}});
+        if (batch.Colour == colour && batch.Width == width)
+            return batch.Lines;
+    batches.push_back({colour, width, {}});
+    return batches.back().Lines;
 }
 
-// The middle of a small part from its start to its end, in pixels.
-QLineF MiddleOf(const T_PLACED& placed, const P_VIEW& view) {
+// The stroke is as wide as the road, in half pixels, at least one pixel.
+float StrokeWidth(const L_PARTDEF& def, const P_VIEW& view) {
+    const float pixels = PartBreadth(def) * view.Scale;
+    return std::max(1.0f, std::round(pixels / STROKE_WIDTH_STEP) * STROKE_WIDTH_STEP);
+}
+
+// Enough lines along a curve of radius r pixels that none strays more than a
+// quarter pixel from the arc.
+int StrokeSegments(QuarterDegrees angle, float r, int most) {
+    int n = 1;
+    while (n < most && r * (1.0f - CosQ(angle / (2 * n))) > 0.25f)
+        ++n;
+    return n;
+}
+
+constexpr int MOST_STROKE_POINTS = 17;
+using StrokePoints = std::array<QPointF, MOST_STROKE_POINTS>;
+
+// The middle of a small part from its start to its end, in pixels: one line
+// for a straight, a few along a curve.
+int MiddleOf(const T_PLACED& placed, const P_VIEW& view, StrokePoints& points) {
     const L_PARTDEF& def = *placed.Part->Def;
     const PartFrame frame(placed.StartPose(), view.Scale);
-    float u0 = 0.0f, u1 = 0.0f, v1 = 0.0f;
-    if (def.Type == PT_Curve) {
-        const Arc arc = ArcOf(def, placed.Part->Status);
-        const float r = (def.CurveInnerRadius + def.CurveOuterRadius) / 2;
-        u0 = arc.U(r, 0);
-        u1 = arc.U(r, def.CurveAngle);
-        v1 = Arc::V(r, def.CurveAngle);
-    } else {
-        u0 = u1 = (def.Type == PT_Interface ? def.InterfaceWidth1 : def.StraightWidth) / 2;
-        v1 = def.Type == PT_Interface ? def.InterfaceLength : def.StraightLength;
+    const auto at = [&](float u, float v) {
+        return QPointF(frame.WorldX(u, v) + 0.5f, frame.WorldY(u, v) + 0.5f);
+    };
+    if (def.Type != PT_Curve) {
+        const float u = (def.Type == PT_Interface ? def.InterfaceWidth1 : def.StraightWidth) / 2;
+        points[0] = at(u, 0);
+        points[1] = at(u, def.Type == PT_Interface ? def.InterfaceLength : def.StraightLength);
+        return 2;
     }
-    return QLineF(frame.WorldX(u0, 0) + 0.5f, frame.WorldY(u0, 0) + 0.5f,
-                  frame.WorldX(u1, v1) + 0.5f, frame.WorldY(u1, v1) + 0.5f);
+    const Arc arc = ArcOf(def, placed.Part->Status);
+    const float r = (def.CurveInnerRadius + def.CurveOuterRadius) / 2;
+    const int segments = StrokeSegments(def.CurveAngle, r * view.Scale, MOST_STROKE_POINTS - 1);
+    for (int k = 0; k <= segments; ++k) {
+        const int phi = def.CurveAngle * k / segments;
+        points[k] = at(arc.U(r, phi), Arc::V(r, phi));
+    }
+    return segments + 1;
 }
 
 // A small part as a stroke: counted in the bounds, culled, batched.
 void StrokeSmallPart(const T_PLACED& placed, P_VIEW& view) {
-    const QLineF line = MiddleOf(placed, view);
-    const QRectF box = QRectF(line.p1(), line.p2()).normalized();
+    StrokePoints points;
+    const int count = MiddleOf(placed, view, points);
+    qreal left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+    for (int k = 1; k < count; ++k) {
+        left = std::min(left, points[k].x());
+        right = std::max(right, points[k].x());
+        top = std::min(top, points[k].y());
+        bottom = std::max(bottom, points[k].y());
+    }
     if (view.CollectBounds) {
-        view.Box.Add(TruncToPixel(box.left()), TruncToPixel(box.top()));
-        view.Box.Add(TruncToPixel(box.right()), TruncToPixel(box.bottom()));
+        view.Box.Add(TruncToPixel(left), TruncToPixel(top));
+        view.Box.Add(TruncToPixel(right), TruncToPixel(bottom));
     }
     const float reach = DETAIL_PIXELS + CULL_MARGIN;
-    if (view.MeasureOnly || box.right() < -reach || box.bottom() < -reach ||
-        box.left() > TargetWidth(view) + reach || box.top() > TargetHeight(view) + reach)
+    if (view.MeasureOnly || right < -reach || bottom < -reach || left > TargetWidth(view) + reach ||
+        top > TargetHeight(view) + reach)
         return;
-    AddStroke(placed.FillColor, line);
+    std::vector<QLineF>& lines = BatchOf(placed.FillColor, StrokeWidth(*placed.Part->Def, view));
+    for (int k = 1; k < count; ++k)
+        lines.emplace_back(points[k - 1], points[k]);
     if (placed.Anchor)
-        DrawAnchorCross(view, TruncToPixel(box.center().x()), TruncToPixel(box.center().y()));
+        DrawAnchorCross(view, TruncToPixel((left + right) / 2), TruncToPixel((top + bottom) / 2));
 }
 
 } // namespace
@@ -244,7 +297,7 @@ void StrokeSmallPart(const T_PLACED& placed, P_VIEW& view) {
 void DrawSmallParts(P_VIEW& view) {
     for (StrokeBatch& batch : Batches()) {
         if (view.UseBitmap)
-            view.Bitmap->Lines(batch.Lines, batch.Colour, RASTER_ALPHA);
+            view.Bitmap->Lines(batch.Lines, batch.Colour, RASTER_ALPHA, batch.Width);
         batch.Lines.clear();
     }
 }

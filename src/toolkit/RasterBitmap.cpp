@@ -95,12 +95,20 @@ void RasterBitmap::Line(int x1, int y1, int x2, int y2, Rgb color, int alpha) {
     painter.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
 }
 
-void RasterBitmap::Lines(const std::vector<QLineF>& lines, Rgb color, int alpha) {
+void RasterBitmap::Lines(const std::vector<QLineF>& lines, Rgb color, int alpha, float width) {
     if (lines.empty())
         return;
     QPainter& painter = Paint();
-    UsePen(color, alpha);
+    if (width == 1.0f) {
+        UsePen(color, alpha);
+    } else {
+        painter.setPen(QPen(ToQColor(color, alpha), width, Qt::SolidLine, Qt::FlatCap));
+        PenArgb = 0; // the next line sets its pen again
+    }
+    const bool smooth = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void RasterBitmap::PathPoints(const FixedPoint* points, int count) {

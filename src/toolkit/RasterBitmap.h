@@ -36,8 +36,9 @@ class RasterBitmap {
     void FillRect(int left, int top, int right, int bottom, Rgb color); // opaque
     void Line(int x1, int y1, int x2, int y2, Rgb color, int alpha);
     void Polyline(const FixedPoint* points, int count, Rgb color, int alpha);
-    // Separate lines of one colour, from and to pixel centres, in one call.
-    void Lines(const std::vector<QLineF>& lines, Rgb color, int alpha);
+    // Separate lines of one colour, from and to pixel centres, `width`
+    // pixels wide, in one call and without smoothing: strokes of a few pixels.
+    void Lines(const std::vector<QLineF>& lines, Rgb color, int alpha, float width = 1.0f);
     void PolygonFill(const FixedPoint* points, int count, Rgb color, int alpha);
     void Ellipse(int x1, int y1, int x2, int y2, Rgb color, int alpha);
     void SetFont(const std::string& family, int pixelSize);

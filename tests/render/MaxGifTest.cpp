@@ -1,4 +1,5 @@
 #include "../../bench/MaxDesign.h"
+#include "render/PartRender.h"
 #include "render/Repaint.h"
 #include "toolkit/GifWriter.h"
 
@@ -20,7 +21,12 @@ TEST(MaxGif, FitPictureKeepsTheRulerBandExact) {
     design.Design = *source.Design;
     design.Freehand = *source.Freehand;
     RepaintPanel(canvases.Set);
-    ASSERT_TRUE(FitDesignInView(canvases.Set));
+    // Every part in full detail: the plain strokes of small parts alone would
+    // not need reducing.
+    SetSmallPartStrokes(false);
+    const bool fitted = FitDesignInView(canvases.Set);
+    SetSmallPartStrokes(true);
+    ASSERT_TRUE(fitted);
     const QImage picture = design.WindowImage.convertToFormat(QImage::Format_RGB32);
 
     std::set<QRgb> colours;

@@ -1,5 +1,6 @@
 #include "render/Repaint.h"
 #include "../../bench/MaxDesign.h"
+#include "../geometry/GeometryTestParts.h"
 #include "RenderFixture.h"
 #include "TestFiles.h"
 #include "defs/DefinitionsFile.h"
@@ -240,4 +241,27 @@ TEST(Repaint, SmallPartsAreStrokesOnlyBelowTheirThreshold) {
         for (int dx = -3; dx <= 3; ++dx)
             dark += qGray(strokes.pixel(x + dx, y + dy)) < 128;
     EXPECT_GT(dark, 0);
+    // At 0.2 a straight is 7 pixels long but only 3 wide: a stroke too.
+    EXPECT_FALSE(canvas.Paint(0.2f, true) == canvas.Paint(0.2f, false));
+}
+
+// A U-turn too narrow to show its lanes is a stroke that bends with it, not a
+// line from its start to its end.
+TEST(Repaint, ASmallCurveIsAStrokeAlongItsArc) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Brand.Parts[1] = Curve(720, 92, 108);
+    canvases->Brand.PartCount = 2;
+    canvases->Design.Grid = canvases->Design.Ruler = false;
+    *canvases->Design.Design.AllocateTrack()->InsertAfter(nullptr) =
+        T_PART{0, PS_LEFT, &canvases->Brand.Parts[1]};
+    const float zoom = 0.2f; // 3.2 pixels across, 20 pixels round
+    canvases->Design.Zoom = zoom;
+    RepaintPanel(canvases->Set);
+    const T_PLACED& placed = canvases->Placement->Entries[0];
+    const Arc arc = ArcOf(*placed.Part->Def, placed.Part->Status);
+    const PartFrame frame(placed.StartPose(), zoom);
+    const PixelPoint apex = frame.At(arc.U(100, 360), Arc::V(100, 360));
+    const PixelPoint start = frame.At(arc.U(100, 0), 0), end = frame.At(arc.U(100, 720), 0);
+    EXPECT_NE(canvases->Window(apex.X, apex.Y), RGB_WHITE);
+    EXPECT_EQ(canvases->Window((start.X + end.X) / 2, (start.Y + end.Y) / 2), RGB_WHITE);
 }
