@@ -1,5 +1,6 @@
 #pragma once
 #include "base/JobProgress.h"
+#include "report/TrackList.h"
 
 #include <array>
 #include <functional>
@@ -47,8 +48,9 @@ class AppWindow {
     // The zoom field and slider of a panel follow a zoom changed elsewhere.
     virtual void ShowPanelZoom(CanvasId canvas, float zoom) = 0;
     virtual void SetPaletteScrollMaximum(int maximum) = 0;
-    // The Info page shows the track list file, freshly read, without history.
-    virtual void ShowInfoFile(const std::string& fileName) = 0;
+    // The Info page shows the track list; its section list as a table that
+    // lays out only the rows in view.
+    virtual void ShowInfoPage(TrackListPage page) = 0;
     // The design was edited, opened, undone or redone.
     virtual void DesignEdited() = 0;
     // The car of the lap times changed.

@@ -45,12 +45,12 @@ std::string TrackListOfDesign(A_APPL& appl) {
     return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, UnitsOf(appl));
 }
 
-std::string InfoPageOfDesign(A_APPL& appl) {
+TrackListPage InfoPageOfDesign(A_APPL& appl) {
     C_VIRELDO& design = appl.Design;
     const TrackListUnits units = UnitsOf(appl);
     const std::string laps =
         LapTimesHtml(SimulateDesign(design.Design, appl.RaceCar.Values), appl.RaceCar.Name, units);
-    return BuildTrackListHtml(design.Design, design.View.Box, design.Zoom, units, laps);
+    return BuildTrackListPage(design.Design, design.View.Box, design.Zoom, units, laps);
 }
 
 std::string ReportFolder(const A_APPL& appl, std::string& why) {
@@ -69,9 +69,11 @@ void RefreshInfoPage(A_APPL& appl) {
     // design's list costs seconds to lay out.
     if (appl.CurrentTab != TAB_INFO)
         return;
-    const std::string folder = WriteReportFile(appl, INFO_FILE, InfoPageOfDesign(appl));
-    if (!folder.empty() && appl.Window)
-        appl.Window->ShowInfoFile(folder + INFO_FILE);
+    TrackListPage page = InfoPageOfDesign(appl);
+    // The page shows even when the file cannot be written: the user is told.
+    WriteReportFile(appl, INFO_FILE, TrackListHtml(page));
+    if (appl.Window)
+        appl.Window->ShowInfoPage(std::move(page));
 }
 
 void ShowTracklistCommand(A_APPL& appl) {

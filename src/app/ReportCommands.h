@@ -1,4 +1,6 @@
 #pragma once
+#include "report/TrackList.h"
+
 #include <string>
 
 class A_APPL;
@@ -9,7 +11,7 @@ class A_APPL;
 std::string TrackListOfDesign(A_APPL& appl);
 // The Info page: the track list with the estimated lap times of the user's
 // car under it.
-std::string InfoPageOfDesign(A_APPL& appl);
+TrackListPage InfoPageOfDesign(A_APPL& appl);
 // Where the report files go: the program's folder, or the user's data folder
 // when the program's cannot be written (an installed program). Empty, with
 // the reason in why, when neither can be.

@@ -27,9 +27,7 @@ struct Html {
     void Cell(const std::string& text) { Text += "<TD>" + EscapeHtml(text) + "</TD>"; }
     void Number(int64_t value) { Text += "<TD align=right>" + std::to_string(value) + "</TD>"; }
     void Length(float centimetres) {
-        const double value = Units.Metric ? centimetres * METRES_PER_CM : centimetres * FEET_PER_CM;
-        Text += "<TD align=right>" + FormatLength(value, Units.DecimalPoint) +
-                (Units.Metric ? " m</TD>" : " ft</TD>");
+        Text += "<TD align=right>" + LengthText(centimetres, Units) + "</TD>";
     }
     void Table(int columns, const std::string& title, const std::string& headings) {
         Text += INNER_TABLE;

@@ -1,15 +1,10 @@
 #pragma once
+#include "SectionList.h"
 #include "design/Design.h"
 #include "geometry/View.h"
 
 #include <string>
-
-// How the track list shows lengths: metres (and centimetres for the design
-// size) or feet, with the user's decimal separator.
-struct TrackListUnits {
-    bool Metric = true;
-    char DecimalPoint = '.';
-};
+#include <vector>
 
 // The home page the report's footer links to.
 inline const char* const HOME_PAGE = "https://vireldo.example/";
@@ -23,6 +18,24 @@ inline const char* const HOME_PAGE = "https://vireldo.example/";
 std::string BuildTrackListHtml(T_DESIGN& design, const BoundingBox& extents, float zoom,
                                const TrackListUnits& units, const std::string& more = {});
 
+// The track list as a window shows it: the section list as rows, the other
+// columns as HTML (each a <TD> of the page's one row of columns).
+struct TrackListPage {
+    TrackListUnits Units;
+    std::string Sections; // the brand's parts with stock, used and free counts
+    std::vector<SectionRow> Rows;
+    std::string Totals; // lane totals, curve counts, design size and `more`
+};
+// Recounts as BuildTrackListHtml does.
+TrackListPage BuildTrackListPage(T_DESIGN& design, const BoundingBox& extents, float zoom,
+                                 const TrackListUnits& units, const std::string& more = {});
+// The whole track list file of a page: what BuildTrackListHtml gives.
+std::string TrackListHtml(const TrackListPage& page);
+// One column of the page as a document of its own.
+std::string ColumnDocument(const TrackListPage& page, const std::string& column);
+
+// "0.35 m" or "1.15 ft": metres or feet, two decimals.
+std::string LengthText(float centimetres, const TrackListUnits& units);
 // "0.00": two decimals, halves away from zero, the given decimal separator.
 std::string FormatLength(double value, char decimalPoint);
 // The same with 0 to 6 decimals.

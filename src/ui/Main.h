@@ -14,7 +14,7 @@ class QMenu;
 class QScrollBar;
 class QSlider;
 class QTabWidget;
-class QTextBrowser;
+class TInfoPage;
 class QToolBar;
 class QToolButton;
 class TAboutBox;
@@ -50,7 +50,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     TCanvasPanel* RoomCanvas = nullptr;
     TCanvasPanel* PartSelector = nullptr;
     QScrollBar* PartSelectorScrollBar = nullptr;
-    QTextBrowser* InfoBrowser = nullptr;
+    TInfoPage* InfoPage = nullptr;
     TStatusBar* StatusBar = nullptr;
     std::array<QAction*, 4> LastFileMenus{};
     QAction* LastFileLineMenu = nullptr;
@@ -88,7 +88,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     void HideTrackPopup() override;
     void ShowPanelZoom(CanvasId canvas, float zoom) override;
     void SetPaletteScrollMaximum(int maximum) override;
-    void ShowInfoFile(const std::string& fileName) override;
+    void ShowInfoPage(TrackListPage page) override;
     void OpenInBrowser(const std::string& fileName) override;
     JobResult RunJob(const std::string& title, const std::string& steps,
                      const std::function<bool(JobProgress&)>& job) override;

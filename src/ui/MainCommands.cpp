@@ -1,5 +1,6 @@
 #include "Main.h"
 
+#include "InfoPage.h"
 #include "JobRunner.h"
 #include "LayoutCheckDock.h"
 #include "PrintAtScale.h"
@@ -72,13 +73,8 @@ void TMainForm::PrintAtScaleClick() {
     PrintAtScale(appl, Printer(), this);
 }
 
-void TMainForm::ShowInfoFile(const std::string& fileName) {
-    const QUrl url = QUrl::fromLocalFile(QString::fromStdString(fileName));
-    if (InfoBrowser->source() == url)
-        InfoBrowser->reload();
-    else
-        InfoBrowser->setSource(url);
-    InfoBrowser->clearHistory();
+void TMainForm::ShowInfoPage(TrackListPage page) {
+    InfoPage->Show(std::move(page));
 }
 
 JobResult TMainForm::RunJob(const std::string& title, const std::string& steps,

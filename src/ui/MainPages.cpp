@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "CanvasPanel.h"
+#include "InfoPage.h"
 #include "StatusBar.h"
 #include "app/Appl.h"
 #include "app/Notifications.h"
@@ -33,9 +34,9 @@ void TMainForm::BuildPages() {
     MainTab->setObjectName("MainTab");
     MainTab->setTabPosition(QTabWidget::West);
     MainTab->addTab(BuildDesignPage(), "Design");
-    InfoBrowser = new QTextBrowser(MainTab);
-    InfoBrowser->setObjectName("InfoBrowser");
-    MainTab->addTab(InfoBrowser, "Info ");
+    InfoPage = new TInfoPage(MainTab);
+    InfoPage->setObjectName("InfoPage");
+    MainTab->addTab(InfoPage, "Info ");
     MainTab->addTab(BuildRoomPage(), "Room");
     MainTab->widget(0)->setObjectName("DesignTab");
     MainTab->widget(1)->setObjectName("InfoTab");
