@@ -1,27 +1,28 @@
 #include "Undo.h"
 
-namespace {
+T_UNDO::T_UNDO(L_PARTDEF* emptyDef) : EmptyDef(emptyDef) {}
 
-std::unique_ptr<std::array<T_DESIGN, UNDO_SNAPSHOTS>> EmptyHistory(L_PARTDEF* emptyDef) {
-    return std::unique_ptr<std::array<T_DESIGN, UNDO_SNAPSHOTS>>(
-        new std::array<T_DESIGN, UNDO_SNAPSHOTS>{
-            T_DESIGN(emptyDef), T_DESIGN(emptyDef), T_DESIGN(emptyDef), T_DESIGN(emptyDef),
-            T_DESIGN(emptyDef), T_DESIGN(emptyDef), T_DESIGN(emptyDef), T_DESIGN(emptyDef),
-            T_DESIGN(emptyDef), T_DESIGN(emptyDef)});
+void T_UNDO::Record(int slot, const T_DESIGN& design) {
+    if (History[slot])
+        *History[slot] = design;
+    else
+        History[slot] = std::make_unique<T_DESIGN>(design);
 }
 
-} // namespace
-
-T_UNDO::T_UNDO(L_PARTDEF* emptyDef) : History(EmptyHistory(emptyDef)) {}
+const T_DESIGN& T_UNDO::Snapshot(int slot) {
+    if (!History[slot]) // never recorded: an empty design, as the history starts
+        History[slot] = std::make_unique<T_DESIGN>(EmptyDef);
+    return *History[slot];
+}
 
 void T_UNDO::ResetUndo(const T_DESIGN& design) {
     UndoCount = UndoIndex = RedoLimit = 0;
-    (*History)[0] = design;
+    Record(0, design);
 }
 
 void T_UNDO::PushUndo(const T_DESIGN& design) {
     UndoIndex = (UndoIndex + 1) % UNDO_SNAPSHOTS;
-    (*History)[UndoIndex] = design;
+    Record(UndoIndex, design);
     UndoCount = std::min(UndoCount + 1, UNDO_SNAPSHOTS - 1);
     RedoLimit = UndoCount;
 }
@@ -31,10 +32,10 @@ bool T_UNDO::Undo(T_DESIGN& design) {
         return false;
     // What changed since the last record (a quick turn records nothing of its
     // own) is kept, so that a redo brings back the design as it was.
-    (*History)[UndoIndex] = design;
+    Record(UndoIndex, design);
     --UndoCount;
     UndoIndex = UndoIndex == 0 ? UNDO_SNAPSHOTS - 1 : UndoIndex - 1;
-    design = (*History)[UndoIndex];
+    design = Snapshot(UndoIndex);
     return true;
 }
 
@@ -43,6 +44,6 @@ bool T_UNDO::Redo(T_DESIGN& design) {
         return false;
     ++UndoCount;
     UndoIndex = (UndoIndex + 1) % UNDO_SNAPSHOTS;
-    design = (*History)[UndoIndex];
+    design = Snapshot(UndoIndex);
     return true;
 }

@@ -28,5 +28,11 @@ class T_UNDO {
     bool RedoEnabled() const { return UndoCount < RedoLimit; }
 
   private:
-    std::unique_ptr<std::array<T_DESIGN, UNDO_SNAPSHOTS>> History;
+    // A slot's snapshot is made when first recorded: the megabyte of every
+    // slot not yet used is not paid at start-up.
+    void Record(int slot, const T_DESIGN& design);
+    const T_DESIGN& Snapshot(int slot);
+
+    L_PARTDEF* EmptyDef;
+    std::array<std::unique_ptr<T_DESIGN>, UNDO_SNAPSHOTS> History;
 };

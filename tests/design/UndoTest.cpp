@@ -92,3 +92,12 @@ TEST_F(UndoFixture, RedoBringsBackWhatChangedSinceTheLastRecord) {
     EXPECT_EQ(Design->TrackCount(), 1);
     EXPECT_EQ(Design->Tracks[0].Angle, 720);
 }
+
+// Before any reset the history starts from an empty design, as it always did.
+TEST_F(UndoFixture, UndoBeforeAnyResetGoesBackToAnEmptyDesign) {
+    EditTo(3);
+    ASSERT_TRUE(History->Undo(*Design));
+    EXPECT_EQ(Design->TrackCount(), 0);
+    ASSERT_TRUE(History->Redo(*Design));
+    EXPECT_EQ(Design->TrackCount(), 3);
+}
