@@ -277,9 +277,10 @@ void StrokeSmallPart(const T_PLACED& placed, P_VIEW& view) {
         top = std::min(top, points[k].y());
         bottom = std::max(bottom, points[k].y());
     }
-    if (view.CollectBounds) {
-        view.Box.Add(TruncToPixel(left), TruncToPixel(top));
-        view.Box.Add(TruncToPixel(right), TruncToPixel(bottom));
+    if (view.CollectBounds) { // the road's half width round its middle, as its outline
+        const float half = PartBreadth(*placed.Part->Def) * view.Scale / 2;
+        view.Box.Add(TruncToPixel(left - half), TruncToPixel(top - half));
+        view.Box.Add(TruncToPixel(right + half), TruncToPixel(bottom + half));
     }
     const float reach = DETAIL_PIXELS + CULL_MARGIN;
     if (view.MeasureOnly || right < -reach || bottom < -reach || left > TargetWidth(view) + reach ||

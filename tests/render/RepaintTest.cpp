@@ -241,8 +241,17 @@ TEST(Repaint, SmallPartsAreStrokesOnlyBelowTheirThreshold) {
         for (int dx = -3; dx <= 3; ++dx)
             dark += qGray(strokes.pixel(x + dx, y + dy)) < 128;
     EXPECT_GT(dark, 0);
-    // At 0.2 a straight is 7 pixels long but only 3 wide: a stroke too.
-    EXPECT_FALSE(canvas.Paint(0.2f, true) == canvas.Paint(0.2f, false));
+    // At 0.25 a straight is 9 pixels long but under 4 wide: a stroke too; the
+    // strokes measure the design (its size in the track list) as the outlines
+    // do, to a pixel.
+    const QImage full = canvas.Paint(0.25f, false);
+    const BoundingBox outlines = canvas.Design.View.Box;
+    EXPECT_FALSE(canvas.Paint(0.25f, true) == full);
+    const BoundingBox stroked = canvas.Design.View.Box;
+    EXPECT_NEAR(stroked.MinX, outlines.MinX, 1);
+    EXPECT_NEAR(stroked.MinY, outlines.MinY, 1);
+    EXPECT_NEAR(stroked.MaxX, outlines.MaxX, 1);
+    EXPECT_NEAR(stroked.MaxY, outlines.MaxY, 1);
 }
 
 // A U-turn too narrow to show its lanes is a stroke that bends with it, not a
