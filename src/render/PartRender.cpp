@@ -260,7 +260,8 @@ int MiddleOf(const T_PLACED& placed, const P_VIEW& view, StrokePoints& points) {
     const float r = (def.CurveInnerRadius + def.CurveOuterRadius) / 2;
     const int segments = StrokeSegments(def.CurveAngle, r * view.Scale, MOST_STROKE_POINTS - 1);
     for (int k = 0; k <= segments; ++k) {
-        const int phi = def.CurveAngle * k / segments;
+        // In 64 bits: a definition file may give any angle.
+        const auto phi = static_cast<QuarterDegrees>(int64_t{def.CurveAngle} * k / segments);
         points[k] = at(arc.U(r, phi), Arc::V(r, phi));
     }
     return segments + 1;

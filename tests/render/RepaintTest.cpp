@@ -7,6 +7,7 @@
 #include "freehand/Freehand.h"
 
 #include <QImage>
+#include <limits>
 
 namespace {
 
@@ -252,6 +253,23 @@ TEST(Repaint, SmallPartsAreStrokesOnlyBelowTheirThreshold) {
     EXPECT_NEAR(stroked.MinY, outlines.MinY, 1);
     EXPECT_NEAR(stroked.MaxX, outlines.MaxX, 1);
     EXPECT_NEAR(stroked.MaxY, outlines.MaxY, 1);
+}
+
+// A curve of any angle a definition file gives is a stroke like any other.
+TEST(Repaint, ACurveOfTheLargestAngleIsStrokedToo) {
+    auto canvases = std::make_unique<Canvases>();
+    canvases->Brand.Parts[1] = Curve(std::numeric_limits<QuarterDegrees>::max(), 92, 108);
+    canvases->Brand.PartCount = 2;
+    *canvases->Design.Design.AllocateTrack()->InsertAfter(nullptr) =
+        T_PART{0, PS_LEFT, &canvases->Brand.Parts[1]};
+    canvases->Design.Grid = canvases->Design.Ruler = false;
+    canvases->Design.Zoom = 0.2f;
+    RepaintPanel(canvases->Set);
+    int drawn = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            drawn += canvases->Window(x, y) != RGB_WHITE;
+    EXPECT_GT(drawn, 0);
 }
 
 // A U-turn too narrow to show its lanes is a stroke that bends with it, not a
