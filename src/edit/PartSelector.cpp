@@ -26,6 +26,7 @@ T_PLACED& AddCell(Layout& layout, const L_PARTDEF& def, int x, int y, uint8_t st
     C_PALETTE& palette = layout.Appl.Palette;
     T_PLACEMENT& cells = *palette.Entries;
     const int k = cells.Count++;
+    cells.Grow(cells.Count);
     palette.Records[k] = T_PART{0, status, const_cast<L_PARTDEF*>(&def)};
     T_PLACED& cell = cells.Entries[k];
     cell = T_PLACED{};

@@ -70,6 +70,7 @@ void Store(T_PLACED& entry, const Pose& pose, const T_TRACK& track, const P_VIEW
 void PlaceTrack(T_PLACEMENT& placement, const P_VIEW& view, T_TRACK& track) {
     if (placement.Count + track.PartCount > MAX_PLACED)
         return;
+    placement.Grow(placement.Count + track.PartCount);
     const Pose anchor{0.0f, 0.0f, NormalizeAngle(track.Angle)};
     const int anchorIndex = std::clamp(track.Anchor, 0, track.PartCount - 1);
     Pose pose = anchor;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 constexpr int MAX_PLACED = MAX_TRACKS * MAX_TRACK_PARTS;
 
@@ -51,7 +52,15 @@ struct T_PLACEMENT {
     }
     // Entries changed in place (a highlight): the next repaint lays them anew.
     void Touched() { Key = Layout = Shape = 0; }
-    std::array<T_PLACED, MAX_PLACED> Entries;
+    // Room for the largest design is reserved, never moved, but only made as
+    // entries are laid: the palette or a small design does not touch 4 MB.
+    T_PLACEMENT() { Entries.reserve(MAX_PLACED); }
+    // Entries 0 .. count - 1 exist (count at most MAX_PLACED).
+    void Grow(int count) {
+        if (count > static_cast<int>(Entries.size()))
+            Entries.resize(static_cast<size_t>(count));
+    }
+    std::vector<T_PLACED> Entries;
 
     // Heights of the entries in a minimum tree, for the height sort.
     static constexpr int TREE_LEAVES = 65536;

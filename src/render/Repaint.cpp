@@ -160,6 +160,7 @@ std::string KeptPlacementDiffers(CanvasSet& canvases) {
     // the entries in use are copied (the checks run after every edit).
     thread_local const std::unique_ptr<T_PLACEMENT> next = NewPlacement(), fresh = NewPlacement();
     const T_PLACEMENT& placed = canvases.Placement;
+    next->Grow(placed.Count);
     std::copy_n(placed.Entries.begin(), placed.Count, next->Entries.begin());
     next->Count = placed.Count;
     next->Key = placed.Key;

@@ -46,6 +46,7 @@ TEST(HeightSort, SameOrderAsThePlainExchangeSort) {
             expected[i].X = static_cast<float>(i);
         }
         placement->Count = count;
+        placement->Grow(count);
         std::copy(expected.begin(), expected.end(), placement->Entries.begin());
         PlainExchangeSort(expected);
         SortPlacementByHeight(*placement);
