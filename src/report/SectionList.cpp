@@ -45,18 +45,29 @@ std::vector<SectionRow> SectionRows(const T_DESIGN& design) {
     return rows;
 }
 
-std::array<std::string, SECTION_COLUMNS> SectionCells(const SectionRow& row,
-                                                      const TrackListUnits& units) {
+std::string SectionCell(const SectionRow& row, int column, const TrackListUnits& units) {
     if (row.Empty)
-        return {"-", "Nothing"};
-    const char* dir = (row.Status & PS_LEFT) ? "L" : (row.Status & PS_RIGHT) ? "R" : "";
-    return {std::to_string(row.Track),
-            row.Code,
-            row.Description,
-            dir,
-            std::to_string(row.Height),
-            (row.Status & PS_INNER_BORDER) ? "x" : "",
-            (row.Status & PS_OUTER_BORDER) ? "x" : "",
-            LengthText(row.Lane1, units),
-            LengthText(row.Lane2, units)};
+        return column == 0 ? "-" : column == 1 ? "Nothing" : "";
+    switch (column) {
+    case 0:
+        return std::to_string(row.Track);
+    case 1:
+        return row.Code;
+    case 2:
+        return row.Description;
+    case 3:
+        return (row.Status & PS_LEFT) ? "L" : (row.Status & PS_RIGHT) ? "R" : "";
+    case 4:
+        return std::to_string(row.Height);
+    case 5:
+        return (row.Status & PS_INNER_BORDER) ? "x" : "";
+    case 6:
+        return (row.Status & PS_OUTER_BORDER) ? "x" : "";
+    case 7:
+        return LengthText(row.Lane1, units);
+    case 8:
+        return LengthText(row.Lane2, units);
+    default:
+        return "";
+    }
 }

@@ -27,6 +27,6 @@ inline constexpr int SECTION_COLUMNS = 9;
 inline constexpr std::array<const char*, SECTION_COLUMNS> SECTION_HEADINGS = {
     "#", "Code", "Section", "Dir", "Height", "I", "O", "Lane 1", "Lane 2"};
 
-// The texts of a row's cells, as the track list shows them.
-std::array<std::string, SECTION_COLUMNS> SectionCells(const SectionRow& row,
-                                                      const TrackListUnits& units);
+// The text of one cell of a row, as the track list shows it (column 0 to
+// SECTION_COLUMNS - 1).
+std::string SectionCell(const SectionRow& row, int column, const TrackListUnits& units);

@@ -61,17 +61,19 @@ void SectionsInfo(Html& out, T_DESIGN& design) {
         << "</TD>";
 }
 
+// A direction or kerb mark, centred; a blank cell without one.
+void Mark(Html& out, const std::string& mark) {
+    out << (mark.empty() ? "<TD>&nbsp;</TD>" : "<TD align=center>" + mark + "</TD>");
+}
+
 void PartRow(Html& out, const SectionRow& row) {
     out << DATA_ROW;
-    out.Cell(std::to_string(row.Track));
-    out.Cell(row.Code);
-    out.Cell(row.Description);
-    out << ((row.Status & PS_LEFT)    ? "<TD align=center>L</TD>"
-            : (row.Status & PS_RIGHT) ? "<TD align=center>R</TD>"
-                                      : "<TD>&nbsp;</TD>");
+    for (int column = 0; column < 3; ++column)
+        out.Cell(SectionCell(row, column, out.Units));
+    Mark(out, SectionCell(row, 3, out.Units));
     out.Number(row.Height);
-    out << ((row.Status & PS_INNER_BORDER) ? "<TD align=center>x</TD>" : "<TD>&nbsp;</TD>");
-    out << ((row.Status & PS_OUTER_BORDER) ? "<TD align=center>x</TD>" : "<TD>&nbsp;</TD>");
+    Mark(out, SectionCell(row, 5, out.Units));
+    Mark(out, SectionCell(row, 6, out.Units));
     out.Length(row.Lane1);
     out.Length(row.Lane2);
     out << "</TR>";

@@ -54,7 +54,7 @@ QVariant TSectionListModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(AlignmentOf(index.column()));
     if (role != Qt::DisplayRole)
         return {};
-    const std::string cell = SectionCells(Rows[size_t(index.row())], Units)[size_t(index.column())];
+    const std::string cell = SectionCell(Rows[size_t(index.row())], index.column(), Units);
     return QString::fromLatin1(cell.c_str()); // definitions are Latin-1
 }
 
