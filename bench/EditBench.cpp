@@ -1,6 +1,5 @@
 #include "MaxDesign.h"
 #include "app/Appl.h"
-#include "app/Notifications.h"
 #include "app/Recovery.h"
 #include "edit/PartSelector.h"
 #include "edit/TrackCanvas.h"
@@ -42,6 +41,7 @@ struct Editing {
         design.Grid = design.ShowPoints = true;
         design.SetSize(CANVAS_WIDTH, CANVAS_HEIGHT);
         Appl->Palette.SetSize(PART_SELECTOR_WIDTH, 672);
+        ListenForPaletteChanges(*Appl);
         Appl->SetCurrentPanel(&design);
         design.Design = *source.Design;
         if (!largest)

@@ -4,7 +4,6 @@
 #include "app/Caption.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 #include "app/Startup.h"
 #include "app/ViewCommands.h"
 #include "base/TextWriter.h"
@@ -126,6 +125,7 @@ struct Program {
         Appl->CurrentTab = TAB_DESIGN;
         Appl->SetCurrentPanel(&Appl->Design);
         Appl->Design.Design.FileName = UNTITLED_DESIGN;
+        ListenForPaletteChanges(*Appl);
         StartFirstDesign(*Appl);
         OpenStartupDesign(*Appl);
         RepaintPanel(Appl->Canvases);

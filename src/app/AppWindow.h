@@ -51,10 +51,6 @@ class AppWindow {
     // The Info page shows the track list; its section list as a table that
     // lays out only the rows in view.
     virtual void ShowInfoPage(TrackListPage page) = 0;
-    // The design was edited, opened, undone or redone.
-    virtual void DesignEdited() = 0;
-    // The car of the lap times changed.
-    virtual void CarChanged() = 0;
     // The user's web browser opens a local page.
     virtual void OpenInBrowser(const std::string& fileName) = 0;
     // A long job on a worker thread with the window's progress dialog; steps

@@ -1,5 +1,6 @@
 #pragma once
 #include "AppWindow.h"
+#include "Changes.h"
 #include "Dialogs.h"
 #include "EditModes.h"
 #include "defs/Definitions.h"
@@ -130,6 +131,8 @@ class A_APPL {
     std::unique_ptr<AppDialogs> TakeDialogs() { return std::move(DialogsImpl); }
     // The main window, once it exists.
     AppWindow* Window = nullptr;
+    // What the commands changed, for the views that show it.
+    ChangeBoard Changes;
 
   private:
     std::unique_ptr<AppDialogs> DialogsImpl;

@@ -3,7 +3,6 @@
 #include "Appl.h"
 #include "Caption.h"
 #include "History.h"
-#include "Notifications.h"
 #include "Recovery.h"
 #include "RoomCommands.h"
 #include "ViewCommands.h"
@@ -96,8 +95,6 @@ void DesignReplaced(A_APPL& appl) {
     ClearSelections(appl);
     UpdateEditButtons(appl);
     RepaintPanel(appl.Canvases);
-    RedrawPartSelectorForStock(appl);
-    RefreshInfoPage(appl);
     ResetUndo(appl);
 }
 
@@ -172,14 +169,13 @@ void NewDesignWizardCommand(A_APPL& appl) {
     appl.Design.Design.ClearDesign();
     appl.Design.Freehand.ClearLayer();
     appl.Design.Design.SetDesignBrand(appl.Library.Brands[answer.Brand]);
-    DrawPartSelector(appl);
+    appl.Changes.Announce({ChangeKind::Palette});
     MakeTracks(appl, answer.Lanes);
     SetEditMode(appl, EditMode::Select);
     SetDesignTitle(appl, UNTITLED_DESIGN);
     appl.Design.Design.SetModified(false);
     appl.Design.DeselectShape();
     RepaintPanel(appl.Canvases);
-    RefreshInfoPage(appl);
     ResetUndo(appl);
     UpdateEditButtons(appl);
 }
@@ -202,7 +198,7 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
         whole ? ShowAppMessage(appl, message) : ShowAppError(appl, message);
     if (design.Design.Brand)
         design.Design.SetDesignBrand(design.Design.Brand);
-    DrawPartSelector(appl);
+    appl.Changes.Announce({ChangeKind::Palette});
     // What could not be read whole must not be saved over its file unasked.
     SetDesignTitle(appl, whole ? name : UNTITLED_DESIGN);
     if (whole)
@@ -217,7 +213,7 @@ bool OpenSuggestedLayout(A_APPL& appl, const SuggestedLayout& layout) {
         return false;
     appl.Design.Freehand.ClearLayer();
     LayLayout(appl.Design.Design, *brand, layout);
-    DrawPartSelector(appl);
+    appl.Changes.Announce({ChangeKind::Palette});
     SetDesignTitle(appl, UNTITLED_DESIGN);
     DesignReplaced(appl);
     appl.Design.Design.SetModified(true);
@@ -240,7 +236,7 @@ bool SaveCommand(A_APPL& appl) {
 }
 
 void DesignRecovered(A_APPL& appl, const std::string& name) {
-    DrawPartSelector(appl);
+    appl.Changes.Announce({ChangeKind::Palette});
     SetDesignTitle(appl, name);
     DesignReplaced(appl);
     appl.SaveAsksName = true;

@@ -2,7 +2,6 @@
 
 #include "Appl.h"
 #include "DesignCommands.h"
-#include "Notifications.h"
 #include "render/TiledPdf.h"
 
 #include <QFileInfo>

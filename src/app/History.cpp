@@ -7,13 +7,12 @@ namespace {
 
 // Every change of the history follows a change of the design: the caption
 // shows the name and changed state it has now (an undo restores both).
-void ShowUndoState(A_APPL& appl) {
+void ShowUndoState(A_APPL& appl, const Change& change) {
     ShowDesignCaption(appl);
-    if (!appl.Window)
-        return;
-    appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),
-                                appl.Design.History.RedoEnabled());
-    appl.Window->DesignEdited();
+    if (appl.Window)
+        appl.Window->EnableUndoRedo(appl.Design.History.UndoEnabled(),
+                                    appl.Design.History.RedoEnabled());
+    appl.Changes.Announce(change);
 }
 
 // A restored design has none of the selections of the one it replaces.
@@ -21,7 +20,7 @@ void Restored(A_APPL& appl) {
     appl.Edit.DropGesture();
     appl.Design.SelectedTrack = nullptr;
     appl.Design.DeselectShape();
-    ShowUndoState(appl);
+    ShowUndoState(appl, {ChangeKind::Design});
 }
 
 void Step(A_APPL& appl, bool (T_UNDO::*step)(T_DESIGN&)) {
@@ -35,12 +34,16 @@ void Step(A_APPL& appl, bool (T_UNDO::*step)(T_DESIGN&)) {
 
 void ResetUndo(A_APPL& appl) {
     appl.Design.History.ResetUndo(appl.Design.Design);
-    ShowUndoState(appl);
+    ShowUndoState(appl, {ChangeKind::Design});
 }
 
-void PushUndo(A_APPL& appl) {
+void PushUndo(A_APPL& appl, const Change& change) {
     appl.Design.History.PushUndo(appl.Design.Design);
-    ShowUndoState(appl);
+    ShowUndoState(appl, change);
+}
+
+Change TrackChange(const T_DESIGN& design, const T_TRACK* track) {
+    return {ChangeKind::Track, track && !track->Group ? design.SlotOf(track) : -1};
 }
 
 void UndoCommand(A_APPL& appl) {

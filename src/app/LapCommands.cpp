@@ -1,7 +1,6 @@
 #include "LapCommands.h"
 
 #include "Appl.h"
-#include "Notifications.h"
 
 void CarCommand(A_APPL& appl) {
     CarPreset car = appl.RaceCar;
@@ -13,7 +12,5 @@ void CarCommand(A_APPL& appl) {
     else
         car.Name = CUSTOM_CAR;
     appl.RaceCar = car;
-    RefreshInfoPage(appl);
-    if (appl.Window)
-        appl.Window->CarChanged();
+    appl.Changes.Announce({ChangeKind::Car});
 }

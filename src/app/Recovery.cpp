@@ -4,7 +4,6 @@
 #include "Caption.h"
 #include "DesignCommands.h"
 #include "History.h"
-#include "Notifications.h"
 #include "RoomCommands.h"
 #include "base/TextWriter.h"
 #include "design/DesignFile.h"

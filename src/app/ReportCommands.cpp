@@ -1,7 +1,6 @@
 #include "ReportCommands.h"
 
 #include "Appl.h"
-#include "Notifications.h"
 #include "base/TextWriter.h"
 #include "report/LapTimesHtml.h"
 

@@ -16,5 +16,8 @@ TrackListPage InfoPageOfDesign(A_APPL& appl);
 // when the program's cannot be written (an installed program). Empty, with
 // the reason in why, when neither can be.
 std::string ReportFolder(const A_APPL& appl, std::string& why);
+// The Info page anew while it shows (it listens to every change of the
+// design); a hidden page waits until it shows.
+void RefreshInfoPage(A_APPL& appl);
 // "Show &Tracklist (HTML)...": diy.html and screen.gif, opened in the browser.
 void ShowTracklistCommand(A_APPL& appl);

@@ -4,7 +4,6 @@
 #include "Caption.h"
 #include "DesignCommands.h"
 #include "History.h"
-#include "Notifications.h"
 #include "RoomCommands.h"
 #include "defs/DefinitionsFile.h"
 #include "defs/StockFile.h"
@@ -24,11 +23,9 @@ void StartFirstDesign(A_APPL& appl) {
     design.SelectedTrack = design.Design.AllocateTrack();
     design.SelectionFirst = design.SelectionLast = 0;
     design.Design.SetDesignBrand(appl.Library.Brands[0]);
-    DrawPartSelector(appl);
-    if (L_BRAND* stored = appl.Library.FindBrand(appl.StoredBrand)) {
+    if (L_BRAND* stored = appl.Library.FindBrand(appl.StoredBrand))
         design.Design.SetDesignBrand(stored);
-        DrawPartSelector(appl);
-    }
+    appl.Changes.Announce({ChangeKind::Palette});
     appl.Define.DefinitionsChanged = false;
     design.Design.SetModified(false);
 }

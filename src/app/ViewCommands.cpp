@@ -2,7 +2,7 @@
 
 #include "Appl.h"
 #include "History.h"
-#include "Notifications.h"
+#include "ReportCommands.h"
 #include "RoomCommands.h"
 #include "view/ViewMath.h"
 
@@ -56,10 +56,10 @@ void ToggleOption(A_APPL& appl, ViewOption option) {
     case ViewOption::ColorOutOfStock:
     case ViewOption::ShowOutOfStock:
     case ViewOption::PaletteCodes:
-        DrawPartSelector(appl);
+        appl.Changes.Announce({ChangeKind::Palette});
         return;
     case ViewOption::Metric:
-        RefreshInfoPage(appl);
+        appl.Changes.Announce({ChangeKind::View});
         break;
     default:
         break;
@@ -97,7 +97,6 @@ void PageChanged(A_APPL& appl, int pageIndex) {
 }
 
 void BorderCommand(A_APPL& appl, bool inner, bool set) {
-    DrawPartSelector(appl);
     C_VIRELDO& design = appl.Design;
     T_TRACK* track = design.SelectedTrack;
     if (!track)
@@ -112,7 +111,7 @@ void BorderCommand(A_APPL& appl, bool inner, bool set) {
         track->Modified = true;
     }
     RepaintPanel(appl.Canvases);
-    PushUndo(appl);
+    PushUndo(appl, TrackChange(design.Design, track));
 }
 
 std::string ZoomBarMoved(A_APPL& appl, P_PANEL& panel, int position) {

@@ -55,6 +55,13 @@ bool T_DESIGN::LocatePart(const T_PART* part, int& slot, int& index) const {
     return false;
 }
 
+int T_DESIGN::SlotOf(const T_TRACK* track) const {
+    const std::less<const T_TRACK*> before;
+    if (!track || before(track, Tracks.data()) || !before(track, Tracks.data() + MAX_TRACKS))
+        return -1;
+    return static_cast<int>(track - Tracks.data());
+}
+
 bool T_DESIGN::IsModified() const {
     return std::any_of(Tracks.begin(), Tracks.end(), [](const T_TRACK& t) { return t.Modified; });
 }

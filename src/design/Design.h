@@ -81,6 +81,8 @@ struct T_DESIGN {
     // Slot and index of a part of any slot, found from its address; false for
     // a part outside the design.
     bool LocatePart(const T_PART* part, int& slot, int& index) const;
+    // The slot of one of the design's tracks; -1 for none.
+    int SlotOf(const T_TRACK* track) const;
     bool IsModified() const;
     void SetModified(bool modified);
     int TrackCount() const;

@@ -2,7 +2,6 @@
 
 #include "CanvasDraw.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 
 #include <cstdio>
 
@@ -164,6 +163,5 @@ void CloseLoopCommand(A_APPL& appl) {
     if (proposals[chosen].Pieces.empty()) // only taken off: the new last part
         design.SelectionFirst = design.SelectionLast;
     RepaintPanel(appl.Canvases);
-    RedrawPartSelectorForStock(appl);
-    PushUndo(appl);
+    PushUndo(appl, TrackChange(design.Design, track));
 }

@@ -2,7 +2,6 @@
 
 #include "CanvasDraw.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 #include "defs/SharedPiece.h"
 #include "render/PartRender.h"
 
@@ -259,8 +258,7 @@ void Added(A_APPL& appl, T_TRACK& track, T_PART* part) {
     appl.Edit.PendingPreview = false;
     RepaintPanel(appl.Canvases);
     UpdateEditButtons(appl);
-    RedrawPartSelectorForStock(appl);
-    PushUndo(appl);
+    PushUndo(appl, TrackChange(design.Design, &track));
 }
 
 } // namespace
@@ -334,6 +332,25 @@ void DrawPartSelector(A_APPL& appl) {
         DrawPlacedPart(palette.Entries->Entries[i], view);
     palette.Bitmap.EndUpdate();
     palette.Blit();
+}
+
+int ListenForPaletteChanges(A_APPL& appl) {
+    return appl.Changes.Listen([&appl](const Change& change) {
+        switch (change.Kind) {
+        case ChangeKind::Palette:
+        case ChangeKind::Stock:
+            DrawPartSelector(appl);
+            break;
+        case ChangeKind::Design:
+        case ChangeKind::Track:
+            // Only the free counts follow the parts in use.
+            if (appl.Design.ColorOutOfStock || !appl.Design.ShowOutOfStock)
+                DrawPartSelector(appl);
+            break;
+        default:
+            break;
+        }
+    });
 }
 
 void PartSelectorScrolled(A_APPL& appl, int position) {

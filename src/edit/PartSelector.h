@@ -3,7 +3,6 @@
 
 // The palette of the design's brand: layout and drawing, hover with the tool
 // tip and the yellow preview, drag and drop onto the design, double-click.
-// DrawPartSelector itself is declared with the other notifications.
 
 // Size of the hint panel at the palette's top-left corner; the cells start below it.
 constexpr int HINT_PANEL_WIDTH = 125;
@@ -17,6 +16,12 @@ constexpr Rgb STOCK_FREE = 0x808080;
 bool PartAvailable(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def);
 // The palette's fill colour for a part by its stock and use.
 Rgb StockColour(const A_APPL& appl, const L_BRAND& brand, const L_PARTDEF& def);
+
+// Lays the palette out anew and draws it.
+void DrawPartSelector(A_APPL& appl);
+// The palette follows the changes: another brand or stock, and the design's
+// parts when the palette shows how many are free. Until the palette goes.
+int ListenForPaletteChanges(A_APPL& appl);
 
 void PartSelectorMouseMove(A_APPL& appl, int x, int y);
 void PartSelectorMouseDown(A_APPL& appl, int x, int y);

@@ -7,7 +7,6 @@
 #include "TrackPreview.h"
 #include "ViewPan.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 #include "check/LayoutCheck.h"
 #include "view/ViewMath.h"
 
@@ -92,7 +91,7 @@ void PressInsertTrack(A_APPL& appl, const PointerEvent& event) {
         track->Y = at.Y;
         UpdateEditButtons(appl);
         RepaintPanel(appl.Canvases);
-        PushUndo(appl);
+        PushUndo(appl, TrackChange(design.Design, track));
     } else {
         ShowAppMessage(appl, TRACKS_FULL);
     }
@@ -123,8 +122,7 @@ void PressCopyTrack(A_APPL& appl, const PointerEvent& event) {
     copy->X = at.X;
     copy->Y = at.Y;
     RepaintPanel(appl.Canvases);
-    RedrawPartSelectorForStock(appl);
-    PushUndo(appl);
+    PushUndo(appl, TrackChange(design.Design, copy));
     SetEditMode(appl, EditMode::Select);
 }
 
@@ -182,7 +180,7 @@ void PressSplitTrack(A_APPL& appl, const PointerEvent& event) {
     a->Angle = split.Angle;
     Select(appl, a, 0, a->PartCount - 1);
     RepaintPanel(appl.Canvases);
-    PushUndo(appl);
+    PushUndo(appl, {ChangeKind::Track}); // split in two or three
     SetEditMode(appl, EditMode::Select);
 }
 
@@ -274,7 +272,7 @@ void RightPress(A_APPL& appl, const PointerEvent& event) {
 void EndDrag(A_APPL& appl, EditMode next) {
     SetEditMode(appl, next);
     RepaintPanel(appl.Canvases);
-    PushUndo(appl);
+    PushUndo(appl, TrackChange(appl.Design.Design, appl.Design.SelectedTrack));
 }
 
 // The part, its height and hand, and where to find it: "track 2 part 7",

@@ -1,7 +1,6 @@
 #include "TrackCommands.h"
 
 #include "app/History.h"
-#include "app/Notifications.h"
 
 namespace {
 
@@ -9,12 +8,15 @@ constexpr const char* GROUP_MEMBER =
     "You cannot delete a track which is member of a multi-lane group!";
 
 // The end of every command that changed the design.
-void Changed(A_APPL& appl, bool stockMayChange) {
+void Changed(A_APPL& appl, const Change& change) {
     appl.Edit.DropGesture();
     RepaintPanel(appl.Canvases);
-    if (stockMayChange)
-        RedrawPartSelectorForStock(appl);
-    PushUndo(appl);
+    PushUndo(appl, change);
+}
+
+// The selected track was edited.
+void SelectedChanged(A_APPL& appl) {
+    Changed(appl, TrackChange(appl.Design.Design, appl.Design.SelectedTrack));
 }
 
 void ChangeHeight(A_APPL& appl, int step) {
@@ -22,7 +24,7 @@ void ChangeHeight(A_APPL& appl, int step) {
     if (!SelectedRange(appl.Design, first, last))
         return;
     appl.Design.SelectedTrack->ChangeHeight(first, last, step);
-    Changed(appl, false);
+    SelectedChanged(appl);
 }
 
 } // namespace
@@ -44,7 +46,7 @@ void DeleteSectionsCommand(A_APPL& appl) {
     DeleteRangeInPlace(*design.SelectedTrack, first, last, appl.Canvases.Placement);
     design.SelectionFirst = design.SelectionLast = first;
     appl.Edit.PendingPreview = false;
-    Changed(appl, true);
+    SelectedChanged(appl);
 }
 
 void AnchorSectionCommand(A_APPL& appl) {
@@ -57,7 +59,7 @@ void AnchorSectionCommand(A_APPL& appl) {
     design.SelectionLast = first;
     design.Design.SetTrackAngle(track, track->Angle);
     appl.Edit.PendingPreview = false;
-    Changed(appl, true);
+    SelectedChanged(appl);
 }
 
 void RaiseTrackCommand(A_APPL& appl) {
@@ -77,7 +79,7 @@ void MirrorTrackCommand(A_APPL& appl) {
     for (int i = first; i <= last; ++i)
         MirrorPart(track->Parts[i]);
     track->Modified = true;
-    Changed(appl, true);
+    SelectedChanged(appl);
 }
 
 void QuickRotateCommand(A_APPL& appl, QuarterDegrees angle) {
@@ -87,6 +89,7 @@ void QuickRotateCommand(A_APPL& appl, QuarterDegrees angle) {
     // No snapshot: the turn is undone together with the edit before it.
     appl.Design.Design.SetTrackAngle(track, angle);
     RepaintPanel(appl.Canvases);
+    appl.Changes.Announce(TrackChange(appl.Design.Design, track));
 }
 
 void DeleteTrackCommand(A_APPL& appl) {
@@ -98,11 +101,12 @@ void DeleteTrackCommand(A_APPL& appl) {
         ShowAppMessage(appl, GROUP_MEMBER);
         return;
     }
+    const Change change = TrackChange(design.Design, track);
     design.Design.FreeTrack(track);
     design.SelectedTrack = nullptr;
     UpdateEditButtons(appl);
     appl.Edit.PendingPreview = false;
-    Changed(appl, true);
+    Changed(appl, change);
 }
 
 void EnterTrackMode(A_APPL& appl, EditMode mode) {

@@ -149,5 +149,5 @@ void DropJoinSource(A_APPL& appl, int x, int y) {
     SetEditMode(appl, EditMode::Select);
     RepaintPanel(appl.Canvases);
     UpdateEditButtons(appl);
-    PushUndo(appl);
+    PushUndo(appl, {ChangeKind::Track}); // the target and the source
 }

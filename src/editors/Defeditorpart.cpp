@@ -2,9 +2,9 @@
 
 #include "app/Appl.h"
 #include "app/ViewCommands.h"
+#include "edit/CanvasPanel.h"
 #include "edit/DefineCanvas.h"
-#include "ui/CanvasPanel.h"
-#include "ui/StatusBar.h"
+#include "edit/StatusBar.h"
 #include "view/ViewMath.h"
 
 #include <QAction>

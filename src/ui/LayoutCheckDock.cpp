@@ -1,7 +1,7 @@
 #include "LayoutCheckDock.h"
 
-#include "CanvasPanel.h"
 #include "app/Appl.h"
+#include "edit/CanvasPanel.h"
 
 #include <QListWidget>
 #include <QPainter>

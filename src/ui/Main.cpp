@@ -1,14 +1,14 @@
 #include "Main.h"
 
 #include "About.h"
-#include "CanvasPanel.h"
 #include "Icons.h"
-#include "StatusBar.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "edit/CanvasPanel.h"
 #include "edit/FreehandEdit.h"
+#include "edit/StatusBar.h"
 #include "edit/Trackpopup.h"
 #include "editors/Defeditorpart.h"
 #include "view/ViewMath.h"
@@ -35,6 +35,7 @@ TMainForm::TMainForm(A_APPL& appl) : ApplRef(appl) {
     TrackPopup = new TTrackPopupForm(this);
     AboutBox = new TAboutBox(this);
     appl.Window = this;
+    ListenToChanges();
     StartedOk = FormCreate();
 }
 
@@ -50,6 +51,8 @@ TMainForm::~TMainForm() {
     if (StartedOk)
         WriteSettings(ApplRef, *OpenSettings(ApplRef.SettingsFile), WindowStateValue());
     ApplRef.Window = nullptr;
+    ApplRef.Changes.StopListening(PaletteListener);
+    ApplRef.Changes.StopListening(LapViewListener);
 }
 
 // The start-up of the main window, in its order.

@@ -92,8 +92,6 @@ class TMainForm : public QMainWindow, public AppWindow {
     void OpenInBrowser(const std::string& fileName) override;
     JobResult RunJob(const std::string& title, const std::string& steps,
                      const std::function<bool(JobProgress&)>& job) override;
-    void DesignEdited() override;
-    void CarChanged() override;
     TLayoutCheckDock* LayoutCheck = nullptr;
     TSpeedTraceDock* SpeedTrace = nullptr;
     TRaceView* Racing = nullptr;
@@ -152,6 +150,10 @@ class TMainForm : public QMainWindow, public AppWindow {
     void BuildViewMenu(QMenu* view);
     void BuildLapActions(QMenu* view);
     void RefreshLapViews();
+    // The palette and the lap views follow what the commands announce.
+    void ListenToChanges();
+    int PaletteListener = 0;
+    int LapViewListener = 0;
     void BuildOptionsMenu(QMenu* options);
     void BuildPages();
     QWidget* BuildDesignPage();

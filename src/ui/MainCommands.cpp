@@ -6,6 +6,7 @@
 #include "PrintAtScale.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
+#include "edit/PartSelector.h"
 #include "render/TrueScale.h"
 
 #include <QDesktopServices>
@@ -87,7 +88,11 @@ void TMainForm::OpenInBrowser(const std::string& fileName) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(fileName)));
 }
 
-void TMainForm::DesignEdited() {
+void TMainForm::ListenToChanges() {
+    PaletteListener = ListenForPaletteChanges(ApplRef);
     // Only while they show: a hidden check or trace costs an edit nothing.
-    RefreshLapViews();
+    LapViewListener = ApplRef.Changes.Listen([this](const Change& change) {
+        if (change.Kind != ChangeKind::Palette)
+            RefreshLapViews();
+    });
 }

@@ -1,7 +1,6 @@
 #include "Main.h"
 
 #include "About.h"
-#include "CanvasPanel.h"
 #include "HelpWindow.h"
 #include "Icons.h"
 #include "LayoutCheckDock.h"
@@ -11,10 +10,10 @@
 #include "app/DesignCommands.h"
 #include "app/ExportCommands.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
+#include "edit/CanvasPanel.h"
 #include "edit/FreehandEdit.h"
 #include "edit/TrackCanvas.h"
 #include "edit/TrackCommands.h"
@@ -43,8 +42,7 @@ void TMainForm::StockEditorMenuClick() {
     if (!StockEditor)
         StockEditor = new TStockEditorForm(ApplRef, this);
     StockEditor->exec();
-    DrawPartSelector(ApplRef);
-    DesignEdited(); // the shopping list follows the stock
+    ApplRef.Changes.Announce({ChangeKind::Stock});
 }
 
 // Made once: it keeps what was asked and the last proposals.
@@ -77,7 +75,7 @@ void TMainForm::TrackDefEditorMenuClick() {
     show();
     PageChanged(appl, MainTab->currentIndex());
     SetEditMode(appl, EditMode::Select);
-    DrawPartSelector(appl);
+    appl.Changes.Announce({ChangeKind::Palette}); // the definitions may have changed
     RepaintPanel(appl.Canvases);
 }
 

@@ -1,12 +1,11 @@
 #include "Main.h"
 
-#include "CanvasPanel.h"
 #include "InfoPage.h"
-#include "StatusBar.h"
 #include "app/Appl.h"
-#include "app/Notifications.h"
 #include "app/ViewCommands.h"
+#include "edit/CanvasPanel.h"
 #include "edit/PartSelector.h"
+#include "edit/StatusBar.h"
 #include "view/ViewMath.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "CanvasPanel.h"
 #include "Main.h"
 #include "app/Appl.h"
+#include "edit/CanvasPanel.h"
 #include "edit/PartSelector.h"
 #include "edit/RoomCanvas.h"
 #include "edit/TrackCanvas.h"

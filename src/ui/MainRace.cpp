@@ -1,12 +1,12 @@
 #include "Main.h"
 
-#include "CanvasPanel.h"
 #include "Icons.h"
 #include "LayoutCheckDock.h"
 #include "RaceView.h"
 #include "SpeedTraceDock.h"
 #include "app/Appl.h"
 #include "app/LapCommands.h"
+#include "edit/CanvasPanel.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -66,10 +66,6 @@ void TMainForm::RefreshLapViews() {
         SpeedTrace->Refresh();
     if (Racing && Racing->Running() && !Racing->Start())
         RaceAction->setChecked(false);
-}
-
-void TMainForm::CarChanged() {
-    RefreshLapViews();
 }
 
 // Escape stops a race before it leaves any editing.

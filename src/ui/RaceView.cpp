@@ -1,7 +1,7 @@
 #include "RaceView.h"
 
-#include "CanvasPanel.h"
 #include "app/Appl.h"
+#include "edit/CanvasPanel.h"
 
 #include <QPainter>
 

@@ -1,9 +1,8 @@
 #pragma once
 #include "../ui/MainFixture.h"
 #include "app/History.h"
-#include "app/Notifications.h"
+#include "edit/CanvasPanel.h"
 #include "edit/PartSelector.h"
-#include "ui/CanvasPanel.h"
 
 #include <QtTest>
 #include <cmath>
@@ -112,6 +111,13 @@ struct EditFixture : MainFixture {
         answer.Lanes = lanes;
         Dialogs->WizardAnswers.push_back(answer);
         Trigger("NewMenu");
+    }
+    // The range first..last of a track becomes the selection, then a repaint.
+    void Select(T_TRACK& track, int first, int last) {
+        Panel().SelectedTrack = &track;
+        Panel().SelectionFirst = first;
+        Panel().SelectionLast = last;
+        Repaint();
     }
     int UndoCount() { return Panel().History.UndoCount; }
     EditMode Mode() { return Appl->Edit.Mode; }

@@ -9,13 +9,6 @@
 class KeptPlacementTest : public QObject {
     Q_OBJECT
 
-    static void Select(EditFixture& f, T_TRACK& track, int first, int last) {
-        f.Panel().SelectedTrack = &track;
-        f.Panel().SelectionFirst = first;
-        f.Panel().SelectionLast = last;
-        f.Repaint();
-    }
-
   private slots:
     void everyEditLeavesAFreshPlacement() {
         EditFixture f;
@@ -25,20 +18,20 @@ class KeptPlacementTest : public QObject {
         const std::string file = f.DesignFile("other.tr3", 5);
         const std::vector<std::pair<const char*, std::function<void()>>> edits = {
             {"drag", [&] { f.Drag(f.At(b, 0), f.At(b, 0) + QPoint(30, 17)); }},
-            {"rotate", [&] { Select(f, a, 0, 4), f.Trigger("RotateEastButton"); }},
-            {"raise", [&] { Select(f, a, 1, 2), f.Trigger("RaiseTrackButton"); }},
-            {"lower", [&] { Select(f, a, 0, 0), f.Trigger("LowerTrackButton"); }},
-            {"mirror", [&] { Select(f, a, 1, 1), f.Trigger("MirrorButton"); }},
-            {"delete", [&] { Select(f, a, 4, 4), f.Trigger("DeleteSectionButton"); }},
+            {"rotate", [&] { f.Select(a, 0, 4), f.Trigger("RotateEastButton"); }},
+            {"raise", [&] { f.Select(a, 1, 2), f.Trigger("RaiseTrackButton"); }},
+            {"lower", [&] { f.Select(a, 0, 0), f.Trigger("LowerTrackButton"); }},
+            {"mirror", [&] { f.Select(a, 1, 1), f.Trigger("MirrorButton"); }},
+            {"delete", [&] { f.Select(a, 4, 4), f.Trigger("DeleteSectionButton"); }},
             {"split",
              [&] {
-                 Select(f, a, 2, 3);
+                 f.Select(a, 2, 3);
                  f.Trigger("SplitTrackButton");
                  f.Click(QPoint(f.Panel().CentreX + 40, f.Panel().CentreY + 90));
              }},
             {"select another track",
              [&] {
-                 Select(f, a, 0, 0);
+                 f.Select(a, 0, 0);
                  f.Panel().SelectedTrack = &b; // the same range of another track
              }},
             {"join",
@@ -86,7 +79,7 @@ class KeptPlacementTest : public QObject {
         f.Repaint();
         QCOMPARE(placement.Builds, builds);
         // Selecting only recolours: the same build, the colours of a fresh one.
-        Select(f, track, 1, 1);
+        f.Select(track, 1, 1);
         QCOMPARE(placement.Builds, builds);
         QCOMPARE(QString::fromStdString(KeptPlacementDiffers(f.Appl->Canvases)), QString());
         const T_PLACED* selected = f.Placed(track.Parts[1]);

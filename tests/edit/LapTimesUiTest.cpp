@@ -19,7 +19,7 @@ class LapTimesUiTest : public QObject {
         for (int i : {0, 1, 3, 4})
             track.Parts[i].Status = PS_RIGHT;
         f.Repaint();
-        PushUndo(*f.Appl);
+        PushUndo(*f.Appl, {ChangeKind::Track});
         return track;
     }
     static double Distance(QPointF p, PixelPoint a, PixelPoint b) {
@@ -106,7 +106,7 @@ class LapTimesUiTest : public QObject {
         QVERIFY(red > 20 && green > 20);
         // An open design has no trace.
         f.Design().Tracks[0].DeleteRange(5, 5);
-        f.Form->DesignEdited();
+        f.Appl->Changes.Announce({ChangeKind::Track, 0});
         QCOMPARE(f.Form->SpeedTrace->TrackChoice->itemText(0), QString("No closed track"));
     }
 
@@ -133,7 +133,7 @@ class LapTimesUiTest : public QObject {
         }
         QVERIFY(race.Scene().Board[0].startsWith("Track 1 lane 1: lap 2, last "));
         // An edit while the cars run starts them again on the new lanes.
-        f.Form->DesignEdited();
+        f.Appl->Changes.Announce({ChangeKind::Track, 0});
         QVERIFY(race.Running());
         QVERIFY(f.Action("RaceMenu")->isChecked());
         QCOMPARE(race.Racing().States()[0].Laps, 0);

@@ -14,7 +14,7 @@ class LayoutCheckUiTest : public QObject {
         for (int i : {0, 1, 3, 4})
             track.Parts[i].Status = PS_RIGHT;
         f.Repaint();
-        PushUndo(*f.Appl); // laid as an edit of its own
+        PushUndo(*f.Appl, {ChangeKind::Track}); // laid as an edit of its own
         return track;
     }
     static QStringList Lines(EditFixture& f) {
@@ -60,7 +60,7 @@ class LayoutCheckUiTest : public QObject {
         for (int i : {1, 2, 4, 5})
             track.Parts[i].Status = PS_RIGHT;
         f.Repaint();
-        PushUndo(*f.Appl);
+        PushUndo(*f.Appl, {ChangeKind::Track});
         f.Trigger("LayoutCheckMenu");
         QVERIFY(Lines(f).first().contains("the end 350.0 mm past the start"));
         f.Panel().SelectedTrack = &track;

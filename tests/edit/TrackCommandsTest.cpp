@@ -6,12 +6,6 @@
 class TrackCommandsTest : public QObject {
     Q_OBJECT
 
-    static void SelectRange(EditFixture& f, T_TRACK& track, int first, int last) {
-        f.Panel().SelectedTrack = &track;
-        f.Panel().SelectionFirst = first;
-        f.Panel().SelectionLast = last;
-    }
-
   private slots:
     void deleteSectionsKeepsTheAnchoredSideInPlace_data() {
         QTest::addColumn<int>("anchor");
@@ -27,7 +21,7 @@ class TrackCommandsTest : public QObject {
                                    "S175", "C2-900", "S350"});
         ReAnchor(track, anchor, f.Appl->Canvases.Placement);
         const std::vector<Pose> before = f.WorldPoses(track);
-        SelectRange(f, track, 2, 4);
+        f.Select(track, 2, 4);
         f.Trigger("DeleteTrackSectionMenu");
         QCOMPARE(track.PartCount, 7);
         QCOMPARE(track.Parts[2].Def, f.Part("C2-450"));
@@ -44,7 +38,7 @@ class TrackCommandsTest : public QObject {
     void deletingEveryPartLeavesTheEmptyPart() {
         EditFixture f;
         T_TRACK& track = f.LayStraights(0, 4);
-        SelectRange(f, track, 0, 3);
+        f.Select(track, 0, 3);
         f.Trigger("DeleteSectionButton");
         QVERIFY(track.HoldsOnlyEmptyPart());
         QCOMPARE(f.Panel().SelectedTrack, &track);
@@ -54,9 +48,9 @@ class TrackCommandsTest : public QObject {
     void deleteSectionsOnlyOnTheDesignPage() {
         EditFixture f;
         T_TRACK& track = f.LayStraights(0, 4);
-        SelectRange(f, track, 0, 1);
+        f.Select(track, 0, 1);
         f.Form->MainTab->setCurrentIndex(2);
-        SelectRange(f, track, 0, 1);
+        f.Select(track, 0, 1);
         f.Trigger("DeleteTrackSectionMenu");
         QCOMPARE(track.PartCount, 4);
     }
@@ -66,12 +60,12 @@ class TrackCommandsTest : public QObject {
         T_TRACK& track =
             f.Lay(0, {"S350", "C2-450", "S175", "C2-450", "S350", "S088", "S175", "C2-900"});
         const std::vector<Pose> before = f.WorldPoses(track);
-        SelectRange(f, track, 6, 7);
+        f.Select(track, 6, 7);
         f.Trigger("AnchorSectionButton");
         QCOMPARE(track.Anchor, 6);
         QCOMPARE(f.Panel().SelectionLast, 6);
         QVERIFY(SamePose(f.WorldPoses(track)[0], before[0])); // nothing moved
-        SelectRange(f, track, 0, 3);
+        f.Select(track, 0, 3);
         f.Trigger("DeleteSectionButton");
         const std::vector<Pose> after = f.WorldPoses(track);
         QVERIFY(SamePose(after[2], before[6]));
@@ -84,11 +78,11 @@ class TrackCommandsTest : public QObject {
         T_TRACK& track = f.LayStraights(0, 3);
         track.Parts[1].Height = 127;
         track.Parts[2].Height = -128;
-        SelectRange(f, track, 1, 1);
+        f.Select(track, 1, 1);
         f.Trigger("RaiseTrackButton");
         QCOMPARE(track.Parts[1].Height, int8_t(-128));
         QCOMPARE(track.Parts[0].Height, int8_t(0));
-        SelectRange(f, track, 2, 2);
+        f.Select(track, 2, 2);
         f.Trigger("LowerTrackButton");
         QCOMPARE(track.Parts[2].Height, int8_t(127));
         QCOMPARE(f.UndoCount(), 2);
@@ -98,12 +92,12 @@ class TrackCommandsTest : public QObject {
         EditFixture f;
         T_TRACK& track = f.Lay(0, {"C2-450", "C2-450", "S350"});
         track.Parts[0].Status = track.Parts[1].Status = PS_LEFT;
-        SelectRange(f, track, 1, 2);
+        f.Select(track, 1, 2);
         f.Trigger("MirrorButton");
         QCOMPARE(track.Parts[0].Status, uint8_t(PS_LEFT));
         QCOMPARE(track.Parts[1].Status, uint8_t(PS_RIGHT));
         QCOMPARE(track.Parts[2].Status, uint8_t(0));
-        SelectRange(f, track, 2, 2); // a straight: nothing to see, still a step
+        f.Select(track, 2, 2); // a straight: nothing to see, still a step
         f.Trigger("MirrorButton");
         QCOMPARE(f.UndoCount(), 2);
     }
@@ -123,8 +117,8 @@ class TrackCommandsTest : public QObject {
         f.NewGroupedDesign(6);
         T_TRACK& second = f.Design().Tracks[1];
         f.Design().SetTrackAngle(&second, 100);
-        PushUndo(*f.Appl);
-        SelectRange(f, second, 0, 0);
+        PushUndo(*f.Appl, {ChangeKind::Track});
+        f.Select(second, 0, 0);
         f.Trigger("RaiseTrackButton");
         f.Trigger(qPrintable(command));
         for (int k = 0; k < 3; ++k)
@@ -142,7 +136,7 @@ class TrackCommandsTest : public QObject {
         EditFixture f;
         T_TRACK& track = f.LayStraights(1, 2);
         track.Group = true;
-        SelectRange(f, track, 0, 0);
+        f.Select(track, 0, 0);
         f.Trigger("DeleteTrackMenu");
         QCOMPARE(f.Dialogs->Messages.back(),
                  std::string("You cannot delete a track which is member of a multi-lane group!"));

@@ -1,8 +1,8 @@
 #include "../ui/MainFixture.h"
+#include "edit/CanvasPanel.h"
+#include "edit/StatusBar.h"
 #include "editors/Defeditor.h"
 #include "editors/Defeditorpart.h"
-#include "ui/CanvasPanel.h"
-#include "ui/StatusBar.h"
 
 #include <QComboBox>
 #include <QGroupBox>

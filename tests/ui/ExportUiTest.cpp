@@ -1,7 +1,7 @@
 #include "MainFixture.h"
 #include "app/DesignCommands.h"
+#include "edit/CanvasPanel.h"
 #include "render/TrueScale.h"
-#include "ui/CanvasPanel.h"
 #include "ui/JobRunner.h"
 #include "ui/PrintAtScale.h"
 

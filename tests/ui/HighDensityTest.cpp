@@ -1,5 +1,5 @@
 #include "MainFixture.h"
-#include "ui/CanvasPanel.h"
+#include "edit/CanvasPanel.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "ui/InfoPage.h"
 #include "../../bench/MaxDesign.h"
 #include "MainFixture.h"
-#include "app/Notifications.h"
+#include "app/ReportCommands.h"
 
 #include <QTabWidget>
 #include <QTableView>

@@ -2,8 +2,8 @@
 #include "ScriptedDialogs.h"
 #include "TestFiles.h"
 #include "app/Appl.h"
+#include "edit/StatusBar.h"
 #include "ui/Main.h"
-#include "ui/StatusBar.h"
 
 #include <QAction>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "MainFixture.h"
 #include "app/DesignCommands.h"
 #include "app/History.h"
-#include "app/Notifications.h"
 #include "app/ReportCommands.h"
 #include "app/RoomCommands.h"
 #include "app/ViewCommands.h"
-#include "ui/CanvasPanel.h"
+#include "edit/CanvasPanel.h"
+#include "edit/PartSelector.h"
 #include "ui/HelpWindow.h"
 #include "ui/Icons.h"
 #include "ui/InfoPage.h"
@@ -135,7 +135,7 @@ class MainWindowTest : public QObject {
         auto edit = [&] {
             track.InsertCopyAfter(nullptr, T_PART{0, 0, f.Design().Brand->FindCode("S350")});
             track.Modified = true;
-            PushUndo(*f.Appl);
+            PushUndo(*f.Appl, {ChangeKind::Track});
         };
         edit();
         QCOMPARE(f.Form->windowTitle(), "untitled.tr3*" + title);

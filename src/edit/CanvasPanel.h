@@ -1,5 +1,5 @@
 #pragma once
-#include "edit/Pointer.h"
+#include "Pointer.h"
 
 #include <QWidget>
 #include <functional>

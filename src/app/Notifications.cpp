@@ -1,8 +1,0 @@
-#include "Notifications.h"
-
-#include "Appl.h"
-
-void RedrawPartSelectorForStock(A_APPL& appl) {
-    if (appl.Design.ColorOutOfStock || !appl.Design.ShowOutOfStock)
-        DrawPartSelector(appl);
-}
