@@ -113,6 +113,9 @@ class A_APPL {
     // The values of the settings that start-up uses after reading them.
     std::string StoredBrand;
     std::string StoredRoom;
+    // The language the user chose (a shipped code), empty for the system's;
+    // it applies at the next start.
+    std::string Language;
     int StoredWindowState = -1; // none stored
 
     P_PANEL* CurrentPanel() const { return Canvases.Current; }

@@ -6,6 +6,7 @@
 #include "Recovery.h"
 #include "RoomCommands.h"
 #include "ViewCommands.h"
+#include "base/UiText.h"
 #include "defs/DefinitionsFile.h"
 #include "design/DesignFile.h"
 #include "design/ImportTr2.h"
@@ -253,8 +254,8 @@ bool AskBeforeExit(A_APPL& appl) {
         return false;
     if (!appl.Define.DefinitionsChanged)
         return true;
-    const DialogAnswer answer =
-        appl.Dialogs().YesNoCancel("Definitions changed - Do you want to save definitions ?");
+    const DialogAnswer answer = appl.Dialogs().YesNoCancel(
+        Texts::Mark("Definitions changed - Do you want to save definitions ?"));
     if (answer == DialogAnswer::Cancel)
         return false;
     if (answer == DialogAnswer::Yes) {

@@ -2,6 +2,7 @@
 
 #include "Appl.h"
 #include "DesignCommands.h"
+#include "base/UiText.h"
 #include "render/TiledPdf.h"
 
 #include <QFileInfo>
@@ -70,7 +71,8 @@ bool AskOutputStyle(A_APPL& appl, TrueScaleStyle& style) {
 
 void ExportLayoutCommand(A_APPL& appl) {
     if (LayoutExtent(appl.Canvases).Empty) {
-        ShowAppMessage(appl, "Nothing to export: the design has no tracks, drawing or room.");
+        ShowAppMessage(
+            appl, Texts::Mark("Nothing to export: the design has no tracks, drawing or room."));
         return;
     }
     const std::string name = appl.Dialogs().SaveFile(

@@ -2,6 +2,7 @@
 
 #include "Appl.h"
 #include "base/TextWriter.h"
+#include "base/UiText.h"
 #include "report/LapTimesHtml.h"
 
 #include <QDir>
@@ -77,7 +78,8 @@ void RefreshInfoPage(A_APPL& appl) {
 
 void ShowTracklistCommand(A_APPL& appl) {
     if (appl.CurrentPanel() != &appl.Design) {
-        ShowAppMessage(appl, "Please set current tab panel to 'Design' to use this function!");
+        ShowAppMessage(
+            appl, Texts::Mark("Please set current tab panel to 'Design' to use this function!"));
         return;
     }
     const std::string folder = WriteReportFile(appl, TRACKLIST_FILE, TrackListOfDesign(appl));

@@ -91,6 +91,7 @@ void ReadValues(A_APPL& appl, QSettings& store) {
     ReadInt(store, "WindowState", appl.StoredWindowState);
     ReadText(store, "Brand", appl.StoredBrand);
     ReadText(store, "Room", appl.StoredRoom);
+    ReadText(store, "Language", appl.Language);
     ReadBool(store, "Ruler", design.Ruler);
     ReadBool(store, "Filled", design.Filled);
     ReadBool(store, "ColorLanes", design.ColorLanes);
@@ -143,12 +144,22 @@ void ReadSettings(A_APPL& appl, QSettings& store) {
         ReadValues(appl, store);
 }
 
+std::string StoredLanguage(QSettings& store) {
+    int marker = 1;
+    ReadInt(store, "FreshInstall", marker);
+    std::string language;
+    if (marker == 0)
+        ReadText(store, "Language", language);
+    return language;
+}
+
 void WriteSettings(A_APPL& appl, QSettings& store, int windowState) {
     const C_VIRELDO& design = appl.Design;
     WriteBool(store, "PrintMono", appl.PrintMono);
     WriteBool(store, "Metric", appl.Metric);
     WriteText(store, "Brand", design.Design.Brand ? design.Design.Brand->Name : "");
     WriteText(store, "Room", appl.Room.RoomFileName);
+    WriteText(store, "Language", appl.Language);
     WriteInt(store, "WindowState", windowState);
     WriteBool(store, "Ruler", design.Ruler);
     WriteBool(store, "ColorLanes", design.ColorLanes);

@@ -14,6 +14,9 @@ std::unique_ptr<QSettings> OpenSettings(const std::string& fileName);
 // Reads the settings once at start: only when the fresh-install marker says a
 // previous run wrote them; marks the store so that the next run does.
 void ReadSettings(A_APPL& appl, QSettings& store);
+// The language the user chose, before the windows are made; empty for the
+// system's.
+std::string StoredLanguage(QSettings& store);
 // Writes every value with its current value; windowState 0 normal,
 // 1 minimised, 2 maximised.
 void WriteSettings(A_APPL& appl, QSettings& store, int windowState);

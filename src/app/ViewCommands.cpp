@@ -4,6 +4,7 @@
 #include "History.h"
 #include "ReportCommands.h"
 #include "RoomCommands.h"
+#include "base/UiText.h"
 #include "view/ViewMath.h"
 
 namespace {
@@ -65,6 +66,13 @@ void ToggleOption(A_APPL& appl, ViewOption option) {
         break;
     }
     RepaintPanel(appl.Canvases);
+}
+
+void ChooseLanguageCommand(A_APPL& appl, const std::string& code) {
+    if (code == appl.Language)
+        return;
+    appl.Language = code;
+    ShowAppMessage(appl, Texts::Mark("The language changes when Vireldo starts again."));
 }
 
 void PageChanging(A_APPL& appl) {

@@ -24,6 +24,9 @@ enum class ViewOption {
 bool OptionValue(A_APPL& appl, ViewOption option);
 // Inverts the option and redraws what shows it.
 void ToggleOption(A_APPL& appl, ViewOption option);
+// Options > Language: a shipped language's code, or empty for the system's.
+// The windows are made in it at the next start; the user is told so.
+void ChooseLanguageCommand(A_APPL& appl, const std::string& code);
 
 // The page control: before any change, and after it with the new page index
 // (0 Design, 1 Info, 2 Room).

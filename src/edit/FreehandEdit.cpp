@@ -10,8 +10,9 @@
 
 namespace {
 
-constexpr const char* SHAPES_FULL = "You cannot add any more shapes (max 128) !";
-constexpr const char* POINTS_FULL = "You cannot add any more points to this shape (max 32) !";
+constexpr const char* SHAPES_FULL = Texts::Mark("You cannot add any more shapes (max 128) !");
+constexpr const char* POINTS_FULL =
+    Texts::Mark("You cannot add any more points to this shape (max 32) !");
 constexpr Rgb MEASURE_CROSS = 0x008000;
 
 // The panel and layer being edited.

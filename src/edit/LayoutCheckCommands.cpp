@@ -2,6 +2,7 @@
 
 #include "CanvasDraw.h"
 #include "app/History.h"
+#include "base/UiText.h"
 
 #include <cstdio>
 
@@ -135,13 +136,14 @@ void CloseLoopCommand(A_APPL& appl) {
     C_VIRELDO& design = appl.Design;
     T_TRACK* track = design.SelectedTrack;
     if (!track || !track->InUse) {
-        ShowAppMessage(appl, "Select the open track to close first.");
+        ShowAppMessage(appl, Texts::Mark("Select the open track to close first."));
         return;
     }
     const int slot = static_cast<int>(track - design.Design.Tracks.data());
     const std::vector<Proposal> proposals = ProposeClosings(design.Design, slot);
     if (proposals.empty()) {
-        ShowAppMessage(appl, "No way to close this track by changing up to 4 parts was found.");
+        ShowAppMessage(
+            appl, Texts::Mark("No way to close this track by changing up to 4 parts was found."));
         return;
     }
     std::vector<std::string> items;
@@ -153,7 +155,8 @@ void CloseLoopCommand(A_APPL& appl) {
     if (chosen < 0 || chosen >= static_cast<int>(proposals.size()))
         return;
     if (!ApplyProposal(*track, proposals[chosen])) {
-        ShowAppMessage(appl, "You cannot add any more parts to this track (max 2000) !");
+        ShowAppMessage(appl,
+                       Texts::Mark("You cannot add any more parts to this track (max 2000) !"));
         return;
     }
     track->Modified = true;

@@ -2,6 +2,7 @@
 
 #include "CanvasDraw.h"
 #include "app/History.h"
+#include "base/UiText.h"
 #include "defs/SharedPiece.h"
 #include "render/PartRender.h"
 
@@ -10,7 +11,8 @@
 
 namespace {
 
-constexpr const char* TRACK_FULL = "You cannot add any more parts to this track (max 2000) !";
+constexpr const char* TRACK_FULL =
+    Texts::Mark("You cannot add any more parts to this track (max 2000) !");
 constexpr int FIRST_COLUMN = 20;
 // Rows are spaced as if the palette zoom were at least this.
 constexpr float MIN_SPACING_ZOOM = 1.2f;

@@ -7,6 +7,7 @@
 #include "TrackPreview.h"
 #include "ViewPan.h"
 #include "app/History.h"
+#include "base/UiText.h"
 #include "check/LayoutCheck.h"
 #include "view/ViewMath.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr const char* TRACKS_FULL = "You cannot add any more tracks (max 32) !";
+constexpr const char* TRACKS_FULL = Texts::Mark("You cannot add any more tracks (max 32) !");
 
 C_VIRELDO& Canvas(A_APPL& appl) {
     return appl.Design;

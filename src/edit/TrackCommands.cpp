@@ -1,11 +1,12 @@
 #include "TrackCommands.h"
 
 #include "app/History.h"
+#include "base/UiText.h"
 
 namespace {
 
 constexpr const char* GROUP_MEMBER =
-    "You cannot delete a track which is member of a multi-lane group!";
+    Texts::Mark("You cannot delete a track which is member of a multi-lane group!");
 
 // The end of every command that changed the design.
 void Changed(A_APPL& appl, const Change& change) {

@@ -3,12 +3,15 @@
 #include "CanvasDraw.h"
 #include "PartSelector.h"
 #include "app/History.h"
+#include "base/UiText.h"
 #include "render/PartRender.h"
 
 namespace {
 
-constexpr const char* GROUP_SOURCE = "You cannot use a multi-lane group as a source to join!";
-constexpr const char* TRACK_FULL = "You cannot add any more parts to this track (max 2000) !";
+constexpr const char* GROUP_SOURCE =
+    Texts::Mark("You cannot use a multi-lane group as a source to join!");
+constexpr const char* TRACK_FULL =
+    Texts::Mark("You cannot add any more parts to this track (max 2000) !");
 
 // Whether a placed part is the first or last real part of its track.
 bool IsTrackEnd(T_DESIGN& design, const T_PART* part, T_TRACK*& track, int& index) {

@@ -1,4 +1,5 @@
 #include "Trackpopup.h"
+#include "i18n/Translate.h"
 
 #include <QFormLayout>
 #include <QLabel>
@@ -6,7 +7,7 @@
 TTrackPopupForm::TTrackPopupForm(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowDoesNotAcceptFocus) {
-    setWindowTitle("Info");
+    setWindowTitle(Texts::tr("Info"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QFormLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -18,7 +19,7 @@ TTrackPopupForm::TTrackPopupForm(QWidget* parent)
         QFont font("Arial");
         (*edit)->setFont(font);
     }
-    layout->addRow("Lane 1:", Travel1);
-    layout->addRow("Lane 2:", Travel2);
+    layout->addRow(Texts::tr("Lane 1:"), Travel1);
+    layout->addRow(Texts::tr("Lane 2:"), Travel2);
     setFixedSize(124, 47 + 8);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Appl.h"
 #include "base/TextValues.h"
+#include "base/UiText.h"
 #include "defs/DefinitionsFile.h"
 #include "toolkit/Colors.h"
 
@@ -10,14 +11,18 @@
 
 namespace {
 
-constexpr const char* BRANDS_FULL = "You cannot add any more track definitions (max 32) !";
-constexpr const char* PARTS_FULL = "You cannot add any more parts (max 256) !";
-constexpr const char* ACTIVE_BRAND = "Cannot delete this track brand because this track brand is "
-                                     "active on the design panel!";
-constexpr const char* ACTIVE_PART = "Cannot delete the part because this track brand is active "
-                                    "on the design panel!";
-constexpr const char* ACTIVE_ORDER = "Cannot change the order of parts because this track brand "
-                                     "is active on the design panel!";
+constexpr const char* BRANDS_FULL =
+    Texts::Mark("You cannot add any more track definitions (max 32) !");
+constexpr const char* PARTS_FULL = Texts::Mark("You cannot add any more parts (max 256) !");
+constexpr const char* ACTIVE_BRAND =
+    Texts::Mark("Cannot delete this track brand because this track brand is "
+                "active on the design panel!");
+constexpr const char* ACTIVE_PART =
+    Texts::Mark("Cannot delete the part because this track brand is active "
+                "on the design panel!");
+constexpr const char* ACTIVE_ORDER =
+    Texts::Mark("Cannot change the order of parts because this track brand "
+                "is active on the design panel!");
 constexpr double PI = 3.14159265358979323846;
 // The colours that silkscreens draw in the lane colours.
 constexpr Rgb LANE1_COLOUR = 0xFF0000;
@@ -182,15 +187,16 @@ bool DeleteCurrentBrand(A_APPL& appl) {
     if (!brand)
         return false;
     if (appl.Library.Count <= 1) {
-        ShowAppMessage(appl, "You must have a minimum of 1 track definition!");
+        ShowAppMessage(appl, Texts::Mark("You must have a minimum of 1 track definition!"));
         return false;
     }
     if (OnDesign(appl)) {
         ShowAppMessage(appl, ACTIVE_BRAND);
         return false;
     }
-    if (appl.Dialogs().YesNo("Are you sure you want to delete definition '" + brand->Name +
-                             "' ?") != DialogAnswer::Yes)
+    if (appl.Dialogs().YesNo(Texts::Fill(
+            Texts::Mark("Are you sure you want to delete definition '%1' ?"), {brand->Name})) !=
+        DialogAnswer::Yes)
         return false;
     MarkChanged(appl);
     appl.Library.DeleteBrand(brand);
@@ -229,7 +235,7 @@ bool DeletePart(A_APPL& appl, int index) {
         return false;
     }
     if (brand->PartCount <= 1) {
-        ShowAppMessage(appl, "You must have a minimum of 1 part!");
+        ShowAppMessage(appl, Texts::Mark("You must have a minimum of 1 part!"));
         return false;
     }
     MarkChanged(appl);
@@ -354,7 +360,7 @@ bool CopyBrandTo(A_APPL& appl, const std::string& code) {
     AppendParts(*brand, *from, from->PartCount);
     MarkChanged(appl);
     SelectBrand(appl, brand);
-    Info(appl, "Copied!");
+    Info(appl, Texts::Mark("Copied!"));
     return true;
 }
 
@@ -365,7 +371,7 @@ bool MergeBrandWith(A_APPL& appl, const std::string& code) {
         if (appl.Library.Brands[i]->Name == code)
             from = appl.Library.Brands[i]; // the last one of that name
     if (!into || !from) {
-        ShowAppMessage(appl, "Unknown brand code");
+        ShowAppMessage(appl, Texts::Mark("Unknown brand code"));
         return false;
     }
     // The parts it had when the merge began, once, even when merged with itself.
@@ -373,7 +379,7 @@ bool MergeBrandWith(A_APPL& appl, const std::string& code) {
     MarkChanged(appl);
     if (!whole)
         ShowAppMessage(appl, PARTS_FULL);
-    Info(appl, "Merged!");
+    Info(appl, Texts::Mark("Merged!"));
     return whole;
 }
 
@@ -388,7 +394,8 @@ void ImportDefinitionFile(A_APPL& appl, const std::string& fileName) {
 
 bool SaveAllDefinitions(A_APPL& appl) {
     if (!SaveDefinitions(appl.Library, appl.ProgramDir)) {
-        ShowAppError(appl, "Cannot write file " + appl.ProgramDir + DEFINITIONS_FILE_NAME + " !");
+        ShowAppError(appl, Texts::Fill(Texts::Mark("Cannot write file %1 !"),
+                                       {appl.ProgramDir + DEFINITIONS_FILE_NAME}));
         return false;
     }
     Editor(appl).DefinitionsChanged = false;

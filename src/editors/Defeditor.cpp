@@ -3,6 +3,7 @@
 #include "DefEditing.h"
 #include "Defeditorpart.h"
 #include "app/Appl.h"
+#include "i18n/Translate.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -36,32 +37,37 @@ struct PartBox {
 };
 
 const PartBox PART_BOXES[21] = {
-    {"DInnerBorderStep", "Inner border:", &PartFields::InnerBorderStep, -1, STEP_LENGTH},
+    {"DInnerBorderStep", Texts::Mark("Inner border:"), &PartFields::InnerBorderStep, -1,
+     STEP_LENGTH},
     {"DInnerBorderWidth", "", &PartFields::InnerBorderWidth, -1, FIELD_LENGTH},
-    {"DOuterBorderStep", "Outer border:", &PartFields::OuterBorderStep, -1, STEP_LENGTH},
+    {"DOuterBorderStep", Texts::Mark("Outer border:"), &PartFields::OuterBorderStep, -1,
+     STEP_LENGTH},
     {"DOuterBorderWidth", "", &PartFields::OuterBorderWidth, -1, FIELD_LENGTH},
-    {"DTravelLane1", "Lane 1:", &PartFields::TravelLane1, -1, FIELD_LENGTH},
-    {"DTravelLane2", "Lane 2:", &PartFields::TravelLane2, -1, FIELD_LENGTH},
-    {"DLaneDistance", "Lane distance:", &PartFields::LaneDistance, -1, FIELD_LENGTH},
-    {"DC_Angle", "Angle:", &PartFields::CurveAngle, 0, FIELD_LENGTH},
-    {"DC_Width", " Width:", &PartFields::CurveWidth, 0, FIELD_LENGTH},
-    {"DC_OuterRadius", "Outer Radius:", &PartFields::CurveOuterRadius, 0, FIELD_LENGTH},
-    {"DC_InnerRadius", "Inner Radius:", &PartFields::CurveInnerRadius, 0, FIELD_LENGTH},
-    {"DS_Width", " Width:", &PartFields::StraightWidth, 1, FIELD_LENGTH},
-    {"DS_Length", " Length:", &PartFields::StraightLength, 1, FIELD_LENGTH},
-    {"DI_Width1", " Width 1:", &PartFields::InterfaceWidth1, 2, FIELD_LENGTH},
-    {"DI_Width2", " Width 2:", &PartFields::InterfaceWidth2, 2, FIELD_LENGTH},
-    {"DI_Length", " Length:", &PartFields::InterfaceLength, 2, FIELD_LENGTH},
-    {"DF_Width", " Width:", &PartFields::FreeformWidth, 3, FIELD_LENGTH},
-    {"DF_Length", " Length:", &PartFields::FreeformLength, 3, FIELD_LENGTH},
-    {"DF_Angle", "Angle:", &PartFields::FreeformAngle, 3, FIELD_LENGTH},
-    {"DF_NextX", "Next X:", &PartFields::FreeformNextX, 3, FIELD_LENGTH},
-    {"DF_NextY", "Next Y:", &PartFields::FreeformNextY, 3, FIELD_LENGTH},
+    {"DTravelLane1", Texts::Mark("Lane 1:"), &PartFields::TravelLane1, -1, FIELD_LENGTH},
+    {"DTravelLane2", Texts::Mark("Lane 2:"), &PartFields::TravelLane2, -1, FIELD_LENGTH},
+    {"DLaneDistance", Texts::Mark("Lane distance:"), &PartFields::LaneDistance, -1, FIELD_LENGTH},
+    {"DC_Angle", Texts::Mark("Angle:"), &PartFields::CurveAngle, 0, FIELD_LENGTH},
+    {"DC_Width", Texts::Mark(" Width:"), &PartFields::CurveWidth, 0, FIELD_LENGTH},
+    {"DC_OuterRadius", Texts::Mark("Outer Radius:"), &PartFields::CurveOuterRadius, 0,
+     FIELD_LENGTH},
+    {"DC_InnerRadius", Texts::Mark("Inner Radius:"), &PartFields::CurveInnerRadius, 0,
+     FIELD_LENGTH},
+    {"DS_Width", Texts::Mark(" Width:"), &PartFields::StraightWidth, 1, FIELD_LENGTH},
+    {"DS_Length", Texts::Mark(" Length:"), &PartFields::StraightLength, 1, FIELD_LENGTH},
+    {"DI_Width1", Texts::Mark(" Width 1:"), &PartFields::InterfaceWidth1, 2, FIELD_LENGTH},
+    {"DI_Width2", Texts::Mark(" Width 2:"), &PartFields::InterfaceWidth2, 2, FIELD_LENGTH},
+    {"DI_Length", Texts::Mark(" Length:"), &PartFields::InterfaceLength, 2, FIELD_LENGTH},
+    {"DF_Width", Texts::Mark(" Width:"), &PartFields::FreeformWidth, 3, FIELD_LENGTH},
+    {"DF_Length", Texts::Mark(" Length:"), &PartFields::FreeformLength, 3, FIELD_LENGTH},
+    {"DF_Angle", Texts::Mark("Angle:"), &PartFields::FreeformAngle, 3, FIELD_LENGTH},
+    {"DF_NextX", Texts::Mark("Next X:"), &PartFields::FreeformNextX, 3, FIELD_LENGTH},
+    {"DF_NextY", Texts::Mark("Next Y:"), &PartFields::FreeformNextY, 3, FIELD_LENGTH},
 };
 
 // Type radio buttons and groups in the order of the part types 1..4.
 const char* const TYPE_NAMES[4] = {"DCurve", "DStraight", "DInterface", "DFreeform"};
-const char* const TYPE_CAPTIONS[4] = {"Curve", "Straight", "Interface", "Freeform"};
+const char* const TYPE_CAPTIONS[4] = {Texts::Mark("Curve"), Texts::Mark("Straight"),
+                                      Texts::Mark("Interface"), Texts::Mark("Freeform")};
 const char* const GROUP_NAMES[4] = {"DCurveGroup", "DStraightGroup", "DInterfaceGroup",
                                     "DFreeformGroup"};
 
@@ -78,7 +84,7 @@ std::string Bytes(const QString& text) {
 TDefEditorForm::TDefEditorForm(A_APPL& appl, TDefEditorPartForm& partForm, QWidget* parent)
     : QDialog(parent), ApplRef(appl), PartForm(partForm) {
     setObjectName("DefEditorForm");
-    setWindowTitle("Track Definitions Editor");
+    setWindowTitle(Texts::tr("Track Definitions Editor"));
     auto* layout = new QVBoxLayout(this);
     BuildMenus();
     auto* columns = new QHBoxLayout;
@@ -106,17 +112,17 @@ void TDefEditorForm::BuildMenus() {
     A_APPL& appl = ApplRef;
     auto item = [this](QMenu* menu, const char* name, const char* text, const char* keys,
                        std::function<void()> run) {
-        QAction* action = menu->addAction(text);
+        QAction* action = menu->addAction(Texts::tr(text));
         action->setObjectName(name);
         if (keys)
             action->setShortcut(QKeySequence(keys));
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    QMenu* edit = bar->addMenu("&Edit");
-    item(edit, "DefineCopyPart", "&Copy Part", "Ctrl+E",
+    QMenu* edit = bar->addMenu(Texts::tr("&Edit"));
+    item(edit, "DefineCopyPart", Texts::Mark("&Copy Part"), "Ctrl+E",
          [&appl, this] { CopyPart(appl, CurrentRow()); });
-    item(edit, "DefinePastePart", "&Paste Part", "Ctrl+P", [&appl, this] {
+    item(edit, "DefinePastePart", Texts::Mark("&Paste Part"), "Ctrl+P", [&appl, this] {
         StorePartFields();
         if (PastePart(appl)) {
             RefreshParts();
@@ -124,24 +130,25 @@ void TDefEditorForm::BuildMenus() {
             Repaint();
         }
     });
-    item(edit, "MirrorXsilkscreen1", "Mirror X silkscreen", "Ctrl+M", [&appl, this] {
+    item(edit, "MirrorXsilkscreen1", Texts::Mark("Mirror X silkscreen"), "Ctrl+M", [&appl, this] {
         MirrorSilkscreen(appl, CurrentRow());
         Repaint();
     });
-    QMenu* options = bar->addMenu("&Options");
-    DefineGridMenu = item(options, "DefineGridMenu", "Define &Grid", "Ctrl+Alt+G", [&appl, this] {
-        appl.Define.Grid = DefineGridMenu->isChecked();
-        Repaint();
-    });
+    QMenu* options = bar->addMenu(Texts::tr("&Options"));
+    DefineGridMenu =
+        item(options, "DefineGridMenu", Texts::Mark("Define &Grid"), "Ctrl+Alt+G", [&appl, this] {
+            appl.Define.Grid = DefineGridMenu->isChecked();
+            Repaint();
+        });
     DefineGridMenu->setCheckable(true);
     DefineGridMenu->setChecked(true);
-    QMenu* define = bar->addMenu("De&fine");
-    item(define, "DefineSaveDefinitions", "&Save All Definitions", nullptr,
+    QMenu* define = bar->addMenu(Texts::tr("De&fine"));
+    item(define, "DefineSaveDefinitions", Texts::Mark("&Save All Definitions"), nullptr,
          [&appl] { SaveAllDefinitions(appl); });
-    item(define, "DefineImportdefDefinitions", "&Import Vireldo V2.x .def file into current",
-         nullptr, [&appl, this] {
+    item(define, "DefineImportdefDefinitions",
+         Texts::Mark("&Import Vireldo V2.x .def file into current"), nullptr, [&appl, this] {
              const std::string file =
-                 appl.Dialogs().OpenFile({"Import Vireldo V2 definition files",
+                 appl.Dialogs().OpenFile({Texts::Mark("Import Vireldo V2 definition files"),
                                           "V2 Def files|*.def|All Files|*.*", "def", ".", ""});
              if (file.empty())
                  return;
@@ -149,31 +156,34 @@ void TDefEditorForm::BuildMenus() {
              AfterBrandChange();
          });
     define->addSeparator();
-    item(define, "DefineSetAllBorders", "Set All Borders like current part", nullptr,
+    item(define, "DefineSetAllBorders", Texts::Mark("Set All Borders like current part"), nullptr,
          [&appl] { SetAllBorders(appl); });
-    item(define, "DefineSetAllLaneDistances", "Set All Lane Distances like current part", nullptr,
+    item(define, "DefineSetAllLaneDistances",
+         Texts::Mark("Set All Lane Distances like current part"), nullptr,
          [&appl] { SetAllLaneDistances(appl); });
-    item(define, "Calculatetraveldistance1", "Calculate travel distance", "Ctrl+Q", [&appl, this] {
-        StorePartFields();
-        CalculateTravelDistance(appl);
-        RefreshPart();
-    });
+    item(define, "Calculatetraveldistance1", Texts::Mark("Calculate travel distance"), "Ctrl+Q",
+         [&appl, this] {
+             StorePartFields();
+             CalculateTravelDistance(appl);
+             RefreshPart();
+         });
     for (int lane : {1, 2})
         item(define, lane == 1 ? "SetColorToLane1Color" : "SetColorToLane2Color",
-             lane == 1 ? "Set color to lane 1 color" : "Set color to lane 2 color",
+             lane == 1 ? Texts::Mark("Set color to lane 1 color")
+                       : Texts::Mark("Set color to lane 2 color"),
              lane == 1 ? "Ctrl+1" : "Ctrl+2", [&appl, this, lane] {
                  SetLaneColour(appl, lane);
                  Repaint();
              });
     define->addSeparator();
-    item(define, "DefineCopyDefiniition", "Copy current Definition type to...", nullptr,
-         [&appl, this] {
+    item(define, "DefineCopyDefiniition", Texts::Mark("Copy current Definition type to..."),
+         nullptr, [&appl, this] {
              std::string code;
              if (appl.Dialogs().AskBrandCode(code) && CopyBrandTo(appl, code))
                  AfterBrandChange();
          });
-    item(define, "DefineMergeDefinition", "Merge current Definition type with...", nullptr,
-         [&appl, this] {
+    item(define, "DefineMergeDefinition", Texts::Mark("Merge current Definition type with..."),
+         nullptr, [&appl, this] {
              std::string code;
              if (!appl.Dialogs().AskBrandCode(code) || !MergeBrandWith(appl, code))
                  return;
@@ -186,17 +196,17 @@ void TDefEditorForm::BuildMenus() {
 }
 
 QGroupBox* TDefEditorForm::BuildBrandGroup() {
-    auto* group = new QGroupBox("Brand", this);
+    auto* group = new QGroupBox(Texts::tr("Brand"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel("Track Definition Type:", group), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(Texts::tr("Track Definition Type:"), group), 0, 0, 1, 3);
     DBrandBox = new QComboBox(group);
     DBrandBox->setObjectName("DBrandBox");
     DBrandBox->setMaxVisibleItems(BRAND_ROWS);
     grid->addWidget(DBrandBox, 1, 0, 1, 3);
     connect(DBrandBox, &QComboBox::currentIndexChanged, this, &TDefEditorForm::DBrandBoxChange);
-    DNewBrandButton = new QPushButton("New", group);
+    DNewBrandButton = new QPushButton(Texts::tr("New"), group);
     DNewBrandButton->setObjectName("DNewBrandButton");
-    DDeleteBrandButton = new QPushButton("Delete", group);
+    DDeleteBrandButton = new QPushButton(Texts::tr("Delete"), group);
     DDeleteBrandButton->setObjectName("DDeleteBrandButton");
     grid->addWidget(DNewBrandButton, 2, 1);
     grid->addWidget(DDeleteBrandButton, 2, 2);
@@ -210,17 +220,17 @@ QGroupBox* TDefEditorForm::BuildBrandGroup() {
             AfterBrandChange();
     });
     auto row = [&](const char* label, QLineEdit*& field, const char* name, int maxLength, int r) {
-        grid->addWidget(new QLabel(label, group), r, 0);
+        grid->addWidget(new QLabel(Texts::tr(label), group), r, 0);
         field = new QLineEdit(group);
         field->setObjectName(name);
         field->setMaxLength(maxLength);
         grid->addWidget(field, r, 1, 1, 2);
         connect(field, &QLineEdit::editingFinished, this, &TDefEditorForm::BrandFieldChanged);
     };
-    row("Description:", DBrandDescription, "DBrandDescription", 50, 3);
-    row("Default Width:", DDefaultWidth, "DDefaultWidth", FIELD_LENGTH, 4);
-    row("Zoom:", DPartZoom, "DPartZoom", 8, 5);
-    grid->addWidget(new QLabel("Number of lanes:", group), 6, 0);
+    row(Texts::Mark("Description:"), DBrandDescription, "DBrandDescription", 50, 3);
+    row(Texts::Mark("Default Width:"), DDefaultWidth, "DDefaultWidth", FIELD_LENGTH, 4);
+    row(Texts::Mark("Zoom:"), DPartZoom, "DPartZoom", 8, 5);
+    grid->addWidget(new QLabel(Texts::tr("Number of lanes:"), group), 6, 0);
     auto* lanes = new QHBoxLayout;
     const char* const names[5] = {"DTwoLane", "DFourLane", "DSixLane", "DEightLane", "DTenLane"};
     for (int i = 0; i < 5; ++i) {
@@ -230,18 +240,18 @@ QGroupBox* TDefEditorForm::BuildBrandGroup() {
         connect(DLanes[i], &QRadioButton::clicked, this, &TDefEditorForm::BrandFieldChanged);
     }
     grid->addLayout(lanes, 6, 1, 1, 2);
-    DMetric = new QCheckBox("Metric", group); // present, never shown
+    DMetric = new QCheckBox(Texts::tr("Metric"), group); // present, never shown
     DMetric->setObjectName("DMetric");
     DMetric->hide();
     return group;
 }
 
 QGroupBox* TDefEditorForm::BuildPartsGroup() {
-    auto* group = new QGroupBox("Parts", this);
+    auto* group = new QGroupBox(Texts::tr("Parts"), this);
     auto* layout = new QVBoxLayout(group);
     DPartsGrid = new QTableWidget(0, 3, group);
     DPartsGrid->setObjectName("DPartsGrid");
-    DPartsGrid->setHorizontalHeaderLabels({" Code", " Description", " D"});
+    DPartsGrid->setHorizontalHeaderLabels({Texts::tr(" Code"), Texts::tr(" Description"), " D"});
     DPartsGrid->verticalHeader()->hide();
     DPartsGrid->setColumnWidth(0, 69);
     DPartsGrid->setColumnWidth(1, 240);
@@ -259,10 +269,10 @@ QGroupBox* TDefEditorForm::BuildPartsGroup() {
         b->setObjectName(name);
         buttons->addWidget(b);
     };
-    button(DNewPartButton, "DNewPartButton", "New");
+    button(DNewPartButton, "DNewPartButton", Texts::tr("New"));
     button(DUpButton, "DUpButton", QString::fromUtf8("\u25B2"));
     button(DDownButton, "DDownButton", QString::fromUtf8("\u25BC"));
-    button(DDeletePartButton, "DDeletePartButton", "Delete");
+    button(DDeletePartButton, "DDeletePartButton", Texts::tr("Delete"));
     DNewPartButton->setDefault(true);
     layout->addLayout(buttons);
     connect(DNewPartButton, &QPushButton::clicked, this, [this] {
@@ -303,19 +313,19 @@ QLineEdit* TDefEditorForm::Field(const char* name, int maxLength) {
 QWidget* TDefEditorForm::BuildPartFields() {
     auto* panel = new QWidget(this);
     auto* layout = new QVBoxLayout(panel);
-    auto* types = new QGroupBox("Type", panel);
+    auto* types = new QGroupBox(Texts::tr("Type"), panel);
     auto* typeLayout = new QHBoxLayout(types);
     for (int t = 0; t < 4; ++t) {
-        DTypes[t] = new QRadioButton(TYPE_CAPTIONS[t], types);
+        DTypes[t] = new QRadioButton(Texts::tr(TYPE_CAPTIONS[t]), types);
         DTypes[t]->setObjectName(TYPE_NAMES[t]);
         typeLayout->addWidget(DTypes[t]);
         connect(DTypes[t], &QRadioButton::clicked, this, &TDefEditorForm::PartFieldChanged);
     }
     layout->addWidget(types);
     auto* lanes = new QGridLayout;
-    lanes->addWidget(new QLabel("Step", panel), 0, 1);
-    lanes->addWidget(new QLabel(" Width", panel), 0, 2);
-    lanes->addWidget(new QLabel("Travel Dist.", panel), 4, 1);
+    lanes->addWidget(new QLabel(Texts::tr("Step"), panel), 0, 1);
+    lanes->addWidget(new QLabel(Texts::tr(" Width"), panel), 0, 2);
+    lanes->addWidget(new QLabel(Texts::tr("Travel Dist."), panel), 4, 1);
     std::array<QGridLayout*, 4> groupGrids{};
     for (int t = 0; t < 4; ++t) {
         TypeGroups[t] = new QGroupBox(panel);
@@ -329,20 +339,20 @@ QWidget* TDefEditorForm::BuildPartFields() {
             const int row = i < 4 ? 1 + static_cast<int>(i) / 2 : static_cast<int>(i) + 1;
             const int column = i < 4 ? 1 + static_cast<int>(i) % 2 : 1;
             if (*box.Label)
-                lanes->addWidget(new QLabel(box.Label, panel), row, 0);
+                lanes->addWidget(new QLabel(Texts::tr(box.Label), panel), row, 0);
             lanes->addWidget(PartBoxes[i], row, column);
         } else {
             QGridLayout* grid = groupGrids[box.Group];
             const int row = grid->rowCount();
-            grid->addWidget(new QLabel(box.Label, TypeGroups[box.Group]), row, 0);
+            grid->addWidget(new QLabel(Texts::tr(box.Label), TypeGroups[box.Group]), row, 0);
             grid->addWidget(PartBoxes[i], row, 1);
         }
     }
     PartBoxes[10]->setEnabled(false); // the inner radius follows from the others
     for (int t : {2, 3})
-        groupGrids[t]->addWidget(new QLabel("All in cm", TypeGroups[t]), groupGrids[t]->rowCount(),
-                                 0, 1, 2);
-    DCrossTrack = new QCheckBox("Lane swap", panel);
+        groupGrids[t]->addWidget(new QLabel(Texts::tr("All in cm"), TypeGroups[t]),
+                                 groupGrids[t]->rowCount(), 0, 1, 2);
+    DCrossTrack = new QCheckBox(Texts::tr("Lane swap"), panel);
     DCrossTrack->setObjectName("DCrossTrack");
     connect(DCrossTrack, &QCheckBox::clicked, this, &TDefEditorForm::PartFieldChanged);
     lanes->addWidget(DCrossTrack, 8, 1, 1, 2);
@@ -511,8 +521,9 @@ void TDefEditorForm::DPartsGridSetEditText(int row, int column) {
     if (!editor.ReminderShown) {
         editor.ReminderShown = true;
         ApplRef.Dialogs().Message(
-            "REMINDER!\n\nIf you want to change part codes of existing parts you already have "
-            "used in previous saved designs you will not be able to load these designs anymore!",
+            Texts::Mark("REMINDER!\n\nIf you want to change part codes of existing parts you "
+                        "already have used in previous saved designs you will not be able to load "
+                        "these designs anymore!"),
             MessageKind::Information);
     }
     QTableWidgetItem* item = DPartsGrid->item(row, column);

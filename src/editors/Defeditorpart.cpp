@@ -5,6 +5,7 @@
 #include "edit/CanvasPanel.h"
 #include "edit/DefineCanvas.h"
 #include "edit/StatusBar.h"
+#include "i18n/Translate.h"
 #include "view/ViewMath.h"
 
 #include <QAction>
@@ -31,7 +32,7 @@ TDefEditorPartForm::TDefEditorPartForm(A_APPL& appl, const std::vector<QAction*>
                                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), ApplRef(appl) {
     setObjectName("DefEditorPartForm");
-    setWindowTitle("Track Definitions Editor Part");
+    setWindowTitle(Texts::tr("Track Definitions Editor Part"));
     resize(WINDOW_SIZE, WINDOW_SIZE);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,17 +74,17 @@ TDefEditorPartForm::TDefEditorPartForm(A_APPL& appl, const std::vector<QAction*>
 }
 
 void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
-    auto* zoom = new QToolBar("Zoom Toolbar", this);
+    auto* zoom = new QToolBar(Texts::tr("Zoom Toolbar"), this);
     zoom->setObjectName("ZoomToolbar");
-    zoom->addWidget(new QLabel(" Zoom:", zoom));
+    zoom->addWidget(new QLabel(Texts::tr(" Zoom:"), zoom));
     ZoomFactor = new QLineEdit(zoom);
     ZoomFactor->setObjectName("ZoomFactor");
-    ZoomFactor->setToolTip("Set Zoom factor numeric");
+    ZoomFactor->setToolTip(Texts::tr("Set Zoom factor numeric"));
     ZoomFactor->setFixedWidth(FIELD_WIDTH);
     zoom->addWidget(ZoomFactor);
     ZoomBar = new QSlider(Qt::Horizontal, zoom);
     ZoomBar->setObjectName("ZoomBar");
-    ZoomBar->setToolTip("Zoom");
+    ZoomBar->setToolTip(Texts::tr("Zoom"));
     ZoomBar->setRange(ZOOM_BAR_MIN, ZOOM_BAR_MAX);
     ZoomBar->setValue(ZOOM_BAR_START);
     ZoomBar->setFixedWidth(SLIDER_WIDTH);
@@ -91,9 +92,9 @@ void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
     connect(ZoomBar, &QSlider::valueChanged, this, &TDefEditorPartForm::ZoomBarChange);
     connect(ZoomFactor, &QLineEdit::editingFinished, this,
             &TDefEditorPartForm::ZoomFactorAcceptText);
-    auto* grid = new QToolBar("Define Grid Spacings", this);
+    auto* grid = new QToolBar(Texts::tr("Define Grid Spacings"), this);
     grid->setObjectName("DefineGridSpacings");
-    grid->addWidget(new QLabel(" Define:", grid));
+    grid->addWidget(new QLabel(Texts::tr(" Define:"), grid));
     InfoDefineGridX = new QLineEdit(grid);
     InfoDefineGridX->setObjectName("InfoDefineGridX");
     grid->addWidget(InfoDefineGridX);
@@ -106,7 +107,7 @@ void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
         connect(field, &QLineEdit::editingFinished, this,
                 [this, field] { GridAcceptText(field, field == InfoDefineGridX); });
     }
-    auto* tools = new QToolBar("Freehand Toolbar", this);
+    auto* tools = new QToolBar(Texts::tr("Freehand Toolbar"), this);
     tools->setObjectName("FreehandToolbar");
     for (QAction* action : freehand) {
         if (!action) {
@@ -118,7 +119,7 @@ void TDefEditorPartForm::BuildToolbars(const std::vector<QAction*>& freehand) {
     // A pen width typed here is not used: the box only shows the one in force.
     FreePenWidth = new QLineEdit(tools);
     FreePenWidth->setObjectName("FreePenWidth");
-    FreePenWidth->setToolTip("Change / Select Pen Width");
+    FreePenWidth->setToolTip(Texts::tr("Change / Select Pen Width"));
     FreePenWidth->setMaxLength(12);
     FreePenWidth->setFixedWidth(FIELD_WIDTH / 2);
     tools->addWidget(FreePenWidth);

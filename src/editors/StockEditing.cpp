@@ -2,6 +2,7 @@
 
 #include "app/Appl.h"
 #include "base/TextValues.h"
+#include "base/UiText.h"
 #include "defs/SharedPiece.h"
 #include "defs/StockFile.h"
 
@@ -29,6 +30,7 @@ int64_t SetStock(A_APPL& appl, int part, const std::string& text) {
     L_PARTDEF& def = brand->Parts[part];
     def.Stock = ClampToInt32(ParseLong(text));
     if (!SaveStock(appl.Library, appl.ProgramDir))
-        ShowAppError(appl, "Cannot write file " + appl.ProgramDir + STOCK_FILE_NAME + " !");
+        ShowAppError(appl, Texts::Fill(Texts::Mark("Cannot write file %1 !"),
+                                       {appl.ProgramDir + STOCK_FILE_NAME}));
     return FreeOf(*brand, def);
 }

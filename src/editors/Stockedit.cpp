@@ -1,6 +1,7 @@
 #include "Stockedit.h"
 
 #include "StockEditing.h"
+#include "i18n/Translate.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -25,15 +26,16 @@ QTableWidgetItem* Cell(const QString& text, bool number, bool editable = false) 
 } // namespace
 
 TStockEditorForm::TStockEditorForm(A_APPL& appl, QWidget* parent) : QDialog(parent), ApplRef(appl) {
-    setWindowTitle("Inventory Editor");
+    setWindowTitle(Texts::tr("Inventory Editor"));
     setFixedSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 8);
     InfoTrackSectionsGrid = new QTableWidget(0, COLUMNS, this);
     InfoTrackSectionsGrid->setObjectName("InfoTrackSectionsGrid");
-    InfoTrackSectionsGrid->setToolTip("Edit 'stock' to the amount of parts you own");
-    InfoTrackSectionsGrid->setHorizontalHeaderLabels(
-        {" Code", " Section", "Stock", "Used", "Free"});
+    InfoTrackSectionsGrid->setToolTip(Texts::tr("Edit 'stock' to the amount of parts you own"));
+    InfoTrackSectionsGrid->setHorizontalHeaderLabels({Texts::tr(" Code"), Texts::tr(" Section"),
+                                                      Texts::tr("Stock"), Texts::tr("Used"),
+                                                      Texts::tr("Free")});
     InfoTrackSectionsGrid->verticalHeader()->hide();
     for (int c = 0; c < COLUMNS; ++c)
         InfoTrackSectionsGrid->setColumnWidth(c, WIDTHS[c]);
@@ -65,7 +67,7 @@ void TStockEditorForm::FormShow() {
         if (own)
             stock->setBackground(palette().toolTipBase());
         else
-            stock->setToolTip(QString("Counted with %1: one piece carries both roads")
+            stock->setToolTip(Texts::tr("Counted with %1: one piece carries both roads")
                                   .arg(QString::fromLatin1(row.StockOf.c_str())));
         grid->setItem(r, STOCK, stock);
         grid->setItem(r, USED, Cell(QString::number(row.Used), true));

@@ -1,5 +1,6 @@
 #pragma once
 #include "TrackListUnits.h"
+#include "base/UiText.h"
 #include "design/Design.h"
 
 #include <array>
@@ -25,7 +26,15 @@ std::vector<SectionRow> SectionRows(const T_DESIGN& design);
 
 inline constexpr int SECTION_COLUMNS = 9;
 inline constexpr std::array<const char*, SECTION_COLUMNS> SECTION_HEADINGS = {
-    "#", "Code", "Section", "Dir", "Height", "I", "O", "Lane 1", "Lane 2"};
+    "#",
+    Texts::Mark("Code"),
+    Texts::Mark("Section"),
+    Texts::Mark("Dir"),
+    Texts::Mark("Height"),
+    "I",
+    "O",
+    Texts::Mark("Lane 1"),
+    Texts::Mark("Lane 2")};
 
 // The text of one cell of a row, as the track list shows it (column 0 to
 // SECTION_COLUMNS - 1).

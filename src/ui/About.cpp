@@ -1,4 +1,5 @@
 #include "About.h"
+#include "i18n/Translate.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -11,7 +12,7 @@
 namespace {
 
 QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
-    auto* label = new QLabel("<a href=\"" + url + "\">" + text + "</a>", parent);
+    auto* label = new QLabel(QString("<a href=\"") + url + "\">" + text + "</a>", parent);
     label->setCursor(Qt::PointingHandCursor);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     QObject::connect(label, &QLabel::linkActivated, [label](const QString& link) {
@@ -19,9 +20,9 @@ QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
         if (QDesktopServices::openUrl(QUrl(link)))
             return;
         QGuiApplication::clipboard()->setText(link);
-        QToolTip::showText(label->mapToGlobal(QPoint(0, label->height())),
-                           "No program opens this address here; it is copied to the clipboard.",
-                           label);
+        QToolTip::showText(
+            label->mapToGlobal(QPoint(0, label->height())),
+            Texts::tr("No program opens this address here; it is copied to the clipboard."), label);
     });
     return label;
 }
@@ -29,7 +30,7 @@ QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About Vireldo");
+    setWindowTitle(Texts::tr("About Vireldo"));
     setFixedSize(307, 231);
     auto* layout = new QGridLayout(this);
     auto* name = new QLabel(PRODUCT_NAME, this);
@@ -51,7 +52,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Label5 = Link(PRODUCT_WEB, PRODUCT_WEB, this);
     layout->addWidget(Label4, 3, 0, 1, 3);
     layout->addWidget(Label5, 4, 0, 1, 3);
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(Texts::tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 5, 1);

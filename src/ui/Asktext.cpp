@@ -1,4 +1,5 @@
 #include "Asktext.h"
+#include "i18n/Translate.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -16,7 +17,7 @@ constexpr int MAX_TEXT = 128;
 TAskTextForm::TAskTextForm(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setWindowTitle("Freehand Text");
+    setWindowTitle(Texts::tr("Freehand Text"));
     setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
@@ -27,7 +28,7 @@ TAskTextForm::TAskTextForm(QWidget* parent)
     Size = new QLineEdit("8", this);
     Size->setObjectName("Size");
     Size->setFixedWidth(SIZE_FIELD_WIDTH);
-    OKButtonn = new QPushButton("OK", this);
+    OKButtonn = new QPushButton(Texts::tr("OK"), this);
     OKButtonn->setObjectName("OKButtonn");
     OKButtonn->setDefault(true);
     layout->addWidget(Text);

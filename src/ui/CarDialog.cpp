@@ -1,4 +1,5 @@
 #include "CarDialog.h"
+#include "i18n/Translate.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -23,7 +24,7 @@ QDoubleSpinBox* ValueBox(QWidget* parent, const char* name, const char* unit) {
 
 TCarForm::TCarForm(QWidget* parent) : QDialog(parent) {
     setObjectName("CarForm");
-    setWindowTitle("Car");
+    setWindowTitle(Texts::tr("Car"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     Preset = new QComboBox(this);
@@ -31,17 +32,18 @@ TCarForm::TCarForm(QWidget* parent) : QDialog(parent) {
     for (const CarPreset& preset : CarPresets())
         Preset->addItem(QString::fromLatin1(preset.Name.c_str()));
     Preset->addItem(CUSTOM_CAR);
-    form->addRow("&Car:", Preset);
+    form->addRow(Texts::tr("&Car:"), Preset);
     TopSpeed = ValueBox(this, "CarTopSpeed", "m/s");
     Acceleration = ValueBox(this, "CarAcceleration", "m/s\u00B2");
     Braking = ValueBox(this, "CarBraking", "m/s\u00B2");
     Lateral = ValueBox(this, "CarLateral", "m/s\u00B2");
-    form->addRow("&Top speed:", TopSpeed);
-    form->addRow("&Acceleration:", Acceleration);
-    form->addRow("&Braking:", Braking);
-    form->addRow("&Grip in curves:", Lateral);
+    form->addRow(Texts::tr("&Top speed:"), TopSpeed);
+    form->addRow(Texts::tr("&Acceleration:"), Acceleration);
+    form->addRow(Texts::tr("&Braking:"), Braking);
+    form->addRow(Texts::tr("&Grip in curves:"), Lateral);
     layout->addLayout(form);
-    auto* note = new QLabel("The presets are typical cars of each scale, not measured ones.", this);
+    auto* note = new QLabel(
+        Texts::tr("The presets are typical cars of each scale, not measured ones."), this);
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

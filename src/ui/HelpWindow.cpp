@@ -1,7 +1,9 @@
 #include "HelpWindow.h"
+#include "i18n/Translate.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -26,14 +28,21 @@ QToolButton* NavigationButton(const QString& text, QStyle::StandardPixmap icon, 
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle("Vireldo Help");
+    setWindowTitle(Texts::tr("Vireldo Help"));
     resize(HELP_WIDTH, HELP_HEIGHT);
     auto* layout = new QVBoxLayout(this);
     auto* bar = new QHBoxLayout;
-    BackButton = NavigationButton("Back", QStyle::SP_ArrowBack, this);
-    ForwardButton = NavigationButton("Forward", QStyle::SP_ArrowForward, this);
+    BackButton = NavigationButton(Texts::tr("Back"), QStyle::SP_ArrowBack, this);
+    ForwardButton = NavigationButton(Texts::tr("Forward"), QStyle::SP_ArrowForward, this);
     bar->addWidget(BackButton);
     bar->addWidget(ForwardButton);
+    // The manual is not translated: a reader of another language is told so.
+    const char* english = Texts::Mark("The manual is in English.");
+    if (Texts::tr(english) != QString(english)) {
+        auto* note = new QLabel(Texts::tr(english), this);
+        note->setObjectName("ManualLanguageNote");
+        bar->addWidget(note);
+    }
     bar->addStretch();
     layout->addLayout(bar);
     Browser = new QTextBrowser(this);
@@ -44,7 +53,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QToolButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, ForwardButton, &QToolButton::setEnabled);
     connect(Browser, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle("Vireldo Help - " + Browser->documentTitle()); });
+            [this] { setWindowTitle(Texts::tr("Vireldo Help - ") + Browser->documentTitle()); });
 }
 
 void THelpWindow::ShowPage(const QString& fileName) {

@@ -1,6 +1,7 @@
 #include "InfoPage.h"
 
 #include "SectionListModel.h"
+#include "i18n/Translate.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -43,7 +44,7 @@ TInfoPage::TInfoPage(QWidget* parent) : QWidget(parent) {
     // Dressed as the track list's own tables: grey heading, light rows, 8 pt.
     listColumn->setStyleSheet("background: #f0f0e6");
     listLayout->setContentsMargins(LIST_MARGIN, LIST_MARGIN, LIST_MARGIN, LIST_MARGIN);
-    auto* title = new QLabel("Track Section List", listColumn);
+    auto* title = new QLabel(Texts::tr("Track Section List"), listColumn);
     title->setStyleSheet("background: #cccccc; font-weight: bold; font-size: 12pt; padding: 4px");
     listLayout->setSpacing(0);
     listLayout->addWidget(title);

@@ -1,4 +1,5 @@
 #include "JobRunner.h"
+#include "i18n/Translate.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -27,8 +28,8 @@ QString ProgressText(long long done, long long total, const QString& steps, long
 JobResult RunWithProgress(QWidget* parent, const QString& title, const QString& steps,
                           const std::function<bool(JobProgress&)>& job) {
     if (Running.exchange(true)) {
-        QMessageBox::information(parent, "Vireldo",
-                                 "Wait until the export or print under way has finished.");
+        QMessageBox::information(
+            parent, "Vireldo", Texts::tr("Wait until the export or print under way has finished."));
         return JobResult::Failed;
     }
     JobProgress progress;
@@ -38,7 +39,7 @@ JobResult RunWithProgress(QWidget* parent, const QString& title, const QString& 
         result = job(progress);
         finished = true;
     });
-    QProgressDialog dialog(title, "Cancel", 0, 1, parent);
+    QProgressDialog dialog(title, Texts::tr("Cancel"), 0, 1, parent);
     dialog.setWindowTitle("Vireldo");
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAutoClose(false);

@@ -2,6 +2,7 @@
 
 #include "app/Appl.h"
 #include "edit/CanvasPanel.h"
+#include "i18n/Translate.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -16,7 +17,7 @@ constexpr int MARK_RADIUS = 9;
 } // namespace
 
 TLayoutCheckDock::TLayoutCheckDock(A_APPL& appl, QWidget* parent)
-    : QDockWidget("Layout Check", parent), ApplRef(appl) {
+    : QDockWidget(Texts::tr("Layout Check"), parent), ApplRef(appl) {
     setObjectName("LayoutCheckDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -24,9 +25,9 @@ TLayoutCheckDock::TLayoutCheckDock(A_APPL& appl, QWidget* parent)
     LayoutCheckList->setObjectName("LayoutCheckList");
     LayoutCheckList->setWordWrap(true);
     layout->addWidget(LayoutCheckList);
-    CloseLoopButton = new QPushButton("Close Loop...", body);
+    CloseLoopButton = new QPushButton(Texts::tr("Close Loop..."), body);
     CloseLoopButton->setObjectName("CloseLoopButton");
-    CloseLoopButton->setToolTip("Propose parts that close the selected open track");
+    CloseLoopButton->setToolTip(Texts::tr("Propose parts that close the selected open track"));
     layout->addWidget(CloseLoopButton);
     setWidget(body);
     connect(LayoutCheckList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -47,7 +48,7 @@ void TLayoutCheckDock::Refresh() {
     Lines = LayoutFindings(ApplRef, Marks);
     LayoutCheckList->clear();
     for (const FindingLine& line : Lines) {
-        auto* item = new QListWidgetItem(QString::fromLatin1(line.Text.c_str()), LayoutCheckList);
+        auto* item = new QListWidgetItem(Texts::Message(line.Text), LayoutCheckList);
         if (line.Open)
             item->setForeground(MARK_COLOUR.darker());
     }

@@ -11,6 +11,7 @@
 #include "edit/StatusBar.h"
 #include "edit/Trackpopup.h"
 #include "editors/Defeditorpart.h"
+#include "i18n/Translate.h"
 #include "view/ViewMath.h"
 
 #include <QAction>
@@ -174,7 +175,7 @@ void TMainForm::SetStatusText(StatusBarId bar, int panel, const std::string& tex
                          : DefEditorPart          ? DefEditorPart->StatusBar
                                                   : nullptr;
     if (target)
-        target->SetPanelText(panel, QString::fromLatin1(text.c_str()));
+        target->SetPanelText(panel, Texts::Message(text));
 }
 
 void TMainForm::SetPointer(CanvasId canvas, PointerShape shape) {

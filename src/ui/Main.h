@@ -155,6 +155,7 @@ class TMainForm : public QMainWindow, public AppWindow {
     int PaletteListener = 0;
     int LapViewListener = 0;
     void BuildOptionsMenu(QMenu* options);
+    void BuildLanguageMenu(QMenu* menu);
     void BuildPages();
     QWidget* BuildDesignPage();
     QWidget* BuildRoomPage();

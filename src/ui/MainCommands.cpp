@@ -6,7 +6,9 @@
 #include "PrintAtScale.h"
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
+#include "base/UiText.h"
 #include "edit/PartSelector.h"
+#include "i18n/Translate.h"
 #include "render/TrueScale.h"
 
 #include <QDesktopServices>
@@ -17,8 +19,8 @@
 
 namespace {
 
-const char* const INSERT_CAPTION = "Inser&t";
-const char* const OVERWRITE_CAPTION = "Overwri&te";
+const char* const INSERT_CAPTION = Texts::Mark("Inser&t");
+const char* const OVERWRITE_CAPTION = Texts::Mark("Overwri&te");
 
 // The printer of the program: its set-up stays from one print to the next.
 QPrinter& Printer() {
@@ -30,23 +32,24 @@ QPrinter& Printer() {
 
 void TMainForm::OverwriteButtonClick() {
     ApplRef.InsertMode = !ApplRef.InsertMode;
-    OverwriteButton->setText(ApplRef.InsertMode ? INSERT_CAPTION : OVERWRITE_CAPTION);
+    OverwriteButton->setText(Texts::tr(ApplRef.InsertMode ? INSERT_CAPTION : OVERWRITE_CAPTION));
 }
 
 void TMainForm::SaveGIFClick() {
     A_APPL& appl = ApplRef;
     if (appl.CurrentPanel() != &appl.Design) {
-        ShowAppMessage(appl, "Please set current tab panel to 'Design' to use this function!");
+        ShowAppMessage(
+            appl, Texts::Mark("Please set current tab panel to 'Design' to use this function!"));
         return;
     }
     const std::string name = appl.Dialogs().SaveFile(
-        {"Save GIF", "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath,
+        {Texts::Mark("Save GIF"), "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath,
          ProposedName(appl, appl.Design.Design.FileName, "gif")});
     if (name.empty())
         return;
     RepaintPanel(appl.Canvases);
     if (!SnapshotDesign(appl.Design, name)) {
-        ShowAppError(appl, "Cannot write file " + name + " !");
+        ShowAppError(appl, Texts::Fill(Texts::Mark("Cannot write file %1 !"), {name}));
         return;
     }
     appl.LastUsedPath = FolderOf(name);
@@ -68,7 +71,8 @@ void TMainForm::PrintMenuClick() {
 void TMainForm::PrintAtScaleClick() {
     A_APPL& appl = ApplRef;
     if (LayoutExtent(appl.Canvases).Empty) {
-        ShowAppMessage(appl, "Nothing to print: the design has no tracks, drawing or room.");
+        ShowAppMessage(appl,
+                       Texts::Mark("Nothing to print: the design has no tracks, drawing or room."));
         return;
     }
     PrintAtScale(appl, Printer(), this);

@@ -20,8 +20,11 @@
 #include "editors/Defeditor.h"
 #include "editors/Defeditorpart.h"
 #include "editors/Stockedit.h"
+#include "i18n/Language.h"
+#include "i18n/Translate.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -95,15 +98,15 @@ void TMainForm::Connect(QAction* action, bool (*command)(A_APPL&)) {
 
 void TMainForm::BuildTopToolbars() {
     auto* menuBar = new QMenuBar(this);
-    QMenu* file = menuBar->addMenu("&File");
-    QMenu* edit = menuBar->addMenu("&Edit");
-    QMenu* options = menuBar->addMenu("&Options");
-    QMenu* view = menuBar->addMenu("&View");
-    QMenu* room = menuBar->addMenu("&Room");
-    QMenu* help = menuBar->addMenu("&Help");
+    QMenu* file = menuBar->addMenu(Texts::tr("&File"));
+    QMenu* edit = menuBar->addMenu(Texts::tr("&Edit"));
+    QMenu* options = menuBar->addMenu(Texts::tr("&Options"));
+    QMenu* view = menuBar->addMenu(Texts::tr("&View"));
+    QMenu* room = menuBar->addMenu(Texts::tr("&Room"));
+    QMenu* help = menuBar->addMenu(Texts::tr("&Help"));
     BuildMenus(file, edit, options, room, help);
     BuildViewMenu(view);
-    QToolBar* menus = NewToolbar("Menu Toolbar", this, Qt::TopToolBarArea);
+    QToolBar* menus = NewToolbar(Texts::Mark("Menu Toolbar"), this, Qt::TopToolBarArea);
     menus->addWidget(menuBar);
     addToolBarBreak();
     BuildFreehandToolbar();
@@ -114,25 +117,26 @@ void TMainForm::BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room
     BuildFileMenu(file);
     BuildEditMenu(edit);
     BuildOptionsMenu(options);
-    QAction* newRoom = NewAction("NewRoomMenu", "&New room wizard", "new_room");
+    QAction* newRoom = NewAction("NewRoomMenu", Texts::tr("&New room wizard"), "new_room");
     newRoom->setShortcut(QKeySequence("Ctrl+N"));
     Connect(newRoom, NewRoomCommand);
-    QAction* openRoom = NewAction("OpenRoomMenu", "&Open room...", "open_room");
+    QAction* openRoom = NewAction("OpenRoomMenu", Texts::tr("&Open room..."), "open_room");
     openRoom->setShortcut(QKeySequence("Ctrl+M"));
     Connect(openRoom, OpenRoomCommand);
-    QAction* saveRoom = NewAction("SaveRoomMenu", "&Save", "save_room");
+    QAction* saveRoom = NewAction("SaveRoomMenu", Texts::tr("&Save"), "save_room");
     saveRoom->setShortcut(QKeySequence("Ctrl+I"));
     Connect(saveRoom, SaveRoomCommand);
-    QAction* saveRoomAs = NewAction("SaveAsRoomMenu", "Save &As...", nullptr);
+    QAction* saveRoomAs = NewAction("SaveAsRoomMenu", Texts::tr("Save &As..."), nullptr);
     Connect(saveRoomAs, SaveAsRoomCommand);
     room->addActions({newRoom, openRoom, saveRoom, saveRoomAs});
-    QAction* topics = NewAction("HelpTopicsMenu", "&Help Topics", "help", "help-contents");
+    QAction* topics =
+        NewAction("HelpTopicsMenu", Texts::tr("&Help Topics"), "help", "help-contents");
     topics->setShortcut(QKeySequence(Qt::Key_F1));
     connect(topics, &QAction::triggered, this, [this] { ShowHelpPage("Manual/index.html"); });
-    QAction* tutorial = NewAction("TutorialMenu", "&Tutorial", nullptr);
+    QAction* tutorial = NewAction("TutorialMenu", Texts::tr("&Tutorial"), nullptr);
     connect(tutorial, &QAction::triggered, this,
             [this] { ShowHelpPage("Manual/tutorial/index.html"); });
-    QAction* about = NewAction("AboutMenu", "&About...", "about", "help-about");
+    QAction* about = NewAction("AboutMenu", Texts::tr("&About..."), "about", "help-about");
     connect(about, &QAction::triggered, this, [this] { AboutBox->exec(); });
     help->addActions({topics, tutorial});
     help->addSeparator();
@@ -140,52 +144,58 @@ void TMainForm::BuildMenus(QMenu* file, QMenu* edit, QMenu* options, QMenu* room
 }
 
 void TMainForm::BuildFileMenu(QMenu* file) {
-    QAction* newDesign = NewAction("NewMenu", "&New design wizard", "new_design", "document-new");
+    QAction* newDesign =
+        NewAction("NewMenu", Texts::tr("&New design wizard"), "new_design", "document-new");
     Connect(newDesign, NewDesignWizardCommand);
-    QAction* open = NewAction("OpenMenu", "&Open design...", "open_design", "document-open");
+    QAction* open =
+        NewAction("OpenMenu", Texts::tr("&Open design..."), "open_design", "document-open");
     open->setShortcut(QKeySequence("Ctrl+O"));
     connect(open, &QAction::triggered, this, [this] { OpenDesign(ApplRef, ""); });
-    QAction* importTrk = NewAction("ImportTrkMenu", "Import .tr&k...", nullptr);
+    QAction* importTrk = NewAction("ImportTrkMenu", Texts::tr("Import .tr&k..."), nullptr);
     importTrk->setVisible(false);
     Connect(importTrk, ImportTrkCommand);
-    QAction* importTr2 = NewAction("ImportTr2Menu", "Import .tr&2...", nullptr);
+    QAction* importTr2 = NewAction("ImportTr2Menu", Texts::tr("Import .tr&2..."), nullptr);
     Connect(importTr2, ImportTr2Command);
-    QAction* save = NewAction("SaveMenu", "&Save", "save_design", "document-save");
+    QAction* save = NewAction("SaveMenu", Texts::tr("&Save"), "save_design", "document-save");
     save->setShortcut(QKeySequence("Ctrl+S"));
     Connect(save, SaveCommand);
-    QAction* saveAs = NewAction("SaveAsMenu", "Save &As...", nullptr, "document-save-as");
+    QAction* saveAs =
+        NewAction("SaveAsMenu", Texts::tr("Save &As..."), nullptr, "document-save-as");
     Connect(saveAs, SaveAsCommand);
-    QAction* suggest = NewAction("SuggestLayoutsMenu", "Suggest &Layouts...", nullptr);
+    QAction* suggest = NewAction("SuggestLayoutsMenu", Texts::tr("Suggest &Layouts..."), nullptr);
     connect(suggest, &QAction::triggered, this, &TMainForm::SuggestLayoutsClick);
     file->addActions({newDesign, open, suggest, importTrk, importTr2, save, saveAs});
     file->addSeparator();
-    QAction* inventory = NewAction("StockEditorMenu", "&Inventory Editor", "inventory");
+    QAction* inventory = NewAction("StockEditorMenu", Texts::tr("&Inventory Editor"), "inventory");
     connect(inventory, &QAction::triggered, this, &TMainForm::StockEditorMenuClick);
     file->addAction(inventory);
     QAction* definitions =
-        NewAction("TrackDefEditorMenu", "Track &Definitions Editor", "definitions");
+        NewAction("TrackDefEditorMenu", Texts::tr("Track &Definitions Editor"), "definitions");
     connect(definitions, &QAction::triggered, this, &TMainForm::TrackDefEditorMenuClick);
     file->addAction(definitions);
     file->addSeparator();
-    QAction* pageSetup = NewAction("PageSetupMenu", "Page S&etup...", nullptr);
+    QAction* pageSetup = NewAction("PageSetupMenu", Texts::tr("Page S&etup..."), nullptr);
     connect(pageSetup, &QAction::triggered, this, &TMainForm::PageSetupMenuClick);
     file->addAction(pageSetup);
-    AddOption(file, "PrintMonochromeMenu", "Print &Monochrome", nullptr, ViewOption::PrintMono);
-    QAction* print = NewAction("PrintMenu", "&Print Design...", "print_design", "document-print");
+    AddOption(file, "PrintMonochromeMenu", Texts::Mark("Print &Monochrome"), nullptr,
+              ViewOption::PrintMono);
+    QAction* print =
+        NewAction("PrintMenu", Texts::tr("&Print Design..."), "print_design", "document-print");
     print->setShortcut(QKeySequence("Ctrl+P"));
     connect(print, &QAction::triggered, this, &TMainForm::PrintMenuClick);
     file->addAction(print);
-    QAction* printAtScale = NewAction("PrintAtScaleMenu", "Print at &Scale...", nullptr);
+    QAction* printAtScale = NewAction("PrintAtScaleMenu", Texts::tr("Print at &Scale..."), nullptr);
     connect(printAtScale, &QAction::triggered, this, &TMainForm::PrintAtScaleClick);
     file->addAction(printAtScale);
     file->addSeparator();
-    QAction* tracklist = NewAction("ShowTracklistMenu", "Show &Tracklist (HTML)...", "show_html");
+    QAction* tracklist =
+        NewAction("ShowTracklistMenu", Texts::tr("Show &Tracklist (HTML)..."), "show_html");
     Connect(tracklist, ShowTracklistCommand);
     file->addAction(tracklist);
-    QAction* gif = NewAction("SaveAsGIF", "Save screen as .&GIF", "save_gif");
+    QAction* gif = NewAction("SaveAsGIF", Texts::tr("Save screen as .&GIF"), "save_gif");
     connect(gif, &QAction::triggered, this, &TMainForm::SaveGIFClick);
     file->addAction(gif);
-    QAction* exportLayout = NewAction("ExportMenu", "&Export...", nullptr);
+    QAction* exportLayout = NewAction("ExportMenu", Texts::tr("&Export..."), nullptr);
     Connect(exportLayout, ExportLayoutCommand);
     file->addAction(exportLayout);
     file->addSeparator();
@@ -198,49 +208,49 @@ void TMainForm::BuildFileMenu(QMenu* file) {
     }
     LastFileLineMenu = file->addSeparator();
     LastFileLineMenu->setObjectName("LastFileLineMenu");
-    QAction* exit = NewAction("ExitMenu", "E&xit", "exit", "application-exit");
+    QAction* exit = NewAction("ExitMenu", Texts::tr("E&xit"), "exit", "application-exit");
     connect(exit, &QAction::triggered, this, &TMainForm::ExitMenuClick);
     file->addAction(exit);
 }
 
 void TMainForm::BuildEditMenu(QMenu* edit) {
-    QAction* undo = NewAction("UndoItemMenu", "&Undo design", "undo", "edit-undo");
+    QAction* undo = NewAction("UndoItemMenu", Texts::tr("&Undo design"), "undo", "edit-undo");
     undo->setShortcut(QKeySequence("Ctrl+Z"));
     Connect(undo, UndoCommand);
     UndoActions.push_back(undo);
-    QAction* redo = NewAction("RedoItemMenu", "&Redo design", "redo", "edit-redo");
+    QAction* redo = NewAction("RedoItemMenu", Texts::tr("&Redo design"), "redo", "edit-redo");
     redo->setShortcut(QKeySequence("Ctrl+Y"));
     Connect(redo, RedoCommand);
     RedoActions.push_back(redo);
     edit->addActions({undo, redo});
     edit->addSeparator();
-    QAction* insertTrack = NewAction("InsertTrackMenu", "I&nsert Track", "insert_track");
+    QAction* insertTrack = NewAction("InsertTrackMenu", Texts::tr("I&nsert Track"), "insert_track");
     insertTrack->setShortcut(QKeySequence("Ctrl+T"));
     connect(insertTrack, &QAction::triggered, this,
             [this] { SetEditMode(ApplRef, EditMode::InsertTrack); });
-    QAction* deleteTrack = NewAction("DeleteTrackMenu", "D&elete Track", "delete_track");
+    QAction* deleteTrack = NewAction("DeleteTrackMenu", Texts::tr("D&elete Track"), "delete_track");
     deleteTrack->setShortcut(QKeySequence("Ctrl+X"));
     Connect(deleteTrack, DeleteTrackCommand);
     edit->addActions({insertTrack, deleteTrack});
     edit->addSeparator();
-    QAction* deleteSection =
-        NewAction("DeleteTrackSectionMenu", "&Delete Track Selection", "delete_sections");
+    QAction* deleteSection = NewAction("DeleteTrackSectionMenu",
+                                       Texts::tr("&Delete Track Selection"), "delete_sections");
     deleteSection->setShortcut(QKeySequence::Delete);
     Connect(deleteSection, DeleteSectionsCommand);
     edit->addAction(deleteSection);
     edit->addSeparator();
     // Ctrl+S stays with "Save"; deleting a shape gets its own key.
     QAction* deleteShape =
-        NewAction("DeleteFreehandShape", "Delete Freehand &Shape", "delete_shape");
+        NewAction("DeleteFreehandShape", Texts::tr("Delete Freehand &Shape"), "delete_shape");
     deleteShape->setShortcut(QKeySequence("Ctrl+Shift+S"));
     Connect(deleteShape, FreeDeleteShapeCommand);
     edit->addAction(deleteShape);
     edit->addSeparator();
-    QAction* overwrite = NewAction("ToggleOverwriteMenu", "Toggle Overwri&te", nullptr);
+    QAction* overwrite = NewAction("ToggleOverwriteMenu", Texts::tr("Toggle Overwri&te"), nullptr);
     connect(overwrite, &QAction::triggered, this, &TMainForm::OverwriteButtonClick);
     edit->addAction(overwrite);
     // Escape leaves a drag or a waiting mode; it needs no menu entry.
-    QAction* cancel = NewAction("CancelEditing", "Cancel", nullptr);
+    QAction* cancel = NewAction("CancelEditing", Texts::tr("Cancel"), nullptr);
     cancel->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(cancel, &QAction::triggered, this, [this] {
         if (!StopRace())
@@ -255,24 +265,26 @@ void TMainForm::BuildViewMenu(QMenu* view) {
     LayoutCheck->hide();
     QAction* toggle = LayoutCheck->toggleViewAction();
     toggle->setObjectName("LayoutCheckMenu");
-    toggle->setText("&Layout Check");
+    toggle->setText(Texts::tr("&Layout Check"));
     toggle->setIcon(AppIcon("layout_check"));
-    toggle->setToolTip("Layout Check: open loops, overlaps, lane lengths, parts to buy");
+    toggle->setToolTip(Texts::tr("Layout Check: open loops, overlaps, lane lengths, parts to buy"));
     toggle->setShortcut(QKeySequence(Qt::Key_F8));
     addAction(toggle);
     view->addAction(toggle);
     if (auto* bar = findChild<QToolBar*>("FileToolbar"))
         bar->addAction(toggle);
-    QAction* close = NewAction("CloseLoopMenu", "&Close Loop...", nullptr);
+    QAction* close = NewAction("CloseLoopMenu", Texts::tr("&Close Loop..."), nullptr);
     connect(close, &QAction::triggered, this, [this] { CloseLoopCommand(ApplRef); });
     view->addAction(close);
-    QAction* fit = NewAction("CenterZoomMenu", "Center and &Zoom", "center_zoom", "zoom-fit-best");
+    QAction* fit =
+        NewAction("CenterZoomMenu", Texts::tr("Center and &Zoom"), "center_zoom", "zoom-fit-best");
     connect(fit, &QAction::triggered, this, [this] { CentreAndZoomPageCommand(ApplRef); });
     view->addAction(fit);
     view->addSeparator();
-    AddOption(view, "PaletteCodesMenu", "Part Codes in &Palette", nullptr,
+    AddOption(view, "PaletteCodesMenu", Texts::Mark("Part Codes in &Palette"), nullptr,
               ViewOption::PaletteCodes);
-    AddOption(view, "ShowHeightsMenu", "Show &Heights", nullptr, ViewOption::ShowHeights);
+    AddOption(view, "ShowHeightsMenu", Texts::Mark("Show &Heights"), nullptr,
+              ViewOption::ShowHeights);
     view->addSeparator();
     BuildLapActions(view);
     TrackCanvas->Overlay = [this](QPainter& painter) {
@@ -283,7 +295,7 @@ void TMainForm::BuildViewMenu(QMenu* view) {
 
 void TMainForm::AddOption(QMenu* menu, const char* name, const char* text, const char* shortcut,
                           ViewOption option) {
-    QAction* action = NewAction(name, text, nullptr);
+    QAction* action = NewAction(name, Texts::tr(text), nullptr);
     action->setCheckable(true);
     if (shortcut)
         action->setShortcut(QKeySequence(shortcut));
@@ -306,19 +318,48 @@ void TMainForm::RefreshOptionChecks() {
 }
 
 void TMainForm::BuildOptionsMenu(QMenu* options) {
-    AddOption(options, "MetricMenu", "&Metric", "Ctrl+Alt+M", ViewOption::Metric);
-    AddOption(options, "FilledMenu", "&Filled", "Ctrl+Alt+F", ViewOption::Filled);
-    AddOption(options, "RulerMenu", "&Ruler", "Ctrl+Alt+R", ViewOption::Ruler);
-    AddOption(options, "ColorLanesMenu", "&Color Lanes", "Ctrl+Alt+L", ViewOption::ColorLanes);
+    AddOption(options, "MetricMenu", Texts::Mark("&Metric"), "Ctrl+Alt+M", ViewOption::Metric);
+    AddOption(options, "FilledMenu", Texts::Mark("&Filled"), "Ctrl+Alt+F", ViewOption::Filled);
+    AddOption(options, "RulerMenu", Texts::Mark("&Ruler"), "Ctrl+Alt+R", ViewOption::Ruler);
+    AddOption(options, "ColorLanesMenu", Texts::Mark("&Color Lanes"), "Ctrl+Alt+L",
+              ViewOption::ColorLanes);
     options->addSeparator();
-    AddOption(options, "ColorOutOfStockMenu", "Color O&ut of stock", "Ctrl+Alt+U",
+    AddOption(options, "ColorOutOfStockMenu", Texts::Mark("Color O&ut of stock"), "Ctrl+Alt+U",
               ViewOption::ColorOutOfStock);
-    AddOption(options, "ShowOutOfStockMenu", "Show Ou&t of stock", "Ctrl+Alt+T",
+    AddOption(options, "ShowOutOfStockMenu", Texts::Mark("Show Ou&t of stock"), "Ctrl+Alt+T",
               ViewOption::ShowOutOfStock);
-    AddOption(options, "ShowPointsMenu", "&Show Points", "Ctrl+Alt+S", ViewOption::ShowPoints);
-    AddOption(options, "ShowPartCodesMenu", "Show &Part Codes", "Ctrl+Alt+C",
+    AddOption(options, "ShowPointsMenu", Texts::Mark("&Show Points"), "Ctrl+Alt+S",
+              ViewOption::ShowPoints);
+    AddOption(options, "ShowPartCodesMenu", Texts::Mark("Show &Part Codes"), "Ctrl+Alt+C",
               ViewOption::ShowPartCodes);
     options->addSeparator();
-    AddOption(options, "DesignGridMenu", "&Design Grid", "Ctrl+Alt+D", ViewOption::DesignGrid);
-    AddOption(options, "RoomGridMenu", "R&oom Grid", "Ctrl+Alt+O", ViewOption::RoomGrid);
+    AddOption(options, "DesignGridMenu", Texts::Mark("&Design Grid"), "Ctrl+Alt+D",
+              ViewOption::DesignGrid);
+    AddOption(options, "RoomGridMenu", Texts::Mark("R&oom Grid"), "Ctrl+Alt+O",
+              ViewOption::RoomGrid);
+    options->addSeparator();
+    BuildLanguageMenu(options->addMenu(Texts::tr("&Language")));
+}
+
+// Each language in its own name; the one chosen is checked.
+void TMainForm::BuildLanguageMenu(QMenu* menu) {
+    menu->setObjectName("LanguageMenu");
+    auto* group = new QActionGroup(menu);
+    std::vector<std::pair<std::string, QString>> choices = {{"", Texts::tr("System language")}};
+    for (const ShippedLanguage& language : ShippedLanguages())
+        choices.emplace_back(language.Code, QString::fromUtf8(language.Name));
+    for (const auto& [code, name] : choices) {
+        QAction* action = menu->addAction(name);
+        action->setObjectName(QString::fromStdString("Language_" + code));
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        connect(action, &QAction::triggered, this,
+                [this, code] { ChooseLanguageCommand(ApplRef, code); });
+    }
+    // The setting is read after the menus are made: the check follows it.
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        for (QAction* action : menu->actions())
+            action->setChecked(action->objectName().toStdString() ==
+                               "Language_" + ApplRef.Language);
+    });
 }

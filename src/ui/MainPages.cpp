@@ -6,6 +6,7 @@
 #include "edit/CanvasPanel.h"
 #include "edit/PartSelector.h"
 #include "edit/StatusBar.h"
+#include "i18n/Translate.h"
 #include "view/ViewMath.h"
 
 #include <QFrame>
@@ -32,11 +33,11 @@ void TMainForm::BuildPages() {
     MainTab = new QTabWidget(this);
     MainTab->setObjectName("MainTab");
     MainTab->setTabPosition(QTabWidget::West);
-    MainTab->addTab(BuildDesignPage(), "Design");
+    MainTab->addTab(BuildDesignPage(), Texts::tr("Design"));
     InfoPage = new TInfoPage(MainTab);
     InfoPage->setObjectName("InfoPage");
-    MainTab->addTab(InfoPage, "Info ");
-    MainTab->addTab(BuildRoomPage(), "Room");
+    MainTab->addTab(InfoPage, Texts::tr("Info "));
+    MainTab->addTab(BuildRoomPage(), Texts::tr("Room"));
     MainTab->widget(0)->setObjectName("DesignTab");
     MainTab->widget(1)->setObjectName("InfoTab");
     MainTab->widget(2)->setObjectName("RoomTab");
@@ -87,8 +88,9 @@ QWidget* TMainForm::BuildPartSelector(QWidget* parent) {
     auto* hintLayout = new QVBoxLayout(hint);
     hintLayout->setContentsMargins(4, 2, 2, 2);
     hintLayout->setSpacing(0);
-    for (const char* text : {"Drag && Drop or", "double click to insert"}) {
-        auto* label = new QLabel(QString(text).replace("&&", "&"), hint);
+    for (const char* text :
+         {Texts::Mark("Drag && Drop or"), Texts::Mark("double click to insert")}) {
+        auto* label = new QLabel(Texts::tr(text).replace("&&", "&"), hint);
         label->setForegroundRole(QPalette::ToolTipText);
         // Small enough for the panel's fixed width.
         QFont font = label->font();

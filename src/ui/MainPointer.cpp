@@ -6,6 +6,7 @@
 #include "edit/TrackCanvas.h"
 #include "edit/Trackpopup.h"
 #include "edit/ViewPan.h"
+#include "i18n/Translate.h"
 #include "view/ViewMath.h"
 
 #include <QCursor>
@@ -75,7 +76,7 @@ void TMainForm::SetHint(CanvasId canvas, const std::string& text) {
     QWidget* widget = CanvasWidget(canvas);
     if (!widget)
         return;
-    const QString hint = QString::fromLatin1(text.c_str());
+    const QString hint = Texts::Message(text);
     if (widget->toolTip() == hint)
         return;
     widget->setToolTip(hint);

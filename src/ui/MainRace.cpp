@@ -7,6 +7,7 @@
 #include "app/Appl.h"
 #include "app/LapCommands.h"
 #include "edit/CanvasPanel.h"
+#include "i18n/Translate.h"
 
 #include <QAction>
 #include <QDoubleSpinBox>
@@ -15,7 +16,7 @@
 
 // The lap times in the window: the car, the speed trace and the race view.
 void TMainForm::BuildLapActions(QMenu* view) {
-    QAction* car = NewAction("CarMenu", "C&ar...", nullptr);
+    QAction* car = NewAction("CarMenu", Texts::tr("C&ar..."), nullptr);
     connect(car, &QAction::triggered, this, [this] { CarCommand(ApplRef); });
     view->addAction(car);
 
@@ -24,14 +25,15 @@ void TMainForm::BuildLapActions(QMenu* view) {
     SpeedTrace->hide();
     QAction* trace = SpeedTrace->toggleViewAction();
     trace->setObjectName("SpeedTraceMenu");
-    trace->setText("Speed &Trace");
+    trace->setText(Texts::tr("Speed &Trace"));
     view->addAction(trace);
 
     Racing = new TRaceView(ApplRef, *TrackCanvas, this);
-    RaceAction = NewAction("RaceMenu", "&Race", "race");
+    RaceAction = NewAction("RaceMenu", Texts::tr("&Race"), "race");
     RaceAction->setCheckable(true);
     RaceAction->setShortcut(QKeySequence(Qt::Key_F9));
-    RaceAction->setToolTip("Race: a car on every lane at its estimated speed (Escape stops)");
+    RaceAction->setToolTip(
+        Texts::tr("Race: a car on every lane at its estimated speed (Escape stops)"));
     view->addAction(RaceAction);
     connect(RaceAction, &QAction::triggered, this, [this](bool on) {
         if (!on)
@@ -48,7 +50,7 @@ void TMainForm::BuildLapActions(QMenu* view) {
     RaceSpeed->setDecimals(1);
     RaceSpeed->setValue(1.0);
     RaceSpeed->setSuffix("x");
-    RaceSpeed->setToolTip("Speed of the race view: 0.1x to 4x real time");
+    RaceSpeed->setToolTip(Texts::tr("Speed of the race view: 0.1x to 4x real time"));
     connect(RaceSpeed, &QDoubleSpinBox::valueChanged, this,
             [this](double factor) { Racing->SetSpeedFactor(factor); });
     if (auto* bar = findChild<QToolBar*>("FileToolbar")) {

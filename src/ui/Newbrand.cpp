@@ -1,4 +1,5 @@
 #include "Newbrand.h"
+#include "i18n/Translate.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,10 +11,10 @@ constexpr int MAX_CODE_LENGTH = 16;
 } // namespace
 
 TDefineNewBrand::TDefineNewBrand(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setWindowTitle("Ask Brand Code");
+    setWindowTitle(Texts::tr("Ask Brand Code"));
     setFixedSize(231, 70);
     auto* layout = new QGridLayout(this);
-    auto* label = new QLabel("Brand code:", this);
+    auto* label = new QLabel(Texts::tr("Brand code:"), this);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -24,8 +25,8 @@ TDefineNewBrand::TDefineNewBrand(QWidget* parent) : QDialog(parent, Qt::Tool) {
         Code->setText(text.toUpper());
         Code->setCursorPosition(cursor);
     });
-    OkButton = new QPushButton("OK", this);
-    auto* cancel = new QPushButton("Cancel", this);
+    OkButton = new QPushButton(Texts::tr("OK"), this);
+    auto* cancel = new QPushButton(Texts::tr("Cancel"), this);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(label, 0, 0);

@@ -1,4 +1,5 @@
 #include "Newwizard.h"
+#include "i18n/Translate.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -7,28 +8,28 @@
 #include <QVBoxLayout>
 
 TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("New Design Wizard");
+    setWindowTitle(Texts::tr("New Design Wizard"));
     setFixedSize(WIZARD_WIDTH, WIZARD_HEIGHT);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Track Definition Type:", this));
+    layout->addWidget(new QLabel(Texts::tr("Track Definition Type:"), this));
     BrandBox = new QListWidget(this);
     // Long descriptions wrap instead of scrolling sideways.
     BrandBox->setWordWrap(true);
     BrandBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(BrandBox, 1);
-    auto* lanes = new QGroupBox("Number of lanes:", this);
+    auto* lanes = new QGroupBox(Texts::tr("Number of lanes:"), this);
     auto* lanesLayout = new QVBoxLayout(lanes);
-    TwoLane = new QRadioButton("  2 Lane", lanes);
-    FourLane = new QRadioButton("  4 Lane", lanes);
-    SixLane = new QRadioButton("  6 Lane", lanes);
-    EightLane = new QRadioButton("  8 Lane", lanes);
-    TenLane = new QRadioButton("10 Lane", lanes);
+    TwoLane = new QRadioButton(Texts::tr("  2 Lane"), lanes);
+    FourLane = new QRadioButton(Texts::tr("  4 Lane"), lanes);
+    SixLane = new QRadioButton(Texts::tr("  6 Lane"), lanes);
+    EightLane = new QRadioButton(Texts::tr("  8 Lane"), lanes);
+    TenLane = new QRadioButton(Texts::tr("10 Lane"), lanes);
     for (QRadioButton* button : {TwoLane, FourLane, SixLane, EightLane, TenLane})
         lanesLayout->addWidget(button);
     layout->addWidget(lanes);
     auto* bottom = new QHBoxLayout;
-    StartupCheckBox = new QCheckBox("Open at startup", this);
-    OkButton = new QPushButton("OK", this);
+    StartupCheckBox = new QCheckBox(Texts::tr("Open at startup"), this);
+    OkButton = new QPushButton(Texts::tr("OK"), this);
     bottom->addWidget(StartupCheckBox);
     bottom->addStretch();
     bottom->addWidget(OkButton);

@@ -3,6 +3,7 @@
 #include "JobRunner.h"
 #include "app/Appl.h"
 #include "app/ExportCommands.h"
+#include "i18n/Translate.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -28,28 +29,28 @@ TPrintAtScaleDialog::TPrintAtScaleDialog(CanvasSet& canvases, TrueScaleStyle sty
     : QDialog(parent), Extent(LayoutExtent(canvases)), ScaleBox(new QComboBox(this)),
       PaperBox(new QComboBox(this)), StyleBox(new QComboBox(this)), PagesLabel(new QLabel(this)) {
     setObjectName("PrintAtScaleDialog");
-    setWindowTitle("Print at Scale");
+    setWindowTitle(Texts::tr("Print at Scale"));
     for (int scale : SCALES)
         ScaleBox->addItem(QStringLiteral("1:%1").arg(scale), scale);
     for (const PaperChoice& paper : TILE_PAPERS)
         PaperBox->addItem(paper.Name, static_cast<int>(paper.Id));
-    StyleBox->addItem("Template: outlines, lane lines, codes and numbers",
+    StyleBox->addItem(Texts::tr("Template: outlines, lane lines, codes and numbers"),
                       static_cast<int>(TrueScaleStyle::Template));
-    StyleBox->addItem("As on screen", static_cast<int>(TrueScaleStyle::Screen));
+    StyleBox->addItem(Texts::tr("As on screen"), static_cast<int>(TrueScaleStyle::Screen));
     StyleBox->setCurrentIndex(style == TrueScaleStyle::Template ? 0 : 1);
     ScaleBox->setObjectName("ScaleBox");
     PaperBox->setObjectName("PaperBox");
     StyleBox->setObjectName("StyleBox");
     PagesLabel->setObjectName("PagesLabel");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText("Pre&view...");
+    buttons->button(QDialogButtonBox::Ok)->setText(Texts::tr("Pre&view..."));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow("&Scale:", ScaleBox);
-    form->addRow("&Paper:", PaperBox);
-    form->addRow("S&tyle:", StyleBox);
-    form->addRow("Pages:", PagesLabel);
+    form->addRow(Texts::tr("&Scale:"), ScaleBox);
+    form->addRow(Texts::tr("&Paper:"), PaperBox);
+    form->addRow(Texts::tr("S&tyle:"), StyleBox);
+    form->addRow(Texts::tr("Pages:"), PagesLabel);
     form->addRow(buttons);
     connect(ScaleBox, &QComboBox::currentIndexChanged, this, [this] { ShowPageCount(); });
     connect(PaperBox, &QComboBox::currentIndexChanged, this, [this] { ShowPageCount(); });
@@ -99,14 +100,14 @@ TTilePreviewDialog::TTilePreviewDialog(A_APPL& appl, std::unique_ptr<StandaloneC
     scroll->setWidgetResizable(true);
     PageBox->setObjectName("PageBox");
     PageBox->setRange(1, Document->Pages());
-    auto* previous = new QPushButton("&Previous", this);
-    auto* next = new QPushButton("&Next", this);
-    auto* print = new QPushButton("P&rint...", this);
+    auto* previous = new QPushButton(Texts::tr("&Previous"), this);
+    auto* next = new QPushButton(Texts::tr("&Next"), this);
+    auto* print = new QPushButton(Texts::tr("P&rint..."), this);
     print->setObjectName("PrintButton");
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(Texts::tr("Close"), this);
     auto* bar = new QHBoxLayout;
     bar->addWidget(previous);
-    bar->addWidget(new QLabel("Page", this));
+    bar->addWidget(new QLabel(Texts::tr("Page"), this));
     bar->addWidget(PageBox);
     bar->addWidget(new QLabel(QStringLiteral("of %1 (1 is the overview)").arg(Pages()), this));
     bar->addWidget(next);
@@ -146,12 +147,11 @@ void TTilePreviewDialog::ShowPage(int page) {
 bool TTilePreviewDialog::PrintAll() {
     if (!ApplRef.Dialogs().Print(Printer))
         return false;
-    const JobResult result =
-        RunWithProgress(this, "Printing", "pages", [this](JobProgress& progress) {
-            return PrintTiles(*Document, Printer, progress);
-        });
+    const JobResult result = RunWithProgress(
+        this, Texts::tr("Printing"), Texts::tr("pages"),
+        [this](JobProgress& progress) { return PrintTiles(*Document, Printer, progress); });
     if (result == JobResult::Failed)
-        ShowAppError(ApplRef, "The pages could not be printed.");
+        ShowAppError(ApplRef, Texts::Mark("The pages could not be printed."));
     return result == JobResult::Done;
 }
 

@@ -5,6 +5,7 @@
 #include "Newbrand.h"
 #include "Newwizard.h"
 #include "Roomwizard.h"
+#include "i18n/Translate.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -44,7 +45,7 @@ QString QtFilter(const std::string& filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
         pattern.replace("*.*", "*");
-        filters << parts[i] + " (" + pattern.replace(';', ' ') + ")";
+        filters << Texts::Message(FromQt(parts[i])) + " (" + pattern.replace(';', ' ') + ")";
     }
     return filters.join(";;");
 }
@@ -54,7 +55,7 @@ QString StartPath(const FileDialogRequest& request) {
 }
 
 DialogAnswer Ask(const std::string& text, QMessageBox::StandardButtons buttons) {
-    switch (QMessageBox::question(Owner(), CAPTION, ToQt(text), buttons)) {
+    switch (QMessageBox::question(Owner(), CAPTION, Texts::Message(text), buttons)) {
     case QMessageBox::Yes:
         return DialogAnswer::Yes;
     case QMessageBox::No:
@@ -96,13 +97,13 @@ bool QtDialogs::AskCar(CarPreset& car) {
 int QtDialogs::ChooseFromList(const std::string& title, const std::vector<std::string>& items,
                               const std::function<void(int)>& highlighted, int selected) {
     QDialog dialog(Owner());
-    dialog.setWindowTitle(ToQt(title));
+    dialog.setWindowTitle(Texts::Message(title));
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new QListWidget(&dialog);
     int widest = 0;
     for (const std::string& item : items) {
-        list->addItem(ToQt(item));
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(ToQt(item)));
+        list->addItem(Texts::Message(item));
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(Texts::Message(item)));
     }
     // Every item readable without scrolling sideways, as far as the screen allows.
     const int frame = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width() + 16;
@@ -144,7 +145,7 @@ void QtDialogs::Message(const std::string& text, MessageKind kind) {
     const QMessageBox::Icon icon = kind == MessageKind::Error     ? QMessageBox::Critical
                                    : kind == MessageKind::Warning ? QMessageBox::Warning
                                                                   : QMessageBox::Information;
-    QMessageBox box(icon, CAPTION, ToQt(text), QMessageBox::Ok, Owner());
+    QMessageBox box(icon, CAPTION, Texts::Message(text), QMessageBox::Ok, Owner());
     box.exec();
 }
 
@@ -157,10 +158,11 @@ DialogAnswer QtDialogs::YesNoCancel(const std::string& text) {
 }
 
 RecoveryChoice QtDialogs::AskRecovery(const std::string& text) {
-    QMessageBox box(QMessageBox::Question, CAPTION, ToQt(text), QMessageBox::NoButton, Owner());
-    QPushButton* recover = box.addButton("&Recover", QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton("&Discard", QMessageBox::DestructiveRole);
-    QPushButton* later = box.addButton("&Later", QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Question, CAPTION, Texts::Message(text), QMessageBox::NoButton,
+                    Owner());
+    QPushButton* recover = box.addButton(Texts::tr("&Recover"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(Texts::tr("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton* later = box.addButton(Texts::tr("&Later"), QMessageBox::RejectRole);
     box.setDefaultButton(recover);
     box.setEscapeButton(later);
     box.exec();
@@ -170,12 +172,13 @@ RecoveryChoice QtDialogs::AskRecovery(const std::string& text) {
 }
 
 std::string QtDialogs::OpenFile(const FileDialogRequest& request) {
-    return FromQt(QFileDialog::getOpenFileName(Owner(), ToQt(request.Title), StartPath(request),
-                                               QtFilter(request.Filter)));
+    return FromQt(QFileDialog::getOpenFileName(Owner(), Texts::Message(request.Title),
+                                               StartPath(request), QtFilter(request.Filter)));
 }
 
 std::string QtDialogs::SaveFile(const FileDialogRequest& request) {
-    QFileDialog dialog(Owner(), ToQt(request.Title), StartPath(request), QtFilter(request.Filter));
+    QFileDialog dialog(Owner(), Texts::Message(request.Title), StartPath(request),
+                       QtFilter(request.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(ToQt(request.DefaultExt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

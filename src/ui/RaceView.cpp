@@ -1,6 +1,7 @@
 #include "RaceView.h"
 
 #include "app/Appl.h"
+#include "base/UiText.h"
 #include "edit/CanvasPanel.h"
 
 #include <QPainter>
@@ -25,7 +26,8 @@ bool TRaceView::Start() {
     Halt(); // a restart: the button stays down
     T_DESIGN& design = ApplRef.Design.Design;
     if (!Model.Start(design, ApplRef.RaceCar.Values)) {
-        ShowAppMessage(ApplRef, "No track to race on: the race view needs a closed track.");
+        ShowAppMessage(ApplRef,
+                       Texts::Mark("No track to race on: the race view needs a closed track."));
         return false;
     }
     Colours.clear();

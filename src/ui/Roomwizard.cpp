@@ -1,6 +1,7 @@
 #include "Roomwizard.h"
 
 #include "Icons.h"
+#include "i18n/Translate.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -27,9 +28,9 @@ struct ShapeRow {
 constexpr ShapeRow SHAPES[] = {
     {RoomShape::None, nullptr, nullptr, 0, nullptr},
     {RoomShape::Rectangle, "room_rectangle", "room_rectangle", 2, nullptr},
-    {RoomShape::LShaped, "room_l", "room_l_mirrored", 4, "Mirror"},
-    {RoomShape::MShaped, "room_m", "room_m_flipped", 6, "Flip"},
-    {RoomShape::TShaped, "room_t", "room_t_flipped", 6, "Flip"},
+    {RoomShape::LShaped, "room_l", "room_l_mirrored", 4, Texts::Mark("Mirror")},
+    {RoomShape::MShaped, "room_m", "room_m_flipped", 6, Texts::Mark("Flip")},
+    {RoomShape::TShaped, "room_t", "room_t_flipped", 6, Texts::Mark("Flip")},
 };
 
 const ShapeRow& RowOf(RoomShape shape) {
@@ -42,22 +43,22 @@ const ShapeRow& RowOf(RoomShape shape) {
 } // namespace
 
 TNewRoomWizard::TNewRoomWizard(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("New Room Wizard");
+    setWindowTitle(Texts::tr("New Room Wizard"));
     auto* layout = new QHBoxLayout(this);
-    auto* shapes = new QGroupBox("Room Shape", this);
+    auto* shapes = new QGroupBox(Texts::tr("Room Shape"), this);
     auto* shapeLayout = new QVBoxLayout(shapes);
     auto radio = [&](QRadioButton*& button, const char* name, const char* caption,
                      RoomShape shape) {
-        button = new QRadioButton(caption, shapes);
+        button = new QRadioButton(Texts::tr(caption), shapes);
         button->setObjectName(name);
         shapeLayout->addWidget(button);
         connect(button, &QRadioButton::clicked, this, [this, shape] { ShowShape(shape); });
     };
-    radio(RectangleButton, "RectangleButton", "Rectangle ", RoomShape::Rectangle);
-    radio(LButton, "LButton", "L shaped ", RoomShape::LShaped);
-    radio(MButton, "MButton", "M shaped ", RoomShape::MShaped);
-    radio(TButton, "TButton", "T shaped ", RoomShape::TShaped);
-    radio(NoneButton, "NoneButton", "None", RoomShape::None);
+    radio(RectangleButton, "RectangleButton", Texts::Mark("Rectangle "), RoomShape::Rectangle);
+    radio(LButton, "LButton", Texts::Mark("L shaped "), RoomShape::LShaped);
+    radio(MButton, "MButton", Texts::Mark("M shaped "), RoomShape::MShaped);
+    radio(TButton, "TButton", Texts::Mark("T shaped "), RoomShape::TShaped);
+    radio(NoneButton, "NoneButton", Texts::Mark("None"), RoomShape::None);
     shapeLayout->addStretch();
     layout->addWidget(shapes);
     auto* right = new QVBoxLayout;
@@ -78,13 +79,13 @@ TNewRoomWizard::TNewRoomWizard(QWidget* parent) : QDialog(parent) {
         grid->addWidget(Units[i], i, 2);
     }
     right->addWidget(measures);
-    InvertToggle = new QCheckBox("Invert", this);
+    InvertToggle = new QCheckBox(Texts::tr("Invert"), this);
     InvertToggle->setObjectName("InvertToggle");
     connect(InvertToggle, &QCheckBox::toggled, this, [this] { ShowPicture(); });
-    FilledToggle = new QCheckBox("Filled In", this);
+    FilledToggle = new QCheckBox(Texts::tr("Filled In"), this);
     FilledToggle->setObjectName("FilledToggle");
     FilledToggle->setChecked(true);
-    OkButton = new QPushButton("OK", this);
+    OkButton = new QPushButton(Texts::tr("OK"), this);
     OkButton->setObjectName("OkButton");
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(InvertToggle);
@@ -110,7 +111,7 @@ void TNewRoomWizard::ShowShape(RoomShape shape) {
         Measures[i]->setEnabled(i < row.Boxes);
     InvertToggle->setVisible(row.Invert != nullptr);
     if (row.Invert)
-        InvertToggle->setText(row.Invert);
+        InvertToggle->setText(Texts::tr(row.Invert));
     FilledToggle->setVisible(shape != RoomShape::None);
 }
 

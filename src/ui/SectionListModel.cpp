@@ -1,5 +1,6 @@
 #include "SectionListModel.h"
 
+#include "i18n/Translate.h"
 #include "report/TrackList.h"
 
 #include <algorithm>
@@ -65,5 +66,5 @@ QVariant TSectionListModel::headerData(int section, Qt::Orientation orientation,
         return QVariant::fromValue(AlignmentOf(section));
     if (role != Qt::DisplayRole)
         return {};
-    return QString::fromLatin1(SECTION_HEADINGS[size_t(section)]);
+    return Texts::tr(SECTION_HEADINGS[size_t(section)]);
 }

@@ -1,6 +1,7 @@
 #include "SpeedTraceDock.h"
 
 #include "app/Appl.h"
+#include "i18n/Translate.h"
 #include "render/RaceDraw.h"
 #include "render/SpeedTrace.h"
 
@@ -9,7 +10,7 @@
 #include <QVBoxLayout>
 
 TSpeedTraceDock::TSpeedTraceDock(A_APPL& appl, QWidget* parent)
-    : QDockWidget("Speed Trace", parent), ApplRef(appl) {
+    : QDockWidget(Texts::tr("Speed Trace"), parent), ApplRef(appl) {
     setObjectName("SpeedTraceDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -36,11 +37,11 @@ void TSpeedTraceDock::Refresh() {
     const QSignalBlocker quiet(TrackChoice);
     TrackChoice->clear();
     for (const TrackLaps& track : Laps)
-        TrackChoice->addItem(QString("Track %1, car %2")
+        TrackChoice->addItem(Texts::tr("Track %1, car %2")
                                  .arg(track.Number)
                                  .arg(QString::fromLatin1(ApplRef.RaceCar.Name.c_str())));
     if (Laps.empty())
-        TrackChoice->addItem("No closed track");
+        TrackChoice->addItem(Texts::tr("No closed track"));
     TrackChoice->setCurrentIndex(std::clamp(kept, 0, TrackChoice->count() - 1));
     ShowChosen();
 }

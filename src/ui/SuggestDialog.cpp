@@ -2,6 +2,7 @@
 
 #include "app/Appl.h"
 #include "app/DesignCommands.h"
+#include "i18n/Translate.h"
 #include "render/LayoutThumbnail.h"
 
 #include <QCheckBox>
@@ -50,7 +51,7 @@ QSpinBox* CountingBox(QWidget* parent, const char* name, int low, int high, int 
 
 TSuggestForm::TSuggestForm(A_APPL& appl, QWidget* parent) : QDialog(parent), Appl(appl) {
     setObjectName("SuggestForm");
-    setWindowTitle("Suggest Layouts");
+    setWindowTitle(Texts::tr("Suggest Layouts"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(BuildForm());
     auto* right = new QVBoxLayout;
@@ -63,16 +64,16 @@ TSuggestForm::TSuggestForm(A_APPL& appl, QWidget* parent) : QDialog(parent), App
     Proposals->setSpacing(6);
     Proposals->setMinimumSize(3 * (THUMBNAIL.width() + 20), 2 * (THUMBNAIL.height() + 50));
     right->addWidget(Proposals, 1);
-    Status = new QLabel("Choose the board and the track, then Suggest.", this);
+    Status = new QLabel(Texts::tr("Choose the board and the track, then Suggest."), this);
     Status->setObjectName("SuggestStatus");
     Status->setWordWrap(true);
     right->addWidget(Status);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    OpenButton = new QPushButton("&Open", this);
+    OpenButton = new QPushButton(Texts::tr("&Open"), this);
     OpenButton->setObjectName("OpenProposalButton");
     OpenButton->setEnabled(false);
-    auto* close = new QPushButton("Close", this);
+    auto* close = new QPushButton(Texts::tr("Close"), this);
     buttons->addWidget(OpenButton);
     buttons->addWidget(close);
     right->addLayout(buttons);
@@ -98,18 +99,18 @@ QWidget* TSuggestForm::BuildForm() {
     auto* panel = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* board = new QGroupBox("Where", panel);
+    auto* board = new QGroupBox(Texts::tr("Where"), panel);
     auto* boardForm = new QFormLayout(board);
-    BoardChoice = new QRadioButton("A &board", board);
+    BoardChoice = new QRadioButton(Texts::tr("A &board"), board);
     BoardChoice->setObjectName("BoardChoice");
     BoardChoice->setChecked(true);
-    RoomChoice = new QRadioButton("The &room", board);
+    RoomChoice = new QRadioButton(Texts::tr("The &room"), board);
     RoomChoice->setObjectName("RoomChoice");
     WidthBox = NumberBox(board, "BoardWidth", 20, 10000, 240, " cm");
     HeightBox = NumberBox(board, "BoardHeight", 20, 10000, 120, " cm");
     boardForm->addRow(BoardChoice);
-    boardForm->addRow("&Width:", WidthBox);
-    boardForm->addRow("&Height:", HeightBox);
+    boardForm->addRow(Texts::tr("&Width:"), WidthBox);
+    boardForm->addRow(Texts::tr("&Height:"), HeightBox);
     boardForm->addRow(RoomChoice);
     column->addWidget(board);
     connect(BoardChoice, &QRadioButton::toggled, this, [this](bool on) {
@@ -117,35 +118,35 @@ QWidget* TSuggestForm::BuildForm() {
         HeightBox->setEnabled(on);
     });
 
-    auto* track = new QGroupBox("Track", panel);
+    auto* track = new QGroupBox(Texts::tr("Track"), panel);
     auto* trackForm = new QFormLayout(track);
-    InStockBox = new QCheckBox("Only parts in &stock", track);
+    InStockBox = new QCheckBox(Texts::tr("Only parts in &stock"), track);
     InStockBox->setObjectName("InStockOnly");
     MinimumLapBox = NumberBox(track, "MinimumLap", 0, 100000, 0, " cm");
-    CrossingBox = new QCheckBox("Allow a &crossing (figure-eight)", track);
+    CrossingBox = new QCheckBox(Texts::tr("Allow a &crossing (figure-eight)"), track);
     CrossingBox->setObjectName("AllowCrossing");
-    BridgesBox = new QCheckBox("Allow &bridges", track);
+    BridgesBox = new QCheckBox(Texts::tr("Allow &bridges"), track);
     BridgesBox->setObjectName("AllowBridges");
     trackForm->addRow(InStockBox);
-    trackForm->addRow("Shortest &lap:", MinimumLapBox);
+    trackForm->addRow(Texts::tr("Shortest &lap:"), MinimumLapBox);
     trackForm->addRow(CrossingBox);
     trackForm->addRow(BridgesBox);
     column->addWidget(track);
 
-    auto* search = new QGroupBox("Search", panel);
+    auto* search = new QGroupBox(Texts::tr("Search"), panel);
     auto* searchForm = new QFormLayout(search);
     CountBox = CountingBox(search, "ProposalCount", 1, 24, 8);
     SeedBox = CountingBox(search, "Seed", 0, 999999, 1);
     TimeLimitBox = NumberBox(search, "TimeLimit", 1, 600, 10, " s");
-    searchForm->addRow("&Proposals:", CountBox);
-    searchForm->addRow("S&eed:", SeedBox);
-    searchForm->addRow("&Time limit:", TimeLimitBox);
+    searchForm->addRow(Texts::tr("&Proposals:"), CountBox);
+    searchForm->addRow(Texts::tr("S&eed:"), SeedBox);
+    searchForm->addRow(Texts::tr("&Time limit:"), TimeLimitBox);
     column->addWidget(search);
 
-    SuggestButton = new QPushButton("S&uggest", panel);
+    SuggestButton = new QPushButton(Texts::tr("S&uggest"), panel);
     SuggestButton->setObjectName("SuggestButton");
     SuggestButton->setDefault(true);
-    CancelButton = new QPushButton("Cancel", panel);
+    CancelButton = new QPushButton(Texts::tr("Cancel"), panel);
     CancelButton->setObjectName("CancelSearchButton");
     Progress = new QProgressBar(panel);
     Progress->setObjectName("SuggestProgress");
@@ -229,7 +230,7 @@ void TSuggestForm::Suggest() {
     Job.Done = 0;
     Job.CancelRequested = false;
     Progress->setValue(0);
-    Status->setText("Searching...");
+    Status->setText(Texts::tr("Searching..."));
     ShowSearching(true);
     SuggestedFor = Appl.Design.Design.Brand;
     Worker = QThread::create(
@@ -257,12 +258,12 @@ void TSuggestForm::Finished() {
     }
     QString text = !Result.TooSmall.empty() ? QString::fromStdString(Result.TooSmall)
                    : Result.Layouts.empty()
-                       ? QString("No layout fits with these parts and options.")
-                       : QString("%1 layouts from %2 candidates; the longest laps first.")
+                       ? Texts::tr("No layout fits with these parts and options.")
+                       : Texts::tr("%1 layouts from %2 candidates; the longest laps first.")
                              .arg(Result.Layouts.size())
                              .arg(Result.Candidates);
     if (Result.Cancelled)
-        text += " (cancelled)";
+        text += Texts::tr(" (cancelled)");
     Status->setText(text);
     if (!Result.Layouts.empty())
         Proposals->setCurrentRow(0);

@@ -1,0 +1,67 @@
+#include "Translate.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace Texts {
+
+namespace {
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The key's translation; empty when it has none.
+QString Translated(const std::string& key) {
+    const QString translated = QCoreApplication::translate("Texts", key.c_str());
+    return translated == QString::fromUtf8(key.c_str()) ? QString() : translated;
+}
+
+// %1 .. %9 replaced at once, so that an argument holding "%2" stays as it is.
+QString Filled(const QString& key, const std::vector<std::string>& args) {
+    QString text;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const int n = i + 1 < key.size() ? key[i + 1].digitValue() - 1 : -1;
+        if (key[i] == '%' && n >= 0 && n < static_cast<int>(args.size())) {
+            text += Latin1(args[static_cast<size_t>(n)]);
+            ++i;
+        } else {
+            text += key[i];
+        }
+    }
+    return text;
+}
+
+// A key, a text filled from a key, or anything else (a name): as it is.
+QString Line(const std::string& line) {
+    Composition composition;
+    if (FindComposition(line, composition)) {
+        const QString key = Translated(composition.Key);
+        return Filled(key.isEmpty() ? Latin1(composition.Key) : key, composition.Args);
+    }
+    const QString translated = Translated(line);
+    return translated.isEmpty() ? Latin1(line) : translated;
+}
+
+} // namespace
+
+QString tr(const char* key) {
+    return QCoreApplication::translate("Texts", key);
+}
+
+QString Message(const std::string& english) {
+    Composition composition;
+    if (!Translated(english).isEmpty() || FindComposition(english, composition))
+        return Line(english);
+    QStringList lines;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = english.find('\n', start);
+        lines << Line(english.substr(start, end == std::string::npos ? end : end - start));
+        if (end == std::string::npos)
+            return lines.join('\n');
+        start = end + 1;
+    }
+}
+
+} // namespace Texts
