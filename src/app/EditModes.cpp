@@ -164,6 +164,13 @@ void SetPointers(A_APPL& appl, EditMode mode) {
 
 } // namespace
 
+std::vector<const char*> ModeCaptions() {
+    std::vector<const char*> captions;
+    for (const ModeText& text : MODES)
+        captions.push_back(text.Caption);
+    return captions;
+}
+
 void SetEditMode(A_APPL& appl, EditMode mode) {
     appl.Edit.Mode = mode;
     if (mode == EditMode::Select)

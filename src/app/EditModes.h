@@ -2,6 +2,7 @@
 #include "AppWindow.h"
 
 #include <string>
+#include <vector>
 
 class A_APPL;
 
@@ -43,6 +44,8 @@ constexpr int STATUS_HINT = 3;
 
 // Enters a mode: its caption and hint in the status bar, its pointer shapes.
 void SetEditMode(A_APPL& appl, EditMode mode);
+// The status bar's caption of every mode, in English.
+std::vector<const char*> ModeCaptions();
 // Enables the track buttons while a track is selected, the shape buttons
 // while the current panel has a selected shape.
 void UpdateEditButtons(A_APPL& appl);

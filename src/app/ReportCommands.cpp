@@ -34,7 +34,7 @@ namespace {
 TrackListUnits UnitsOf(const A_APPL& appl) {
     TrackListUnits units;
     units.Metric = appl.Metric;
-    units.DecimalPoint = QLocale::system().decimalPoint().at(0).toLatin1();
+    units.DecimalPoint = QLocale().decimalPoint().at(0).toLatin1();
     return units;
 }
 

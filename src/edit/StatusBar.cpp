@@ -1,13 +1,25 @@
 #include "StatusBar.h"
+#include "app/EditModes.h"
+#include "i18n/Translate.h"
 
 #include <QFontMetrics>
 
 namespace {
 
-// The widest text each of the first three panels shows: a mode caption, a
-// pointer position, a distance. The panels never change width with the text.
-const char* const WIDEST_TEXTS[3] = {"Start Rectangle Fill", "(-99.9999, -99.9999) ft",
-                                     "999.9999 ft"};
+// The widest text each of the first three panels shows: a mode caption (in
+// the language the program speaks), a pointer position, a distance. The
+// panels never change width with the text.
+QString WidestText(int panel, const QFontMetrics& metrics) {
+    if (panel == 1)
+        return "(-99.9999, -99.9999) ft";
+    if (panel == 2)
+        return "999.9999 ft";
+    QString widest;
+    for (const char* caption : ModeCaptions())
+        if (metrics.horizontalAdvance(Texts::tr(caption)) > metrics.horizontalAdvance(widest))
+            widest = Texts::tr(caption);
+    return widest;
+}
 constexpr int TEXT_MARGIN = 12;
 
 } // namespace
@@ -19,10 +31,13 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
         Panels[i]->setFrameShape(QFrame::StyledPanel);
         Panels[i]->setFrameShadow(QFrame::Sunken);
         if (i < 3) {
-            const int text = QFontMetrics(Panels[i]->font()).horizontalAdvance(WIDEST_TEXTS[i]);
+            const QFontMetrics metrics(Panels[i]->font());
+            const int text = metrics.horizontalAdvance(WidestText(i, metrics));
             Panels[i]->setFixedWidth(std::max(PANEL_WIDTHS[i], text + TEXT_MARGIN));
         } else {
             Panels[i]->setMinimumWidth(PANEL_WIDTHS[i]);
+            // A long hint takes a second line rather than being cut off.
+            Panels[i]->setWordWrap(true);
         }
         // The hint takes whatever room is left.
         addWidget(Panels[i], i == 3 ? 1 : 0);

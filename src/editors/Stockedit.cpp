@@ -1,11 +1,14 @@
 #include "Stockedit.h"
+#include "edit/FixedSize.h"
 
 #include "StockEditing.h"
 #include "i18n/Translate.h"
 
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +16,8 @@ enum Column { CODE, SECTION, STOCK, USED, FREE, COLUMNS };
 constexpr int WIDTHS[COLUMNS] = {85, 144, 40, 40, 40};
 constexpr int WINDOW_WIDTH = 380;
 constexpr int WINDOW_HEIGHT = 420;
+// The table's frame and vertical scroll bar beside its columns.
+constexpr int EXTRA_TABLE_WIDTH = 23;
 
 QTableWidgetItem* Cell(const QString& text, bool number, bool editable = false) {
     auto* item = new QTableWidgetItem(text);
@@ -27,7 +32,6 @@ QTableWidgetItem* Cell(const QString& text, bool number, bool editable = false) 
 
 TStockEditorForm::TStockEditorForm(A_APPL& appl, QWidget* parent) : QDialog(parent), ApplRef(appl) {
     setWindowTitle(Texts::tr("Inventory Editor"));
-    setFixedSize(WINDOW_WIDTH, WINDOW_HEIGHT);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 8);
     InfoTrackSectionsGrid = new QTableWidget(0, COLUMNS, this);
@@ -37,14 +41,25 @@ TStockEditorForm::TStockEditorForm(A_APPL& appl, QWidget* parent) : QDialog(pare
                                                       Texts::tr("Stock"), Texts::tr("Used"),
                                                       Texts::tr("Free")});
     InfoTrackSectionsGrid->verticalHeader()->hide();
-    for (int c = 0; c < COLUMNS; ++c)
-        InfoTrackSectionsGrid->setColumnWidth(c, WIDTHS[c]);
+    // Each column at least as wide as its heading, in whatever language.
+    const QHeaderView* header = InfoTrackSectionsGrid->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+    int total = 0;
+    for (int c = 0; c < COLUMNS; ++c) {
+        const QString heading = InfoTrackSectionsGrid->horizontalHeaderItem(c)->text();
+        const int width =
+            std::max(WIDTHS[c], header->fontMetrics().horizontalAdvance(heading) + margins);
+        InfoTrackSectionsGrid->setColumnWidth(c, width);
+        total += width;
+    }
+    InfoTrackSectionsGrid->setMinimumWidth(total + EXTRA_TABLE_WIDTH);
     layout->addWidget(InfoTrackSectionsGrid);
     connect(InfoTrackSectionsGrid, &QTableWidget::itemChanged, this,
             [this](QTableWidgetItem* item) {
                 // Grid rows count from 1 below the heading row, as the program numbers them.
                 InfoTrackSectionsGridSetEditText(item->column(), item->text(), item->row() + 1);
             });
+    FixSizeAtLeast(*this, {WINDOW_WIDTH, WINDOW_HEIGHT});
 }
 
 void TStockEditorForm::showEvent(QShowEvent* event) {

@@ -1,4 +1,5 @@
 #include "About.h"
+#include "edit/FixedSize.h"
 #include "i18n/Translate.h"
 
 #include <QClipboard>
@@ -31,7 +32,6 @@ QLabel* Link(const QString& text, const QString& url, QWidget* parent) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setWindowTitle(Texts::tr("About Vireldo"));
-    setFixedSize(307, 231);
     auto* layout = new QGridLayout(this);
     auto* name = new QLabel(PRODUCT_NAME, this);
     QFont big = name->font();
@@ -56,4 +56,5 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 5, 1);
+    FixSizeAtLeast(*this, {307, 231});
 }

@@ -1,4 +1,5 @@
 #include "Asktext.h"
+#include "edit/FixedSize.h"
 #include "i18n/Translate.h"
 
 #include <QHBoxLayout>
@@ -18,7 +19,6 @@ TAskTextForm::TAskTextForm(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setWindowTitle(Texts::tr("Freehand Text"));
-    setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
     Text = new QLineEdit(this);
@@ -35,4 +35,5 @@ TAskTextForm::TAskTextForm(QWidget* parent)
     layout->addWidget(Size);
     layout->addWidget(OKButtonn);
     connect(OKButtonn, &QPushButton::clicked, this, &QDialog::accept);
+    FixSizeAtLeast(*this, {CLIENT_WIDTH, CLIENT_HEIGHT});
 }

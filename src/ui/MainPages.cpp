@@ -19,6 +19,9 @@
 
 namespace {
 
+// The smallest the palette hint's font goes to fit its panel.
+constexpr double MIN_HINT_POINTS = 5.0;
+
 // A page that holds its own docks: a main window used as a widget.
 QMainWindow* DockingPage(const char* name, QWidget* parent) {
     auto* page = new QMainWindow(parent);
@@ -92,9 +95,13 @@ QWidget* TMainForm::BuildPartSelector(QWidget* parent) {
          {Texts::Mark("Drag && Drop or"), Texts::Mark("double click to insert")}) {
         auto* label = new QLabel(Texts::tr(text).replace("&&", "&"), hint);
         label->setForegroundRole(QPalette::ToolTipText);
-        // Small enough for the panel's fixed width.
+        // Small enough for the panel's fixed width, also in a longer language.
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() * 0.8);
+        const int room = HINT_PANEL_WIDTH - 6 - 2 * hint->frameWidth();
+        while (QFontMetrics(font).horizontalAdvance(label->text()) > room &&
+               font.pointSizeF() > MIN_HINT_POINTS)
+            font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
         hintLayout->addWidget(label);
     }

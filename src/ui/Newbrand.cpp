@@ -1,4 +1,5 @@
 #include "Newbrand.h"
+#include "edit/FixedSize.h"
 #include "i18n/Translate.h"
 
 #include <QGridLayout>
@@ -12,7 +13,6 @@ constexpr int MAX_CODE_LENGTH = 16;
 
 TDefineNewBrand::TDefineNewBrand(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle(Texts::tr("Ask Brand Code"));
-    setFixedSize(231, 70);
     auto* layout = new QGridLayout(this);
     auto* label = new QLabel(Texts::tr("Brand code:"), this);
     QFont bold = label->font();
@@ -33,6 +33,7 @@ TDefineNewBrand::TDefineNewBrand(QWidget* parent) : QDialog(parent, Qt::Tool) {
     layout->addWidget(Code, 0, 1, 1, 2);
     layout->addWidget(OkButton, 1, 1);
     layout->addWidget(cancel, 1, 2);
+    FixSizeAtLeast(*this, {231, 70});
 }
 
 void TDefineNewBrand::showEvent(QShowEvent* event) {

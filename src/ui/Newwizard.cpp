@@ -1,4 +1,5 @@
 #include "Newwizard.h"
+#include "edit/FixedSize.h"
 #include "i18n/Translate.h"
 
 #include <QFontMetrics>
@@ -9,7 +10,6 @@
 
 TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
     setWindowTitle(Texts::tr("New Design Wizard"));
-    setFixedSize(WIZARD_WIDTH, WIZARD_HEIGHT);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Texts::tr("Track Definition Type:"), this));
     BrandBox = new QListWidget(this);
@@ -36,6 +36,7 @@ TNewDesignWizard::TNewDesignWizard(QWidget* parent) : QDialog(parent) {
     layout->addLayout(bottom);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(BrandBox, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    FixSizeAtLeast(*this, {WIZARD_WIDTH, WIZARD_HEIGHT});
 }
 
 void TNewDesignWizard::Fill(const NewDesignRequest& request) {
@@ -50,7 +51,7 @@ void TNewDesignWizard::Fill(const NewDesignRequest& request) {
     }
     // As wide as the longest description, within reason; beyond that it wraps.
     const int room = widest + BRAND_BOX_MARGIN + BrandBox->verticalScrollBar()->sizeHint().width();
-    setFixedSize(std::clamp(room, WIZARD_WIDTH, MAX_WIZARD_WIDTH), WIZARD_HEIGHT);
+    FixSizeAtLeast(*this, {std::clamp(room, WIZARD_WIDTH, MAX_WIZARD_WIDTH), WIZARD_HEIGHT});
     BrandBox->setCurrentRow(request.Selected);
     TwoLane->setChecked(true);
     StartupCheckBox->setChecked(request.OpenAtStartup);

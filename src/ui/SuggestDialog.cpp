@@ -249,7 +249,7 @@ void TSuggestForm::Finished() {
     Worker = nullptr;
     ShowSearching(false);
     L_BRAND* brand = SuggestedFor;
-    const char point = QLocale::system().decimalPoint().at(0).toLatin1();
+    const char point = QLocale().decimalPoint().at(0).toLatin1();
     for (const SuggestedLayout& layout : Result.Layouts) {
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(LayoutThumbnail(*brand, layout, THUMBNAIL))),
