@@ -1491,5 +1491,201 @@ Wenn Sie die Codes von Teilen ändern, die Sie in früher gespeicherten Entwürf
         <source> (cancelled)</source>
         <translation> (abgebrochen)</translation>
     </message>
+    <message>
+        <source>Tracks 2000|*.tr3|All Files|*.*</source>
+        <translation>Tracks 2000|*.tr3|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Save Track design</source>
+        <translation>Streckenentwurf speichern</translation>
+    </message>
+    <message>
+        <source>Design changed - Do you want to save design %1 ?</source>
+        <translation>Entwurf geändert - Entwurf %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Open Vireldo Design</source>
+        <translation>Vireldo-Entwurf öffnen</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V2 designs</source>
+        <translation>Vireldo-V2-Entwürfe importieren</translation>
+    </message>
+    <message>
+        <source>Tracks V2|*.tr2|All Files|*.*</source>
+        <translation>Tracks V2|*.tr2|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V1 designs</source>
+        <translation>Vireldo-V1-Entwürfe importieren</translation>
+    </message>
+    <message>
+        <source>Tracks V1|*.trk|All Files|*.*</source>
+        <translation>Tracks V1|*.trk|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>%1 wird geschrieben</translation>
+    </message>
+    <message>
+        <source>A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write the layout on A4 pages to tape together instead?</source>
+        <translation>Eine PDF-Seite von %1 x %2 mm ist größer, als PDF-Programme öffnen (200 Zoll). Das Layout stattdessen auf A4-Seiten zum Zusammenkleben schreiben?</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Template: outlines, lane lines, codes and numbers, nothing filled</source>
+        <translation>Schablone: Umrisse, Spurlinien, Codes und Nummern, nichts gefüllt</translation>
+    </message>
+    <message>
+        <source>Export at true scale</source>
+        <translation>Maßstabsgetreu exportieren</translation>
+    </message>
+    <message>
+        <source>SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout&apos;s size|*.pdf</source>
+        <translation>SVG-Zeichnung|*.svg|DXF-Zeichnung (Millimeter)|*.dxf|PDF-Seite in Layoutgröße|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design has no track system to suggest layouts of.</source>
+        <translation>Der Entwurf hat kein Schienensystem, für das Layouts vorgeschlagen werden können.</translation>
+    </message>
+    <message>
+        <source>The room has no closed outline: draw one with the room wizard first.</source>
+        <translation>Der Raum hat keinen geschlossenen Umriss: zuerst mit dem Raum-Assistenten einen zeichnen.</translation>
+    </message>
+    <message>
+        <source>Vireldo did not end properly last time. It kept these unsaved changes:</source>
+        <translation>Vireldo wurde beim letzten Mal nicht richtig beendet. Diese ungesicherten Änderungen wurden aufbewahrt:</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(nie gespeichert)</translation>
+    </message>
+    <message>
+        <source>Recover brings back the newest design and room; Discard deletes the copies; Later asks again at the next start.</source>
+        <translation>Wiederherstellen holt den neuesten Entwurf und Raum zurück; Verwerfen löscht die Kopien; Später fragt beim nächsten Start erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track list: neither %1 nor the user&apos;s data folder can be written !</source>
+        <translation>Die Teileliste kann nicht geschrieben werden: weder %1 noch der Datenordner des Benutzers ist beschreibbar!</translation>
+    </message>
+    <message>
+        <source>Room Template|*.rm3|All Files|*.*</source>
+        <translation>Raumvorlage|*.rm3|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>Save Room Template</source>
+        <translation>Raumvorlage speichern</translation>
+    </message>
+    <message>
+        <source>Room changed - Do you want to save room %1 ?</source>
+        <translation>Raum geändert - Raum %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Open Room Template</source>
+        <translation>Raumvorlage öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot load track definition file &apos;%1&apos; ! </source>
+        <translation>Die Schienendefinitionsdatei &apos;%1&apos; kann nicht geladen werden! </translation>
+    </message>
+    <message>
+        <source>EXIT VIRELDO!</source>
+        <translation>VIRELDO WIRD BEENDET!</translation>
+    </message>
+    <message>
+        <source>%1 mm past the start</source>
+        <translation>%1 mm hinter dem Start</translation>
+    </message>
+    <message>
+        <source>%1 mm short of the start</source>
+        <translation>%1 mm vor dem Start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left of the start</source>
+        <translation>%1 mm links vom Start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right of the start</source>
+        <translation>%1 mm rechts vom Start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left</source>
+        <translation>%1 mm nach links</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right</source>
+        <translation>%1 mm nach rechts</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, lap 2 %1 s (%2 %)</source>
+        <translation>, Runde Spur 2 %1 s (%2 %)</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1, add %2</source>
+        <translation>%1 entfernen, %2 anfügen</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm left)</source>
+        <translation>%1  (%2 mm übrig)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>open, gap %1 mm, %2 degrees off%3</source>
+        <translation>offen, Lücke %1 mm, %2 Grad Abweichung%3</translation>
+    </message>
+    <message>
+        <source>, the end %1</source>
+        <translation>, das Ende %1</translation>
+    </message>
+    <message>
+        <source>Track %1: %2, lane 2 %3 cm (%4 %)%5</source>
+        <translation>Strecke %1: %2, Spur 2 %3 cm (%4 %)%5</translation>
+    </message>
+    <message>
+        <source>Tracks %1 and %2 nearly meet (%3 mm): Join Track</source>
+        <translation>Strecken %1 und %2 treffen sich fast (%3 mm): Strecken verbinden</translation>
+    </message>
+    <message>
+        <source>Overlap: track %1 part %2 and track %3 part %4</source>
+        <translation>Überlappung: Strecke %1 Teil %2 und Strecke %3 Teil %4</translation>
+    </message>
+    <message>
+        <source>Buy %1 x %2</source>
+        <translation>%1 x %2 kaufen</translation>
+    </message>
+    <message>
+        <source>Every track closes, nothing overlaps, nothing is missing.</source>
+        <translation>Jede Strecke ist geschlossen, nichts überlappt, nichts fehlt.</translation>
+    </message>
+    <message>
+        <source>Close Loop</source>
+        <translation>Runde schließen</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Free: %3</source>
+        <translation>%1 - %2 - Frei: %3</translation>
+    </message>
+    <message>
+        <source>%1 - track %2 part %3</source>
+        <translation>%1 - Strecke %2 Teil %3</translation>
+    </message>
+    <message>
+        <source>Angle %1°</source>
+        <translation>Winkel %1°</translation>
+    </message>
 </context>
 </TS>

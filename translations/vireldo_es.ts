@@ -1491,5 +1491,201 @@ Si cambia los códigos de piezas ya usadas en diseños guardados, ya no podrá c
         <source> (cancelled)</source>
         <translation> (cancelado)</translation>
     </message>
+    <message>
+        <source>Tracks 2000|*.tr3|All Files|*.*</source>
+        <translation>Tracks 2000|*.tr3|Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>Save Track design</source>
+        <translation>Guardar diseño de pista</translation>
+    </message>
+    <message>
+        <source>Design changed - Do you want to save design %1 ?</source>
+        <translation>Diseño modificado - ¿Desea guardar el diseño %1?</translation>
+    </message>
+    <message>
+        <source>Open Vireldo Design</source>
+        <translation>Abrir diseño de Vireldo</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V2 designs</source>
+        <translation>Importar diseños de Vireldo V2</translation>
+    </message>
+    <message>
+        <source>Tracks V2|*.tr2|All Files|*.*</source>
+        <translation>Tracks V2|*.tr2|Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V1 designs</source>
+        <translation>Importar diseños de Vireldo V1</translation>
+    </message>
+    <message>
+        <source>Tracks V1|*.trk|All Files|*.*</source>
+        <translation>Tracks V1|*.trk|Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Escribiendo %1</translation>
+    </message>
+    <message>
+        <source>A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write the layout on A4 pages to tape together instead?</source>
+        <translation>Una página PDF de %1 x %2 mm es mayor de lo que abren los lectores de PDF (200 pulgadas). ¿Escribir el circuito en páginas A4 para unir con cinta?</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Estilo</translation>
+    </message>
+    <message>
+        <source>Template: outlines, lane lines, codes and numbers, nothing filled</source>
+        <translation>Plantilla: contornos, líneas de carril, códigos y números, nada relleno</translation>
+    </message>
+    <message>
+        <source>Export at true scale</source>
+        <translation>Exportar a escala real</translation>
+    </message>
+    <message>
+        <source>SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout&apos;s size|*.pdf</source>
+        <translation>Dibujo SVG|*.svg|Dibujo DXF (milímetros)|*.dxf|Página PDF del tamaño del circuito|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design has no track system to suggest layouts of.</source>
+        <translation>El diseño no tiene sistema de pista para sugerir circuitos.</translation>
+    </message>
+    <message>
+        <source>The room has no closed outline: draw one with the room wizard first.</source>
+        <translation>La habitación no tiene contorno cerrado: dibuje uno primero con el asistente de habitación.</translation>
+    </message>
+    <message>
+        <source>Vireldo did not end properly last time. It kept these unsaved changes:</source>
+        <translation>Vireldo no se cerró bien la última vez. Se guardaron estos cambios sin guardar:</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(nunca guardado)</translation>
+    </message>
+    <message>
+        <source>Recover brings back the newest design and room; Discard deletes the copies; Later asks again at the next start.</source>
+        <translation>Recuperar devuelve el diseño y la habitación más recientes; Descartar borra las copias; Más tarde vuelve a preguntar en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track list: neither %1 nor the user&apos;s data folder can be written !</source>
+        <translation>No se puede escribir la lista de piezas: ni %1 ni la carpeta de datos del usuario admiten escritura.</translation>
+    </message>
+    <message>
+        <source>Room Template|*.rm3|All Files|*.*</source>
+        <translation>Plantilla de habitación|*.rm3|Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>Save Room Template</source>
+        <translation>Guardar plantilla de habitación</translation>
+    </message>
+    <message>
+        <source>Room changed - Do you want to save room %1 ?</source>
+        <translation>Habitación modificada - ¿Desea guardar la habitación %1?</translation>
+    </message>
+    <message>
+        <source>Open Room Template</source>
+        <translation>Abrir plantilla de habitación</translation>
+    </message>
+    <message>
+        <source>Cannot load track definition file &apos;%1&apos; ! </source>
+        <translation>¡No se puede cargar el archivo de definiciones de pista &apos;%1&apos;! </translation>
+    </message>
+    <message>
+        <source>EXIT VIRELDO!</source>
+        <translation>¡VIRELDO SE CIERRA!</translation>
+    </message>
+    <message>
+        <source>%1 mm past the start</source>
+        <translation>%1 mm pasado el inicio</translation>
+    </message>
+    <message>
+        <source>%1 mm short of the start</source>
+        <translation>%1 mm antes del inicio</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left of the start</source>
+        <translation>%1 mm a la izquierda del inicio</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right of the start</source>
+        <translation>%1 mm a la derecha del inicio</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left</source>
+        <translation>%1 mm a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right</source>
+        <translation>%1 mm a la derecha</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>, lap 2 %1 s (%2 %)</source>
+        <translation>, vuelta carril 2 %1 s (%2 %)</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar %1</translation>
+    </message>
+    <message>
+        <source>Remove %1, add %2</source>
+        <translation>Quitar %1, añadir %2</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm left)</source>
+        <translation>%1  (quedan %2 mm)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>cerrada</translation>
+    </message>
+    <message>
+        <source>open, gap %1 mm, %2 degrees off%3</source>
+        <translation>abierta, hueco %1 mm, %2 grados de desvío%3</translation>
+    </message>
+    <message>
+        <source>, the end %1</source>
+        <translation>, el final %1</translation>
+    </message>
+    <message>
+        <source>Track %1: %2, lane 2 %3 cm (%4 %)%5</source>
+        <translation>Pista %1: %2, carril 2 %3 cm (%4 %)%5</translation>
+    </message>
+    <message>
+        <source>Tracks %1 and %2 nearly meet (%3 mm): Join Track</source>
+        <translation>Las pistas %1 y %2 casi se tocan (%3 mm): unir pistas</translation>
+    </message>
+    <message>
+        <source>Overlap: track %1 part %2 and track %3 part %4</source>
+        <translation>Solape: pista %1 pieza %2 y pista %3 pieza %4</translation>
+    </message>
+    <message>
+        <source>Buy %1 x %2</source>
+        <translation>Comprar %1 x %2</translation>
+    </message>
+    <message>
+        <source>Every track closes, nothing overlaps, nothing is missing.</source>
+        <translation>Cada pista está cerrada, nada se solapa, no falta nada.</translation>
+    </message>
+    <message>
+        <source>Close Loop</source>
+        <translation>Cerrar el circuito</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Free: %3</source>
+        <translation>%1 - %2 - Libres: %3</translation>
+    </message>
+    <message>
+        <source>%1 - track %2 part %3</source>
+        <translation>%1 - pista %2 pieza %3</translation>
+    </message>
+    <message>
+        <source>Angle %1°</source>
+        <translation>Ángulo %1°</translation>
+    </message>
 </context>
 </TS>

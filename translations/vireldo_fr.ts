@@ -1491,5 +1491,201 @@ Si vous changez les codes d&apos;éléments déjà utilisés dans des plans enre
         <source> (cancelled)</source>
         <translation> (annulé)</translation>
     </message>
+    <message>
+        <source>Tracks 2000|*.tr3|All Files|*.*</source>
+        <translation>Tracks 2000|*.tr3|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Save Track design</source>
+        <translation>Enregistrer le plan de piste</translation>
+    </message>
+    <message>
+        <source>Design changed - Do you want to save design %1 ?</source>
+        <translation>Plan modifié - Voulez-vous enregistrer le plan %1 ?</translation>
+    </message>
+    <message>
+        <source>Open Vireldo Design</source>
+        <translation>Ouvrir un plan Vireldo</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V2 designs</source>
+        <translation>Importer des plans Vireldo V2</translation>
+    </message>
+    <message>
+        <source>Tracks V2|*.tr2|All Files|*.*</source>
+        <translation>Tracks V2|*.tr2|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V1 designs</source>
+        <translation>Importer des plans Vireldo V1</translation>
+    </message>
+    <message>
+        <source>Tracks V1|*.trk|All Files|*.*</source>
+        <translation>Tracks V1|*.trk|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Écriture de %1</translation>
+    </message>
+    <message>
+        <source>A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write the layout on A4 pages to tape together instead?</source>
+        <translation>Une page PDF de %1 x %2 mm dépasse ce que les lecteurs PDF ouvrent (200 pouces). Écrire plutôt le circuit sur des pages A4 à assembler ?</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Template: outlines, lane lines, codes and numbers, nothing filled</source>
+        <translation>Gabarit : contours, lignes des voies, codes et numéros, rien de rempli</translation>
+    </message>
+    <message>
+        <source>Export at true scale</source>
+        <translation>Exporter à l&apos;échelle réelle</translation>
+    </message>
+    <message>
+        <source>SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout&apos;s size|*.pdf</source>
+        <translation>Dessin SVG|*.svg|Dessin DXF (millimètres)|*.dxf|Page PDF à la taille du circuit|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design has no track system to suggest layouts of.</source>
+        <translation>Le plan n&apos;a pas de système de piste pour lequel proposer des circuits.</translation>
+    </message>
+    <message>
+        <source>The room has no closed outline: draw one with the room wizard first.</source>
+        <translation>La pièce n&apos;a pas de contour fermé : dessinez-en un d&apos;abord avec l&apos;assistant de pièce.</translation>
+    </message>
+    <message>
+        <source>Vireldo did not end properly last time. It kept these unsaved changes:</source>
+        <translation>Vireldo ne s&apos;est pas terminé correctement la dernière fois. Ces modifications non enregistrées ont été gardées :</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(jamais enregistré)</translation>
+    </message>
+    <message>
+        <source>Recover brings back the newest design and room; Discard deletes the copies; Later asks again at the next start.</source>
+        <translation>Récupérer rétablit le plan et la pièce les plus récents ; Abandonner supprime les copies ; Plus tard redemande au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track list: neither %1 nor the user&apos;s data folder can be written !</source>
+        <translation>Impossible d&apos;écrire la liste des éléments : ni %1 ni le dossier de données de l&apos;utilisateur ne sont accessibles en écriture !</translation>
+    </message>
+    <message>
+        <source>Room Template|*.rm3|All Files|*.*</source>
+        <translation>Modèle de pièce|*.rm3|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>Save Room Template</source>
+        <translation>Enregistrer le modèle de pièce</translation>
+    </message>
+    <message>
+        <source>Room changed - Do you want to save room %1 ?</source>
+        <translation>Pièce modifiée - Voulez-vous enregistrer la pièce %1 ?</translation>
+    </message>
+    <message>
+        <source>Open Room Template</source>
+        <translation>Ouvrir un modèle de pièce</translation>
+    </message>
+    <message>
+        <source>Cannot load track definition file &apos;%1&apos; ! </source>
+        <translation>Impossible de charger le fichier de définitions de piste &apos;%1&apos; ! </translation>
+    </message>
+    <message>
+        <source>EXIT VIRELDO!</source>
+        <translation>FERMETURE DE VIRELDO !</translation>
+    </message>
+    <message>
+        <source>%1 mm past the start</source>
+        <translation>%1 mm après le départ</translation>
+    </message>
+    <message>
+        <source>%1 mm short of the start</source>
+        <translation>%1 mm avant le départ</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left of the start</source>
+        <translation>%1 mm à gauche du départ</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right of the start</source>
+        <translation>%1 mm à droite du départ</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left</source>
+        <translation>%1 mm à gauche</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right</source>
+        <translation>%1 mm à droite</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>, lap 2 %1 s (%2 %)</source>
+        <translation>, tour voie 2 %1 s (%2 %)</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Remove %1, add %2</source>
+        <translation>Retirer %1, ajouter %2</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm left)</source>
+        <translation>%1  (%2 mm restants)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fermée</translation>
+    </message>
+    <message>
+        <source>open, gap %1 mm, %2 degrees off%3</source>
+        <translation>ouverte, écart %1 mm, %2 degrés de déviation%3</translation>
+    </message>
+    <message>
+        <source>, the end %1</source>
+        <translation>, la fin %1</translation>
+    </message>
+    <message>
+        <source>Track %1: %2, lane 2 %3 cm (%4 %)%5</source>
+        <translation>Piste %1 : %2, voie 2 %3 cm (%4 %)%5</translation>
+    </message>
+    <message>
+        <source>Tracks %1 and %2 nearly meet (%3 mm): Join Track</source>
+        <translation>Les pistes %1 et %2 se touchent presque (%3 mm) : joindre les pistes</translation>
+    </message>
+    <message>
+        <source>Overlap: track %1 part %2 and track %3 part %4</source>
+        <translation>Chevauchement : piste %1 élément %2 et piste %3 élément %4</translation>
+    </message>
+    <message>
+        <source>Buy %1 x %2</source>
+        <translation>Acheter %1 x %2</translation>
+    </message>
+    <message>
+        <source>Every track closes, nothing overlaps, nothing is missing.</source>
+        <translation>Chaque piste est fermée, rien ne se chevauche, rien ne manque.</translation>
+    </message>
+    <message>
+        <source>Close Loop</source>
+        <translation>Fermer la boucle</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Free: %3</source>
+        <translation>%1 - %2 - Libres : %3</translation>
+    </message>
+    <message>
+        <source>%1 - track %2 part %3</source>
+        <translation>%1 - piste %2 élément %3</translation>
+    </message>
+    <message>
+        <source>Angle %1°</source>
+        <translation>Angle %1°</translation>
+    </message>
 </context>
 </TS>

@@ -1491,5 +1491,201 @@ Se si cambiano i codici di pezzi già usati in progetti salvati, non sarà più 
         <source> (cancelled)</source>
         <translation> (annullato)</translation>
     </message>
+    <message>
+        <source>Tracks 2000|*.tr3|All Files|*.*</source>
+        <translation>Tracks 2000|*.tr3|Tutti i file|*.*</translation>
+    </message>
+    <message>
+        <source>Save Track design</source>
+        <translation>Salva progetto della pista</translation>
+    </message>
+    <message>
+        <source>Design changed - Do you want to save design %1 ?</source>
+        <translation>Progetto modificato - Salvare il progetto %1?</translation>
+    </message>
+    <message>
+        <source>Open Vireldo Design</source>
+        <translation>Apri progetto Vireldo</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V2 designs</source>
+        <translation>Importa progetti Vireldo V2</translation>
+    </message>
+    <message>
+        <source>Tracks V2|*.tr2|All Files|*.*</source>
+        <translation>Tracks V2|*.tr2|Tutti i file|*.*</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V1 designs</source>
+        <translation>Importa progetti Vireldo V1</translation>
+    </message>
+    <message>
+        <source>Tracks V1|*.trk|All Files|*.*</source>
+        <translation>Tracks V1|*.trk|Tutti i file|*.*</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>Scrittura di %1</translation>
+    </message>
+    <message>
+        <source>A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write the layout on A4 pages to tape together instead?</source>
+        <translation>Una pagina PDF di %1 x %2 mm è più grande di quanto aprano i lettori PDF (200 pollici). Scrivere invece il circuito su pagine A4 da unire con nastro?</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stile</translation>
+    </message>
+    <message>
+        <source>Template: outlines, lane lines, codes and numbers, nothing filled</source>
+        <translation>Sagoma: contorni, linee delle corsie, codici e numeri, niente di pieno</translation>
+    </message>
+    <message>
+        <source>Export at true scale</source>
+        <translation>Esporta in scala reale</translation>
+    </message>
+    <message>
+        <source>SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout&apos;s size|*.pdf</source>
+        <translation>Disegno SVG|*.svg|Disegno DXF (millimetri)|*.dxf|Pagina PDF delle dimensioni del circuito|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design has no track system to suggest layouts of.</source>
+        <translation>Il progetto non ha un sistema di pista per cui suggerire circuiti.</translation>
+    </message>
+    <message>
+        <source>The room has no closed outline: draw one with the room wizard first.</source>
+        <translation>La stanza non ha un contorno chiuso: disegnarne prima uno con la procedura della stanza.</translation>
+    </message>
+    <message>
+        <source>Vireldo did not end properly last time. It kept these unsaved changes:</source>
+        <translation>Vireldo non si è chiuso correttamente l&apos;ultima volta. Ha conservato queste modifiche non salvate:</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(mai salvato)</translation>
+    </message>
+    <message>
+        <source>Recover brings back the newest design and room; Discard deletes the copies; Later asks again at the next start.</source>
+        <translation>Recupera riporta il progetto e la stanza più recenti; Scarta elimina le copie; Più tardi chiede di nuovo al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track list: neither %1 nor the user&apos;s data folder can be written !</source>
+        <translation>Impossibile scrivere l&apos;elenco dei pezzi: né %1 né la cartella dati dell&apos;utente sono scrivibili!</translation>
+    </message>
+    <message>
+        <source>Room Template|*.rm3|All Files|*.*</source>
+        <translation>Modello di stanza|*.rm3|Tutti i file|*.*</translation>
+    </message>
+    <message>
+        <source>Save Room Template</source>
+        <translation>Salva modello di stanza</translation>
+    </message>
+    <message>
+        <source>Room changed - Do you want to save room %1 ?</source>
+        <translation>Stanza modificata - Salvare la stanza %1?</translation>
+    </message>
+    <message>
+        <source>Open Room Template</source>
+        <translation>Apri modello di stanza</translation>
+    </message>
+    <message>
+        <source>Cannot load track definition file &apos;%1&apos; ! </source>
+        <translation>Impossibile caricare il file di definizioni di pista &apos;%1&apos;! </translation>
+    </message>
+    <message>
+        <source>EXIT VIRELDO!</source>
+        <translation>VIRELDO SI CHIUDE!</translation>
+    </message>
+    <message>
+        <source>%1 mm past the start</source>
+        <translation>%1 mm oltre la partenza</translation>
+    </message>
+    <message>
+        <source>%1 mm short of the start</source>
+        <translation>%1 mm prima della partenza</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left of the start</source>
+        <translation>%1 mm a sinistra della partenza</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right of the start</source>
+        <translation>%1 mm a destra della partenza</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left</source>
+        <translation>%1 mm a sinistra</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right</source>
+        <translation>%1 mm a destra</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>, lap 2 %1 s (%2 %)</source>
+        <translation>, giro corsia 2 %1 s (%2 %)</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Togli %1</translation>
+    </message>
+    <message>
+        <source>Remove %1, add %2</source>
+        <translation>Togli %1, aggiungi %2</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm left)</source>
+        <translation>%1  (restano %2 mm)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>chiusa</translation>
+    </message>
+    <message>
+        <source>open, gap %1 mm, %2 degrees off%3</source>
+        <translation>aperta, distanza %1 mm, %2 gradi di scarto%3</translation>
+    </message>
+    <message>
+        <source>, the end %1</source>
+        <translation>, la fine %1</translation>
+    </message>
+    <message>
+        <source>Track %1: %2, lane 2 %3 cm (%4 %)%5</source>
+        <translation>Pista %1: %2, corsia 2 %3 cm (%4 %)%5</translation>
+    </message>
+    <message>
+        <source>Tracks %1 and %2 nearly meet (%3 mm): Join Track</source>
+        <translation>Le piste %1 e %2 quasi si toccano (%3 mm): unisci piste</translation>
+    </message>
+    <message>
+        <source>Overlap: track %1 part %2 and track %3 part %4</source>
+        <translation>Sovrapposizione: pista %1 pezzo %2 e pista %3 pezzo %4</translation>
+    </message>
+    <message>
+        <source>Buy %1 x %2</source>
+        <translation>Comprare %1 x %2</translation>
+    </message>
+    <message>
+        <source>Every track closes, nothing overlaps, nothing is missing.</source>
+        <translation>Ogni pista è chiusa, niente si sovrappone, non manca niente.</translation>
+    </message>
+    <message>
+        <source>Close Loop</source>
+        <translation>Chiudi il circuito</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Free: %3</source>
+        <translation>%1 - %2 - Liberi: %3</translation>
+    </message>
+    <message>
+        <source>%1 - track %2 part %3</source>
+        <translation>%1 - pista %2 pezzo %3</translation>
+    </message>
+    <message>
+        <source>Angle %1°</source>
+        <translation>Angolo %1°</translation>
+    </message>
 </context>
 </TS>

@@ -1491,5 +1491,201 @@ Als u de codes wijzigt van delen die u al in opgeslagen ontwerpen hebt gebruikt,
         <source> (cancelled)</source>
         <translation> (geannuleerd)</translation>
     </message>
+    <message>
+        <source>Tracks 2000|*.tr3|All Files|*.*</source>
+        <translation>Tracks 2000|*.tr3|Alle bestanden|*.*</translation>
+    </message>
+    <message>
+        <source>Save Track design</source>
+        <translation>Baanontwerp opslaan</translation>
+    </message>
+    <message>
+        <source>Design changed - Do you want to save design %1 ?</source>
+        <translation>Ontwerp gewijzigd - Wilt u ontwerp %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>Open Vireldo Design</source>
+        <translation>Vireldo-ontwerp openen</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V2 designs</source>
+        <translation>Vireldo V2-ontwerpen importeren</translation>
+    </message>
+    <message>
+        <source>Tracks V2|*.tr2|All Files|*.*</source>
+        <translation>Tracks V2|*.tr2|Alle bestanden|*.*</translation>
+    </message>
+    <message>
+        <source>Import Vireldo V1 designs</source>
+        <translation>Vireldo V1-ontwerpen importeren</translation>
+    </message>
+    <message>
+        <source>Tracks V1|*.trk|All Files|*.*</source>
+        <translation>Tracks V1|*.trk|Alle bestanden|*.*</translation>
+    </message>
+    <message>
+        <source>Writing %1</source>
+        <translation>%1 wordt geschreven</translation>
+    </message>
+    <message>
+        <source>A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write the layout on A4 pages to tape together instead?</source>
+        <translation>Een PDF-pagina van %1 x %2 mm is groter dan PDF-lezers openen (200 inch). Het circuit in plaats daarvan op A4-pagina&apos;s schrijven om aan elkaar te plakken?</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stijl</translation>
+    </message>
+    <message>
+        <source>Template: outlines, lane lines, codes and numbers, nothing filled</source>
+        <translation>Sjabloon: omtrekken, baanlijnen, codes en nummers, niets gevuld</translation>
+    </message>
+    <message>
+        <source>Export at true scale</source>
+        <translation>Op ware schaal exporteren</translation>
+    </message>
+    <message>
+        <source>SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout&apos;s size|*.pdf</source>
+        <translation>SVG-tekening|*.svg|DXF-tekening (millimeters)|*.dxf|PDF-pagina op circuitgrootte|*.pdf</translation>
+    </message>
+    <message>
+        <source>The design has no track system to suggest layouts of.</source>
+        <translation>Het ontwerp heeft geen baansysteem om circuits voor voor te stellen.</translation>
+    </message>
+    <message>
+        <source>The room has no closed outline: draw one with the room wizard first.</source>
+        <translation>De ruimte heeft geen gesloten omtrek: teken er eerst een met de ruimte-assistent.</translation>
+    </message>
+    <message>
+        <source>Vireldo did not end properly last time. It kept these unsaved changes:</source>
+        <translation>Vireldo is de vorige keer niet goed afgesloten. Deze niet-opgeslagen wijzigingen zijn bewaard:</translation>
+    </message>
+    <message>
+        <source>(never saved)</source>
+        <translation>(nooit opgeslagen)</translation>
+    </message>
+    <message>
+        <source>Recover brings back the newest design and room; Discard deletes the copies; Later asks again at the next start.</source>
+        <translation>Herstellen haalt het nieuwste ontwerp en de nieuwste ruimte terug; Verwerpen wist de kopieën; Later vraagt het bij de volgende start opnieuw.</translation>
+    </message>
+    <message>
+        <source>Cannot write the track list: neither %1 nor the user&apos;s data folder can be written !</source>
+        <translation>De onderdelenlijst kan niet worden geschreven: noch %1 noch de gegevensmap van de gebruiker is schrijfbaar!</translation>
+    </message>
+    <message>
+        <source>Room Template|*.rm3|All Files|*.*</source>
+        <translation>Ruimtesjabloon|*.rm3|Alle bestanden|*.*</translation>
+    </message>
+    <message>
+        <source>Save Room Template</source>
+        <translation>Ruimtesjabloon opslaan</translation>
+    </message>
+    <message>
+        <source>Room changed - Do you want to save room %1 ?</source>
+        <translation>Ruimte gewijzigd - Wilt u ruimte %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>Open Room Template</source>
+        <translation>Ruimtesjabloon openen</translation>
+    </message>
+    <message>
+        <source>Cannot load track definition file &apos;%1&apos; ! </source>
+        <translation>Het baandefinitiebestand &apos;%1&apos; kan niet worden geladen! </translation>
+    </message>
+    <message>
+        <source>EXIT VIRELDO!</source>
+        <translation>VIRELDO WORDT AFGESLOTEN!</translation>
+    </message>
+    <message>
+        <source>%1 mm past the start</source>
+        <translation>%1 mm voorbij de start</translation>
+    </message>
+    <message>
+        <source>%1 mm short of the start</source>
+        <translation>%1 mm vóór de start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left of the start</source>
+        <translation>%1 mm links van de start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right of the start</source>
+        <translation>%1 mm rechts van de start</translation>
+    </message>
+    <message>
+        <source>%1 mm to the left</source>
+        <translation>%1 mm naar links</translation>
+    </message>
+    <message>
+        <source>%1 mm to the right</source>
+        <translation>%1 mm naar rechts</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>, lap 2 %1 s (%2 %)</source>
+        <translation>, ronde baan 2 %1 s (%2 %)</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 verwijderen</translation>
+    </message>
+    <message>
+        <source>Remove %1, add %2</source>
+        <translation>%1 verwijderen, %2 toevoegen</translation>
+    </message>
+    <message>
+        <source>%1  (%2 mm left)</source>
+        <translation>%1  (%2 mm over)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>gesloten</translation>
+    </message>
+    <message>
+        <source>open, gap %1 mm, %2 degrees off%3</source>
+        <translation>open, opening %1 mm, %2 graden afwijking%3</translation>
+    </message>
+    <message>
+        <source>, the end %1</source>
+        <translation>, het einde %1</translation>
+    </message>
+    <message>
+        <source>Track %1: %2, lane 2 %3 cm (%4 %)%5</source>
+        <translation>Baan %1: %2, baan 2 %3 cm (%4 %)%5</translation>
+    </message>
+    <message>
+        <source>Tracks %1 and %2 nearly meet (%3 mm): Join Track</source>
+        <translation>Banen %1 en %2 raken elkaar bijna (%3 mm): banen verbinden</translation>
+    </message>
+    <message>
+        <source>Overlap: track %1 part %2 and track %3 part %4</source>
+        <translation>Overlapping: baan %1 deel %2 en baan %3 deel %4</translation>
+    </message>
+    <message>
+        <source>Buy %1 x %2</source>
+        <translation>%1 x %2 kopen</translation>
+    </message>
+    <message>
+        <source>Every track closes, nothing overlaps, nothing is missing.</source>
+        <translation>Elke baan is gesloten, niets overlapt, niets ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Close Loop</source>
+        <translation>Lus sluiten</translation>
+    </message>
+    <message>
+        <source>%1 - %2 - Free: %3</source>
+        <translation>%1 - %2 - Vrij: %3</translation>
+    </message>
+    <message>
+        <source>%1 - track %2 part %3</source>
+        <translation>%1 - baan %2 deel %3</translation>
+    </message>
+    <message>
+        <source>Angle %1°</source>
+        <translation>Hoek %1°</translation>
+    </message>
 </context>
 </TS>

@@ -18,12 +18,12 @@
 namespace {
 
 FileDialogRequest DesignDialog(const A_APPL& appl, const char* title) {
-    return {title, "Tracks 2000|*.tr3|All Files|*.*", "tr3", appl.LastUsedPath, ""};
+    return {title, Texts::Mark("Tracks 2000|*.tr3|All Files|*.*"), "tr3", appl.LastUsedPath, ""};
 }
 
 // Save As proposes the design's own name.
 FileDialogRequest SaveDesignDialog(const A_APPL& appl) {
-    FileDialogRequest dialog = DesignDialog(appl, "Save Track design");
+    FileDialogRequest dialog = DesignDialog(appl, Texts::Mark("Save Track design"));
     dialog.FileName = ProposedName(appl, appl.Design.Design.FileName, "tr3");
     return dialog;
 }
@@ -145,7 +145,8 @@ bool AskSaveDesign(A_APPL& appl) {
     if (!appl.Design.Design.IsModified())
         return true;
     const DialogAnswer answer = appl.Dialogs().YesNoCancel(
-        "Design changed - Do you want to save design " + appl.Design.Design.FileName + " ?");
+        Texts::Fill(Texts::Mark("Design changed - Do you want to save design %1 ?"),
+                    {appl.Design.Design.FileName}));
     if (answer == DialogAnswer::Cancel)
         return false;
     // A save that was cancelled or failed keeps the design: as Cancel.
@@ -186,7 +187,7 @@ void OpenDesign(A_APPL& appl, const std::string& fileName) {
         return;
     std::string name = fileName;
     if (name.empty())
-        name = appl.Dialogs().OpenFile(DesignDialog(appl, "Open Vireldo Design"));
+        name = appl.Dialogs().OpenFile(DesignDialog(appl, Texts::Mark("Open Vireldo Design")));
     if (name.empty())
         return;
     AddRecentFile(appl, name);
@@ -260,8 +261,8 @@ bool AskBeforeExit(A_APPL& appl) {
         return false;
     if (answer == DialogAnswer::Yes) {
         if (!SaveDefinitions(appl.Library, appl.ProgramDir)) {
-            ShowAppMessage(appl,
-                           "Cannot write file " + appl.ProgramDir + DEFINITIONS_FILE_NAME + " !");
+            ShowAppMessage(appl, Texts::Fill(Texts::Mark("Cannot write file %1 !"),
+                                             {appl.ProgramDir + DEFINITIONS_FILE_NAME}));
             return false;
         }
         appl.Define.DefinitionsChanged = false;
@@ -272,9 +273,9 @@ bool AskBeforeExit(A_APPL& appl) {
 void ImportTr2Command(A_APPL& appl) {
     if (!AskSaveDesign(appl))
         return;
-    const std::string name =
-        appl.Dialogs().OpenFile({"Import Vireldo V2 designs", "Tracks V2|*.tr2|All Files|*.*",
-                                 "tr2", appl.LastUsedPath, ""});
+    const std::string name = appl.Dialogs().OpenFile({Texts::Mark("Import Vireldo V2 designs"),
+                                                      Texts::Mark("Tracks V2|*.tr2|All Files|*.*"),
+                                                      "tr2", appl.LastUsedPath, ""});
     if (name.empty())
         return;
     const std::string message = ImportTr2(appl.Design.Design, appl.Design.Freehand, name);
@@ -287,7 +288,8 @@ void ImportTr2Command(A_APPL& appl) {
 void ImportTrkCommand(A_APPL& appl) {
     if (!AskSaveDesign(appl))
         return;
-    appl.Dialogs().OpenFile({"Import Vireldo V1 designs", "Tracks V1|*.trk|All Files|*.*", "trk",
-                             appl.LastUsedPath, ""});
+    appl.Dialogs().OpenFile({Texts::Mark("Import Vireldo V1 designs"),
+                             Texts::Mark("Tracks V1|*.trk|All Files|*.*"), "trk", appl.LastUsedPath,
+                             ""});
     appl.Design.SelectedTrack = nullptr;
 }

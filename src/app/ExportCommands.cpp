@@ -24,10 +24,10 @@ void Export(A_APPL& appl, const std::string& target,
             const std::function<bool(CanvasSet&, JobProgress&)>& write) {
     const std::unique_ptr<StandaloneCanvases> copy = CopyCanvases(appl.Canvases);
     const JobResult result =
-        RunAppJob(appl, "Writing " + target, "pages",
+        RunAppJob(appl, Texts::Fill(Texts::Mark("Writing %1"), {target}), Texts::Mark("pages"),
                   [&](JobProgress& progress) { return write(copy->Set, progress); });
     if (result == JobResult::Failed)
-        ShowAppError(appl, "Cannot write file " + target + " !");
+        ShowAppError(appl, Texts::Fill(Texts::Mark("Cannot write file %1 !"), {target}));
     if (result == JobResult::Done)
         appl.LastUsedPath = FolderOf(target);
 }
@@ -35,11 +35,11 @@ void Export(A_APPL& appl, const std::string& target,
 // A page too large for PDF readers is offered as tiles of A4 instead.
 void ExportAsTiles(A_APPL& appl, const std::string& target, TrueScaleStyle style) {
     const QSizeF page = PdfPageSizeMm(LayoutExtent(appl.Canvases), 1);
-    char size[64];
-    std::snprintf(size, sizeof size, "%.0f x %.0f mm", page.width(), page.height());
-    if (appl.Dialogs().YesNo(std::string("A PDF page of ") + size +
-                             " is larger than PDF readers open (200 inches). Write the layout "
-                             "on A4 pages to tape together instead?") != DialogAnswer::Yes)
+    const std::string question = Texts::Fill(
+        Texts::Mark("A PDF page of %1 x %2 mm is larger than PDF readers open (200 inches). Write "
+                    "the layout on A4 pages to tape together instead?"),
+        {Texts::Number(page.width(), 0), Texts::Number(page.height(), 0)});
+    if (appl.Dialogs().YesNo(question) != DialogAnswer::Yes)
         return;
     Export(appl, target, [&](CanvasSet& canvases, JobProgress& progress) {
         PageTiles tiles;
@@ -59,8 +59,9 @@ JobResult RunAppJob(A_APPL& appl, const std::string& title, const std::string& s
 
 bool AskOutputStyle(A_APPL& appl, TrueScaleStyle& style) {
     const int chosen = appl.Dialogs().ChooseFromList(
-        "Style",
-        {"Template: outlines, lane lines, codes and numbers, nothing filled", "As on screen"},
+        Texts::Mark("Style"),
+        {Texts::Mark("Template: outlines, lane lines, codes and numbers, nothing filled"),
+         Texts::Mark("As on screen")},
         [](int) {}, appl.OutputStyle == TrueScaleStyle::Template ? 0 : 1);
     if (chosen < 0)
         return false;
@@ -76,8 +77,9 @@ void ExportLayoutCommand(A_APPL& appl) {
         return;
     }
     const std::string name = appl.Dialogs().SaveFile(
-        {"Export at true scale",
-         "SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout's size|*.pdf",
+        {Texts::Mark("Export at true scale"),
+         Texts::Mark("SVG drawing|*.svg|DXF drawing (millimetres)|*.dxf|PDF page of the layout's "
+                     "size|*.pdf"),
          "svg", appl.LastUsedPath, ProposedName(appl, appl.Design.Design.FileName, "svg")});
     if (name.empty())
         return;

@@ -1,6 +1,7 @@
 #include "LayoutSuggestions.h"
 
 #include "Appl.h"
+#include "base/UiText.h"
 #include "generate/PieceKit.h"
 #include "report/TrackList.h"
 #include "sim/LapSimulation.h"
@@ -28,14 +29,14 @@ bool OptionsForRequest(A_APPL& appl, const SuggestRequest& request, SuggestOptio
                        std::string& error) {
     T_DESIGN& design = appl.Design.Design;
     if (!design.Brand) {
-        error = "The design has no track system to suggest layouts of.";
+        error = Texts::Mark("The design has no track system to suggest layouts of.");
         return false;
     }
     options = SuggestOptions{};
     options.Table = request.UseRoom ? RoomBoard(appl.Room.Layer)
                                     : RectangleBoard(request.WidthCm, request.HeightCm);
     if (options.Table.Empty()) {
-        error = "The room has no closed outline: draw one with the room wizard first.";
+        error = Texts::Mark("The room has no closed outline: draw one with the room wizard first.");
         return false;
     }
     options.Budget = request.InStockOnly ? FreeStockBudget(design) : UnlimitedBudget(*design.Brand);

@@ -6,6 +6,7 @@
 #include "History.h"
 #include "RoomCommands.h"
 #include "base/TextWriter.h"
+#include "base/UiText.h"
 #include "design/DesignFile.h"
 #include "folders/ProgramFolders.h"
 #include "room/Room.h"
@@ -136,13 +137,18 @@ void StopRecovery(A_APPL& appl) {
 }
 
 std::string RecoveryQuestion(const std::vector<RecoveryCopy>& copies) {
-    std::string text = "Vireldo did not end properly last time. It kept these unsaved changes:\n";
+    std::string text =
+        std::string(
+            Texts::Mark("Vireldo did not end properly last time. It kept these unsaved changes:")) +
+        "\n";
     for (const RecoveryCopy& copy : copies)
         text += "\n" + copy.Kind + " " +
-                (copy.OriginalName.empty() ? std::string("(never saved)") : copy.OriginalName) +
+                (copy.OriginalName.empty() ? std::string(Texts::Mark("(never saved)"))
+                                           : copy.OriginalName) +
                 ", " + TimeText(copy.SavedAt);
-    return text + "\n\nRecover brings back the newest design and room; Discard deletes the "
-                  "copies; Later asks again at the next start.";
+    return text + "\n\n" +
+           Texts::Mark("Recover brings back the newest design and room; Discard deletes the "
+                       "copies; Later asks again at the next start.");
 }
 
 bool OfferRecovery(A_APPL& appl) {

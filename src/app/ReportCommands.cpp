@@ -23,7 +23,9 @@ std::string WriteReportFile(A_APPL& appl, const char* name, const std::string& h
     const std::string folder = ReportFolder(appl, why);
     if (!folder.empty() && WriteFileAtomically(folder + name, html))
         return folder;
-    ShowAppError(appl, why.empty() ? "Cannot write file " + folder + name + " !" : why);
+    ShowAppError(appl, why.empty()
+                           ? Texts::Fill(Texts::Mark("Cannot write file %1 !"), {folder + name})
+                           : why);
     return std::string();
 }
 
@@ -59,8 +61,10 @@ std::string ReportFolder(const A_APPL& appl, std::string& why) {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (!data.isEmpty() && QDir().mkpath(data) && QFileInfo(data).isWritable())
         return QDir(data).absolutePath().toStdString() + "/";
-    why = "Cannot write the track list: neither " + appl.ProgramDir +
-          " nor the user's data folder can be written !";
+    why = Texts::Fill(
+        Texts::Mark("Cannot write the track list: neither %1 nor the user's data folder can be "
+                    "written !"),
+        {appl.ProgramDir});
     return std::string();
 }
 
@@ -86,7 +90,8 @@ void ShowTracklistCommand(A_APPL& appl) {
     if (folder.empty())
         return;
     if (!SnapshotDesign(appl.Design, folder + SNAPSHOT_FILE))
-        ShowAppError(appl, "Cannot write file " + folder + SNAPSHOT_FILE + " !");
+        ShowAppError(appl,
+                     Texts::Fill(Texts::Mark("Cannot write file %1 !"), {folder + SNAPSHOT_FILE}));
     if (appl.Window)
         appl.Window->OpenInBrowser(folder + TRACKLIST_FILE);
 }

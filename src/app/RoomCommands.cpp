@@ -3,11 +3,12 @@
 #include "Appl.h"
 #include "DesignCommands.h"
 #include "Recovery.h"
+#include "base/UiText.h"
 
 namespace {
 
 FileDialogRequest RoomDialog(const A_APPL& appl, const char* title) {
-    return {title, "Room Template|*.rm3|All Files|*.*", "rm3", appl.LastUsedPath, ""};
+    return {title, Texts::Mark("Room Template|*.rm3|All Files|*.*"), "rm3", appl.LastUsedPath, ""};
 }
 
 bool Save(A_APPL& appl) {
@@ -15,7 +16,8 @@ bool Save(A_APPL& appl) {
         KeepRecoveryCopies(appl); // saved: its recovery copy goes
         return true;
     }
-    ShowAppError(appl, "Cannot write file " + appl.Room.RoomFileName + " !");
+    ShowAppError(appl,
+                 Texts::Fill(Texts::Mark("Cannot write file %1 !"), {appl.Room.RoomFileName}));
     return false;
 }
 
@@ -34,7 +36,7 @@ bool SaveUnder(A_APPL& appl, const std::string& name) {
 }
 
 std::string AskRoomName(A_APPL& appl) {
-    FileDialogRequest dialog = RoomDialog(appl, "Save Room Template");
+    FileDialogRequest dialog = RoomDialog(appl, Texts::Mark("Save Room Template"));
     dialog.FileName = ProposedName(appl, appl.Room.RoomFileName, "rm3");
     return appl.Dialogs().SaveFile(dialog);
 }
@@ -53,8 +55,8 @@ void FitRoomView(A_APPL& appl) {
 bool AskSaveRoom(A_APPL& appl) {
     if (!appl.Room.Layer.Changed)
         return true;
-    const DialogAnswer answer = appl.Dialogs().YesNoCancel(
-        "Room changed - Do you want to save room " + appl.Room.RoomFileName + " ?");
+    const DialogAnswer answer = appl.Dialogs().YesNoCancel(Texts::Fill(
+        Texts::Mark("Room changed - Do you want to save room %1 ?"), {appl.Room.RoomFileName}));
     if (answer == DialogAnswer::Cancel)
         return false;
     // A save that was cancelled or failed keeps the room: as Cancel.
@@ -69,7 +71,8 @@ void LoadRoomFile(A_APPL& appl) {
 void OpenRoomCommand(A_APPL& appl) {
     if (!AskSaveRoom(appl))
         return;
-    const std::string name = appl.Dialogs().OpenFile(RoomDialog(appl, "Open Room Template"));
+    const std::string name =
+        appl.Dialogs().OpenFile(RoomDialog(appl, Texts::Mark("Open Room Template")));
     if (name.empty())
         return;
     appl.LastUsedPath = FolderOf(name);

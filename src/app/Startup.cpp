@@ -5,6 +5,7 @@
 #include "DesignCommands.h"
 #include "History.h"
 #include "RoomCommands.h"
+#include "base/UiText.h"
 #include "defs/DefinitionsFile.h"
 #include "defs/StockFile.h"
 
@@ -13,8 +14,9 @@ bool LoadLibraryOrExplain(A_APPL& appl) {
     LoadStock(appl.Library, appl.ProgramDir);
     if (appl.Library.Count > 0)
         return true;
-    ShowAppError(appl, "Cannot load track definition file '" + appl.ProgramDir +
-                           DEFINITIONS_FILE_NAME + "' ! \n\nEXIT VIRELDO!");
+    ShowAppError(appl, Texts::Fill(Texts::Mark("Cannot load track definition file '%1' ! "),
+                                   {appl.ProgramDir + DEFINITIONS_FILE_NAME}) +
+                           "\n\n" + Texts::Mark("EXIT VIRELDO!"));
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "UiText.h"
 
+#include <cstdio>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -47,6 +48,12 @@ std::string Substitute(const std::string& key, const std::vector<std::string>& a
             text += key[i];
         }
     }
+    return text;
+}
+
+std::string Number(double value, int decimals, bool sign) {
+    char text[64];
+    std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, value);
     return text;
 }
 

@@ -25,6 +25,10 @@ struct Composition {
 // The key and arguments a text was filled from, among the texts filled
 // lately; false for any other text.
 bool FindComposition(const std::string& text, Composition& composition);
+// A number for a text: the decimals asked for, a point as separator (the
+// window shows the language's), a sign before it when asked.
+std::string Number(double value, int decimals, bool sign = false);
+
 // The key with %1, %2, ... replaced by the arguments.
 std::string Substitute(const std::string& key, const std::vector<std::string>& args);
 

@@ -1,6 +1,7 @@
 #include "LayoutCheck.h"
 
 #include "Crossing.h"
+#include "base/UiText.h"
 #include "defs/SharedPiece.h"
 
 #include <algorithm>
@@ -161,21 +162,21 @@ float GapMillimetres(const Pose& a, const Pose& b) {
 std::string GapDirection(const TrackFinding& finding) {
     // Below a tenth of a millimetre a side is no side.
     constexpr float NONE_MM = 0.05f;
-    char text[96];
     const float along = finding.AlongMillimetres, across = finding.AcrossMillimetres;
-    std::string direction;
-    if (std::fabs(along) >= NONE_MM) {
-        std::snprintf(text, sizeof text, "%.1f mm %s the start", std::fabs(along),
-                      along > 0 ? "past" : "short of");
-        direction = text;
-    }
-    if (std::fabs(across) >= NONE_MM) {
-        std::snprintf(text, sizeof text, "%.1f mm to the %s", std::fabs(across),
-                      across > 0 ? "left" : "right");
-        direction += (direction.empty() ? std::string() : " and ") + text +
-                     (direction.empty() ? " of the start" : "");
-    }
-    return direction;
+    const bool hasAlong = std::fabs(along) >= NONE_MM, hasAcross = std::fabs(across) >= NONE_MM;
+    const std::string alongText = Texts::Fill(along > 0 ? Texts::Mark("%1 mm past the start")
+                                                        : Texts::Mark("%1 mm short of the start"),
+                                              {Texts::Number(std::fabs(along), 1)});
+    if (!hasAcross)
+        return hasAlong ? alongText : std::string();
+    if (!hasAlong)
+        return Texts::Fill(across > 0 ? Texts::Mark("%1 mm to the left of the start")
+                                      : Texts::Mark("%1 mm to the right of the start"),
+                           {Texts::Number(std::fabs(across), 1)});
+    const std::string acrossText = Texts::Fill(across > 0 ? Texts::Mark("%1 mm to the left")
+                                                          : Texts::Mark("%1 mm to the right"),
+                                               {Texts::Number(std::fabs(across), 1)});
+    return Texts::Fill(Texts::Mark("%1 and %2"), {alongText, acrossText});
 }
 
 QuarterDegrees HeadingDifference(QuarterDegrees a, QuarterDegrees b) {

@@ -8,18 +8,13 @@
 
 namespace {
 
-std::string Format(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 // ", lap 2 +0.123 s (+2.10 %)": how much slower lane 2 is with the user's car.
 std::string LapDifference(const std::vector<TrackLaps>& laps, int slot) {
     for (const TrackLaps& track : laps)
         if (track.Slot == slot && track.Closed)
-            return Format(", lap 2 %+.3f s", track.Difference()) +
-                   Format(" (%+.2f %%)", track.DifferencePercent());
+            return Texts::Fill(Texts::Mark(", lap 2 %1 s (%2 %)"),
+                               {Texts::Number(track.Difference(), 3, true),
+                                Texts::Number(track.DifferencePercent(), 2, true)});
     return std::string();
 }
 
@@ -42,8 +37,11 @@ std::string Codes(const std::vector<ClosingPiece>& pieces) {
 std::string Describe(const Proposal& proposal) {
     std::string text = Codes(proposal.Pieces);
     if (!proposal.Removed.empty())
-        text = "Remove " + Codes(proposal.Removed) + (text.empty() ? "" : ", add " + text);
-    return text + Format("  (%.1f mm left)", proposal.ResidualMillimetres);
+        text = text.empty()
+                   ? Texts::Fill(Texts::Mark("Remove %1"), {Codes(proposal.Removed)})
+                   : Texts::Fill(Texts::Mark("Remove %1, add %2"), {Codes(proposal.Removed), text});
+    return Texts::Fill(Texts::Mark("%1  (%2 mm left)"),
+                       {text, Texts::Number(proposal.ResidualMillimetres, 1)});
 }
 
 // The proposal drawn in yellow after the track's last part, on the window only.
@@ -79,14 +77,19 @@ std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& ma
     for (const TrackFinding& t : result.Tracks) {
         if (t.Empty)
             continue;
-        std::string text = "Track " + std::to_string(t.Number) + ": ";
         const std::string direction = GapDirection(t);
-        text += t.Closed ? "closed"
-                         : Format("open, gap %.1f mm", t.GapMillimetres) +
-                               Format(", %.2f degrees off", t.HeadingDegrees) +
-                               (direction.empty() ? "" : ", the end " + direction);
-        text += Format(", lane 2 %+.2f cm", t.LaneDifference()) +
-                Format(" (%+.2f %%)", t.LaneDifferencePercent()) + LapDifference(laps, t.Slot);
+        const std::string state =
+            t.Closed
+                ? Texts::Mark("closed")
+                : Texts::Fill(
+                      Texts::Mark("open, gap %1 mm, %2 degrees off%3"),
+                      {Texts::Number(t.GapMillimetres, 1), Texts::Number(t.HeadingDegrees, 2),
+                       direction.empty() ? std::string()
+                                         : Texts::Fill(Texts::Mark(", the end %1"), {direction})});
+        const std::string text = Texts::Fill(
+            Texts::Mark("Track %1: %2, lane 2 %3 cm (%4 %)%5"),
+            {std::to_string(t.Number), state, Texts::Number(t.LaneDifference(), 2, true),
+             Texts::Number(t.LaneDifferencePercent(), 2, true), LapDifference(laps, t.Slot)});
         lines.push_back({text, t.Slot, 0, !t.Closed});
         if (!t.Closed) {
             const TrackEnds ends = EndsOf(design.Tracks[t.Slot]);
@@ -95,24 +98,29 @@ std::vector<FindingLine> LayoutFindings(A_APPL& appl, std::vector<CheckMark>& ma
         }
     }
     for (const JoinCandidate& j : result.Joins)
-        lines.push_back({"Tracks " + std::to_string(result.NumberOf(j.SlotA)) + " and " +
-                             std::to_string(result.NumberOf(j.SlotB)) +
-                             Format(" nearly meet (%.1f mm): Join Track", j.GapMillimetres),
-                         j.SlotA, 0, false});
+        lines.push_back(
+            {Texts::Fill(Texts::Mark("Tracks %1 and %2 nearly meet (%3 mm): Join Track"),
+                         {std::to_string(result.NumberOf(j.SlotA)),
+                          std::to_string(result.NumberOf(j.SlotB)),
+                          Texts::Number(j.GapMillimetres, 1)}),
+             j.SlotA, 0, false});
     for (const Overlap& o : result.Overlaps) {
-        lines.push_back({"Overlap: track " + std::to_string(result.NumberOf(o.A.Slot)) + " part " +
-                             std::to_string(PartNumber(o.A.Index)) + " and track " +
-                             std::to_string(result.NumberOf(o.B.Slot)) + " part " +
-                             std::to_string(PartNumber(o.B.Index)),
+        lines.push_back({Texts::Fill(Texts::Mark("Overlap: track %1 part %2 and track %3 part %4"),
+                                     {std::to_string(result.NumberOf(o.A.Slot)),
+                                      std::to_string(PartNumber(o.A.Index)),
+                                      std::to_string(result.NumberOf(o.B.Slot)),
+                                      std::to_string(PartNumber(o.B.Index))}),
                          o.A.Slot, o.A.Index, false});
         const Pose at = WorldPoseOfPart(design.Tracks[o.A.Slot], o.A.Index);
         marks.push_back({at.X, at.Y});
     }
     for (const MissingPart& m : result.Shopping)
-        lines.push_back({"Buy " + std::to_string(m.Missing) + " x " + m.Code, -1, 0, false});
-    if (result.Clean())
         lines.push_back(
-            {"Every track closes, nothing overlaps, nothing is missing.", -1, 0, false});
+            {Texts::Fill(Texts::Mark("Buy %1 x %2"), {std::to_string(m.Missing), m.Code}), -1, 0,
+             false});
+    if (result.Clean())
+        lines.push_back({Texts::Mark("Every track closes, nothing overlaps, nothing is missing."),
+                         -1, 0, false});
     return lines;
 }
 
@@ -150,7 +158,7 @@ void CloseLoopCommand(A_APPL& appl) {
     for (const Proposal& proposal : proposals)
         items.push_back(Describe(proposal));
     const int chosen = appl.Dialogs().ChooseFromList(
-        "Close Loop", items, [&](int i) { Preview(appl, *track, proposals[i]); });
+        Texts::Mark("Close Loop"), items, [&](int i) { Preview(appl, *track, proposals[i]); });
     BlitPanel(appl.Canvases);
     if (chosen < 0 || chosen >= static_cast<int>(proposals.size()))
         return;

@@ -217,8 +217,9 @@ void Hover(A_APPL& appl, int x, int y) {
     }
     const L_PARTDEF& def = *cell->Part->Def;
     SetHint(appl, CanvasId::PartSelector,
-            def.Code + " - " + def.Description +
-                " - Free: " + std::to_string(FreeOf(*appl.Design.Design.Brand, def)));
+            Texts::Fill(Texts::Mark("%1 - %2 - Free: %3"),
+                        {def.Code, def.Description,
+                         std::to_string(FreeOf(*appl.Design.Design.Brand, def))}));
     edit.HoveredEntry = static_cast<int>(cell - appl.Palette.Entries->Entries.data());
     if (appl.Design.SelectedTrack && appl.CurrentPanel() == &appl.Design)
         ShowInsertPreview(appl, *cell->Part);

@@ -287,8 +287,9 @@ std::string HoverHint(const T_DESIGN& design, const T_PART& part) {
         hint += "L";
     int slot = 0, index = 0;
     if (design.LocatePart(&part, slot, index))
-        hint += " - track " + std::to_string(design.TrackNumber(slot)) + " part " +
-                std::to_string(PartNumber(index));
+        return Texts::Fill(
+            Texts::Mark("%1 - track %2 part %3"),
+            {hint, std::to_string(design.TrackNumber(slot)), std::to_string(PartNumber(index))});
     return hint;
 }
 
@@ -321,8 +322,8 @@ void MoveRotate(A_APPL& appl, const PointerEvent& event) {
     design.Design.SetTrackAngle(design.SelectedTrack, angle);
     RepaintOutlines(appl.Canvases);
     if (appl.Window) {
-        char text[32];
-        std::snprintf(text, sizeof text, "Angle %.2f\xB0", angle * 0.25);
+        const std::string text =
+            Texts::Fill(Texts::Mark("Angle %1\u00B0"), {Texts::Number(angle * 0.25, 2)});
         appl.Window->SetStatusText(StatusBarId::Main, STATUS_DISTANCE, text);
     }
 }

@@ -1,6 +1,8 @@
 #include "Translate.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace Texts {
@@ -17,13 +19,25 @@ QString Translated(const std::string& key) {
     return translated == QString::fromUtf8(key.c_str()) ? QString() : translated;
 }
 
+QString Line(const std::string& line);
+
+// An argument: a text of its own (a key or a filled key) in the language, a
+// decimal number with the language's separator, anything else as it is.
+QString Argument(const std::string& arg) {
+    static const QRegularExpression decimal("^[+-]?[0-9]+\\.[0-9]+$");
+    const QString text = Line(arg);
+    if (!decimal.match(text).hasMatch())
+        return text;
+    return QString(text).replace('.', QLocale().decimalPoint());
+}
+
 // %1 .. %9 replaced at once, so that an argument holding "%2" stays as it is.
 QString Filled(const QString& key, const std::vector<std::string>& args) {
     QString text;
     for (qsizetype i = 0; i < key.size(); ++i) {
         const int n = i + 1 < key.size() ? key[i + 1].digitValue() - 1 : -1;
         if (key[i] == '%' && n >= 0 && n < static_cast<int>(args.size())) {
-            text += Latin1(args[static_cast<size_t>(n)]);
+            text += Argument(args[static_cast<size_t>(n)]);
             ++i;
         } else {
             text += key[i];
@@ -37,7 +51,9 @@ QString Line(const std::string& line) {
     Composition composition;
     if (FindComposition(line, composition)) {
         const QString key = Translated(composition.Key);
-        return Filled(key.isEmpty() ? Latin1(composition.Key) : key, composition.Args);
+        // Keys are the program's own texts, written in UTF-8.
+        return Filled(key.isEmpty() ? QString::fromUtf8(composition.Key.c_str()) : key,
+                      composition.Args);
     }
     const QString translated = Translated(line);
     return translated.isEmpty() ? Latin1(line) : translated;

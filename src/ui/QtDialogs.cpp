@@ -40,12 +40,13 @@ QWidget* Owner() {
 
 // "Name|*.ext|All Files|*.*" becomes "Name (*.ext);;All Files (*)".
 QString QtFilter(const std::string& filter) {
-    const QStringList parts = ToQt(filter).split('|');
+    // The names are translated with the filter as a whole.
+    const QStringList parts = Texts::Message(filter).split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         QString pattern = parts[i + 1];
         pattern.replace("*.*", "*");
-        filters << Texts::Message(FromQt(parts[i])) + " (" + pattern.replace(';', ' ') + ")";
+        filters << parts[i] + " (" + pattern.replace(';', ' ') + ")";
     }
     return filters.join(";;");
 }

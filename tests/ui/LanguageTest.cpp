@@ -1,11 +1,12 @@
+#include "i18n/Language.h"
 #include "MainFixture.h"
 #include "app/CommandLine.h"
 #include "app/Settings.h"
 #include "app/ViewCommands.h"
+#include "edit/LayoutCheckCommands.h"
 #include "editors/Defeditor.h"
 #include "editors/Defeditorpart.h"
 #include "editors/Stockedit.h"
-#include "i18n/Language.h"
 #include "i18n/Translate.h"
 #include "report/SectionList.h"
 #include "ui/About.h"
@@ -134,13 +135,17 @@ class LanguageTest : public QObject {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("design");
-        QTest::newRow("design only") << QStringList{"/tmp/oval.tr3"} << "" << "/tmp/oval.tr3";
+        QTest::newRow("design only") << QStringList{"/tmp/oval.tr3"} << ""
+                                     << "/tmp/oval.tr3";
         QTest::newRow("language and design")
-            << QStringList{"--language", "de", "/tmp/my", "oval.tr3"} << "de" << "/tmp/my oval.tr3";
-        QTest::newRow("language only") << QStringList{"--language", "es"} << "es" << "";
+            << QStringList{"--language", "de", "/tmp/my", "oval.tr3"} << "de"
+            << "/tmp/my oval.tr3";
+        QTest::newRow("language only") << QStringList{"--language", "es"} << "es"
+                                       << "";
         QTest::newRow("a lone option is a name") << QStringList{"--language"} << ""
                                                  << "--language";
-        QTest::newRow("nothing") << QStringList{} << "" << "";
+        QTest::newRow("nothing") << QStringList{} << ""
+                                 << "";
     }
     void theCommandLineNamesTheLanguageBeforeTheDesign() {
         QFETCH(QStringList, args);
@@ -158,11 +163,21 @@ class LanguageTest : public QObject {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QString>("system");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("asked") << "it" << "de_DE" << "it";
-        QTest::newRow("system's") << "" << "nl_BE" << "nl";
-        QTest::newRow("unknown asked: system's") << "xx" << "fr_CA" << "fr";
-        QTest::newRow("neither shipped") << "" << "pt_BR" << "en";
-        QTest::newRow("English asked") << "en" << "es_ES" << "en";
+        QTest::newRow("asked") << "it"
+                               << "de_DE"
+                               << "it";
+        QTest::newRow("system's") << ""
+                                  << "nl_BE"
+                                  << "nl";
+        QTest::newRow("unknown asked: system's") << "xx"
+                                                 << "fr_CA"
+                                                 << "fr";
+        QTest::newRow("neither shipped") << ""
+                                         << "pt_BR"
+                                         << "en";
+        QTest::newRow("English asked") << "en"
+                                       << "es_ES"
+                                       << "en";
     }
     void theLanguageIsTheAskedOneTheSystemsOrEnglish() {
         QFETCH(QString, asked);
@@ -174,8 +189,10 @@ class LanguageTest : public QObject {
 
     // Keys, filled keys and lines of them translate; names stay as they are.
     void messagesTranslateAtTheBoundary() {
-        const std::string filled = Texts::Fill(Texts::Mark("Cannot write file %1 !"), {"/tmp/\xe9t\xe9.tr3"});
-        const std::string lines = std::string(Texts::Mark("Unknown brand code")) + "\nSCX99\n" + filled;
+        const std::string filled =
+            Texts::Fill(Texts::Mark("Cannot write file %1 !"), {"/tmp/\xe9t\xe9.tr3"});
+        const std::string lines =
+            std::string(Texts::Mark("Unknown brand code")) + "\nSCX99\n" + filled;
         QCOMPARE(Texts::Message(filled), QString::fromUtf8("Cannot write file /tmp/été.tr3 !"));
         {
             Speaking german("de");
@@ -189,6 +206,27 @@ class LanguageTest : public QObject {
         }
         QCOMPARE(Texts::tr("&File"), QString("&File"));
         QCOMPARE(QLocale().decimalPoint(), QString("."));
+    }
+
+    // The Layout Check's lines are built of filled keys within filled keys;
+    // their numbers take the language's decimal separator.
+    void theLayoutCheckSpeaksTheLanguage() {
+        MainFixture f;
+        T_TRACK& track = *f.Design().AllocateTrack();
+        for (const char* code : {"S350", "C2-450"})
+            track.InsertCopyAfter(nullptr, T_PART{0, 0, f.Design().Brand->FindCode(code)});
+        std::vector<CheckMark> marks;
+        const std::vector<FindingLine> lines = LayoutFindings(*f.Appl, marks);
+        QVERIFY(!lines.empty());
+        QVERIFY2(Texts::Message(lines.front().Text).startsWith("Track 2: open, gap "),
+                 lines.front().Text.c_str());
+        Speaking german("de");
+        const QString line = Texts::Message(lines.front().Text);
+        QVERIFY2(line.startsWith(QString::fromUtf8("Strecke 2: offen, Lücke ")), qPrintable(line));
+        QVERIFY2(line.contains(QRegularExpression(QString::fromUtf8("Lücke [0-9]+,[0-9] mm, "
+                                                                    "[0-9]+,[0-9]{2} Grad"))),
+                 qPrintable(line));
+        QVERIFY2(line.contains(", Spur 2 "), qPrintable(line));
     }
 
     // Every shipped translation is installed and translates the menus.
