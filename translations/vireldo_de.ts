@@ -1687,5 +1687,65 @@ Wenn Sie die Codes von Teilen ändern, die Sie in früher gespeicherten Entwürf
         <source>Angle %1°</source>
         <translation>Winkel %1°</translation>
     </message>
+    <message>
+        <source>Track Sections Info</source>
+        <translation>Teile im Bestand</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Track Lengths</source>
+        <translation>Streckenlängen</translation>
+    </message>
+    <message>
+        <source>Track Curve Count</source>
+        <translation>Anzahl der Kurven</translation>
+    </message>
+    <message>
+        <source>Left #</source>
+        <translation>Links #</translation>
+    </message>
+    <message>
+        <source>Right #</source>
+        <translation>Rechts #</translation>
+    </message>
+    <message>
+        <source>Design Size</source>
+        <translation>Größe des Entwurfs</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Breite: </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Höhe: </translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Rundenzeit</translation>
+    </message>
+    <message>
+        <source>Average speed</source>
+        <translation>Durchschnittstempo</translation>
+    </message>
+    <message>
+        <source>Full throttle</source>
+        <translation>Vollgas</translation>
+    </message>
+    <message>
+        <source>Lane 2 vs lane 1</source>
+        <translation>Spur 2 gegen Spur 1</translation>
+    </message>
+    <message>
+        <source>Estimated lap times, car</source>
+        <translation>Geschätzte Rundenzeiten, Auto</translation>
+    </message>
 </context>
 </TS>

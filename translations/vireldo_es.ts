@@ -1687,5 +1687,65 @@ Si cambia los códigos de piezas ya usadas en diseños guardados, ya no podrá c
         <source>Angle %1°</source>
         <translation>Ángulo %1°</translation>
     </message>
+    <message>
+        <source>Track Sections Info</source>
+        <translation>Piezas en existencias</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nada</translation>
+    </message>
+    <message>
+        <source>Track Lengths</source>
+        <translation>Longitudes de las pistas</translation>
+    </message>
+    <message>
+        <source>Track Curve Count</source>
+        <translation>Número de curvas</translation>
+    </message>
+    <message>
+        <source>Left #</source>
+        <translation>Izq. #</translation>
+    </message>
+    <message>
+        <source>Right #</source>
+        <translation>Der. #</translation>
+    </message>
+    <message>
+        <source>Design Size</source>
+        <translation>Tamaño del diseño</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Ancho: </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Alto: </translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tiempo por vuelta</translation>
+    </message>
+    <message>
+        <source>Average speed</source>
+        <translation>Velocidad media</translation>
+    </message>
+    <message>
+        <source>Full throttle</source>
+        <translation>Gas a fondo</translation>
+    </message>
+    <message>
+        <source>Lane 2 vs lane 1</source>
+        <translation>Carril 2 frente a carril 1</translation>
+    </message>
+    <message>
+        <source>Estimated lap times, car</source>
+        <translation>Tiempos por vuelta estimados, coche</translation>
+    </message>
 </context>
 </TS>

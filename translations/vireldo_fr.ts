@@ -1687,5 +1687,65 @@ Si vous changez les codes d&apos;éléments déjà utilisés dans des plans enre
         <source>Angle %1°</source>
         <translation>Angle %1°</translation>
     </message>
+    <message>
+        <source>Track Sections Info</source>
+        <translation>Éléments en stock</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Rien</translation>
+    </message>
+    <message>
+        <source>Track Lengths</source>
+        <translation>Longueurs des pistes</translation>
+    </message>
+    <message>
+        <source>Track Curve Count</source>
+        <translation>Nombre de virages</translation>
+    </message>
+    <message>
+        <source>Left #</source>
+        <translation>Gauche #</translation>
+    </message>
+    <message>
+        <source>Right #</source>
+        <translation>Droite #</translation>
+    </message>
+    <message>
+        <source>Design Size</source>
+        <translation>Taille du plan</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Largeur : </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Hauteur : </translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Temps au tour</translation>
+    </message>
+    <message>
+        <source>Average speed</source>
+        <translation>Vitesse moyenne</translation>
+    </message>
+    <message>
+        <source>Full throttle</source>
+        <translation>Plein gaz</translation>
+    </message>
+    <message>
+        <source>Lane 2 vs lane 1</source>
+        <translation>Voie 2 contre voie 1</translation>
+    </message>
+    <message>
+        <source>Estimated lap times, car</source>
+        <translation>Temps au tour estimés, voiture</translation>
+    </message>
 </context>
 </TS>

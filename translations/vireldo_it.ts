@@ -1687,5 +1687,65 @@ Se si cambiano i codici di pezzi già usati in progetti salvati, non sarà più 
         <source>Angle %1°</source>
         <translation>Angolo %1°</translation>
     </message>
+    <message>
+        <source>Track Sections Info</source>
+        <translation>Pezzi in scorta</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Niente</translation>
+    </message>
+    <message>
+        <source>Track Lengths</source>
+        <translation>Lunghezze delle piste</translation>
+    </message>
+    <message>
+        <source>Track Curve Count</source>
+        <translation>Numero di curve</translation>
+    </message>
+    <message>
+        <source>Left #</source>
+        <translation>Sin. #</translation>
+    </message>
+    <message>
+        <source>Right #</source>
+        <translation>Des. #</translation>
+    </message>
+    <message>
+        <source>Design Size</source>
+        <translation>Dimensioni del progetto</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Larghezza: </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Altezza: </translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lunghezza</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Tempo sul giro</translation>
+    </message>
+    <message>
+        <source>Average speed</source>
+        <translation>Velocità media</translation>
+    </message>
+    <message>
+        <source>Full throttle</source>
+        <translation>Pieno gas</translation>
+    </message>
+    <message>
+        <source>Lane 2 vs lane 1</source>
+        <translation>Corsia 2 rispetto a corsia 1</translation>
+    </message>
+    <message>
+        <source>Estimated lap times, car</source>
+        <translation>Tempi sul giro stimati, auto</translation>
+    </message>
 </context>
 </TS>

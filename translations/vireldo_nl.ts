@@ -1687,5 +1687,65 @@ Als u de codes wijzigt van delen die u al in opgeslagen ontwerpen hebt gebruikt,
         <source>Angle %1°</source>
         <translation>Hoek %1°</translation>
     </message>
+    <message>
+        <source>Track Sections Info</source>
+        <translation>Delen in voorraad</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Niets</translation>
+    </message>
+    <message>
+        <source>Track Lengths</source>
+        <translation>Baanlengtes</translation>
+    </message>
+    <message>
+        <source>Track Curve Count</source>
+        <translation>Aantal bochten</translation>
+    </message>
+    <message>
+        <source>Left #</source>
+        <translation>Links #</translation>
+    </message>
+    <message>
+        <source>Right #</source>
+        <translation>Rechts #</translation>
+    </message>
+    <message>
+        <source>Design Size</source>
+        <translation>Grootte van het ontwerp</translation>
+    </message>
+    <message>
+        <source>Width: </source>
+        <translation>Breedte: </translation>
+    </message>
+    <message>
+        <source>Height: </source>
+        <translation>Hoogte: </translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Lengte</translation>
+    </message>
+    <message>
+        <source>Lap time</source>
+        <translation>Rondetijd</translation>
+    </message>
+    <message>
+        <source>Average speed</source>
+        <translation>Gemiddelde snelheid</translation>
+    </message>
+    <message>
+        <source>Full throttle</source>
+        <translation>Vol gas</translation>
+    </message>
+    <message>
+        <source>Lane 2 vs lane 1</source>
+        <translation>Baan 2 tegen baan 1</translation>
+    </message>
+    <message>
+        <source>Estimated lap times, car</source>
+        <translation>Geschatte rondetijden, auto</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "ReportHtml.h"
 #include "SectionList.h"
+#include "base/UiText.h"
 #include "defs/SharedPiece.h"
 
 #include <algorithm>
@@ -223,6 +224,38 @@ std::string TrackListHtml(const TrackListPage& page) {
     out << "</BODY>"
         << "</HTML>";
     return out.Text;
+}
+
+const std::vector<const char*>& TrackListWords() {
+    static const std::vector<const char*> words = {
+        Texts::Mark("Track Sections Info"),
+        Texts::Mark("Code"),
+        Texts::Mark("Section"),
+        Texts::Mark("Stock"),
+        Texts::Mark("Used"),
+        Texts::Mark("Free"),
+        Texts::Mark("Track Section List"),
+        Texts::Mark("Dir"),
+        Texts::Mark("Height"),
+        Texts::Mark("Lane 1"),
+        Texts::Mark("Lane 2"),
+        Texts::Mark("Nothing"),
+        Texts::Mark("Track Lengths"),
+        Texts::Mark("Track"),
+        Texts::Mark("Track Curve Count"),
+        Texts::Mark("Left #"),
+        Texts::Mark("Right #"),
+        Texts::Mark("Design Size"),
+        Texts::Mark("Width: "),
+        Texts::Mark("Height: "),
+        Texts::Mark("Length"),
+        Texts::Mark("Lap time"),
+        Texts::Mark("Average speed"),
+        Texts::Mark("Full throttle"),
+        Texts::Mark("Lane 2 vs lane 1"),
+        Texts::Mark("Estimated lap times, car"),
+    };
+    return words;
 }
 
 std::string ColumnDocument(const TrackListPage& page, const std::string& column) {

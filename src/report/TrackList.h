@@ -33,6 +33,10 @@ TrackListPage BuildTrackListPage(T_DESIGN& design, const BoundingBox& extents, f
 std::string TrackListHtml(const TrackListPage& page);
 // One column of the page as a document of its own.
 std::string ColumnDocument(const TrackListPage& page, const std::string& column);
+// The words of the track list's headings and labels, as whole cells or
+// before a number or name ("Track 1"): what a window in another language
+// translates in the documents it shows (the files stay English).
+const std::vector<const char*>& TrackListWords();
 
 // "0.35 m" or "1.15 ft": metres or feet, two decimals.
 std::string LengthText(float centimetres, const TrackListUnits& units);

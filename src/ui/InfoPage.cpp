@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -26,8 +27,21 @@ QTextBrowser* Column(const char* name, QWidget* parent) {
     return browser;
 }
 
+// The track list is Latin-1; its headings and labels in the window's language,
+// longest first so that "Track Lengths" goes before "Track".
 QString DocumentText(const std::string& html) {
-    return QString::fromLatin1(html.c_str()); // the track list is Latin-1
+    QString text = QString::fromLatin1(html.c_str());
+    std::vector<const char*> words = TrackListWords();
+    std::sort(words.begin(), words.end(),
+              [](const char* a, const char* b) { return std::strlen(a) > std::strlen(b); });
+    for (const char* word : words) {
+        const QString translated = Texts::tr(word);
+        if (translated == word)
+            continue;
+        for (const char* after : {"<", " "})
+            text.replace(QString(">") + word + after, ">" + translated + after);
+    }
+    return text;
 }
 
 } // namespace

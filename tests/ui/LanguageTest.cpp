@@ -13,6 +13,7 @@
 #include "ui/Asktext.h"
 #include "ui/CarDialog.h"
 #include "ui/HelpWindow.h"
+#include "ui/InfoPage.h"
 #include "ui/Newbrand.h"
 #include "ui/Newwizard.h"
 #include "ui/PrintAtScale.h"
@@ -26,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
 #include <functional>
@@ -227,6 +229,21 @@ class LanguageTest : public QObject {
                                                                     "[0-9]+,[0-9]{2} Grad"))),
                  qPrintable(line));
         QVERIFY2(line.contains(", Spur 2 "), qPrintable(line));
+    }
+
+    // The Info page shows its headings in the language; the file beside it
+    // stays as it always was.
+    void theInfoPageSpeaksTheLanguageItsFileStaysEnglish() {
+        Speaking german("de");
+        MainFixture f;
+        f.Form->MainTab->setCurrentIndex(1);
+        const QString totals = f.Form->InfoPage->Totals->toPlainText();
+        QVERIFY2(totals.contains(QString::fromUtf8("Streckenlängen")), qPrintable(totals));
+        QVERIFY(!totals.contains("Track Lengths"));
+        QVERIFY(f.Form->InfoPage->Sections->toPlainText().contains("Teile im Bestand"));
+        const std::string html = ReadFile(f.Appl->ProgramDir + "info.html");
+        QVERIFY(html.find("Track Lengths") != std::string::npos);
+        QVERIFY(html.find("Streckenl") == std::string::npos);
     }
 
     // Every shipped translation is installed and translates the menus.
