@@ -1747,5 +1747,37 @@ Wenn Sie die Codes von Teilen ändern, die Sie in früher gespeicherten Entwürf
         <source>Estimated lap times, car</source>
         <translation>Geschätzte Rundenzeiten, Auto</translation>
     </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 von %2 %3</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, noch etwa %1 s</translation>
+    </message>
+    <message>
+        <source>%1 x %2 = %3 pages (%4), and an overview page</source>
+        <translation>%1 x %2 = %3 Seiten (%4) und eine Übersichtsseite</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>quer</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>Print at 1:%1</source>
+        <translation>Drucken in 1:%1</translation>
+    </message>
+    <message>
+        <source>of %1 (1 is the overview)</source>
+        <translation>von %1 (1 ist die Übersicht)</translation>
+    </message>
+    <message>
+        <source>This prints %1 pages. Go on?</source>
+        <translation>Das druckt %1 Seiten. Fortfahren?</translation>
+    </message>
 </context>
 </TS>

@@ -1747,5 +1747,37 @@ Si cambia los códigos de piezas ya usadas en diseños guardados, ya no podrá c
         <source>Estimated lap times, car</source>
         <translation>Tiempos por vuelta estimados, coche</translation>
     </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 de %2 %3</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, quedan unos %1 s</translation>
+    </message>
+    <message>
+        <source>%1 x %2 = %3 pages (%4), and an overview page</source>
+        <translation>%1 x %2 = %3 páginas (%4) y una página de conjunto</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>Print at 1:%1</source>
+        <translation>Imprimir a 1:%1</translation>
+    </message>
+    <message>
+        <source>of %1 (1 is the overview)</source>
+        <translation>de %1 (1 es la vista de conjunto)</translation>
+    </message>
+    <message>
+        <source>This prints %1 pages. Go on?</source>
+        <translation>Esto imprime %1 páginas. ¿Continuar?</translation>
+    </message>
 </context>
 </TS>

@@ -1747,5 +1747,37 @@ Si vous changez les codes d&apos;éléments déjà utilisés dans des plans enre
         <source>Estimated lap times, car</source>
         <translation>Temps au tour estimés, voiture</translation>
     </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 sur %2 %3</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, environ %1 s restantes</translation>
+    </message>
+    <message>
+        <source>%1 x %2 = %3 pages (%4), and an overview page</source>
+        <translation>%1 x %2 = %3 pages (%4), et une page d&apos;ensemble</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>paysage</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>portrait</translation>
+    </message>
+    <message>
+        <source>Print at 1:%1</source>
+        <translation>Impression au 1:%1</translation>
+    </message>
+    <message>
+        <source>of %1 (1 is the overview)</source>
+        <translation>sur %1 (1 est la vue d&apos;ensemble)</translation>
+    </message>
+    <message>
+        <source>This prints %1 pages. Go on?</source>
+        <translation>Cela imprime %1 pages. Continuer ?</translation>
+    </message>
 </context>
 </TS>

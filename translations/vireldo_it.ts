@@ -1747,5 +1747,37 @@ Se si cambiano i codici di pezzi già usati in progetti salvati, non sarà più 
         <source>Estimated lap times, car</source>
         <translation>Tempi sul giro stimati, auto</translation>
     </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 di %2 %3</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, circa %1 s rimanenti</translation>
+    </message>
+    <message>
+        <source>%1 x %2 = %3 pages (%4), and an overview page</source>
+        <translation>%1 x %2 = %3 pagine (%4) e una pagina d&apos;insieme</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>orizzontale</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>verticale</translation>
+    </message>
+    <message>
+        <source>Print at 1:%1</source>
+        <translation>Stampa in 1:%1</translation>
+    </message>
+    <message>
+        <source>of %1 (1 is the overview)</source>
+        <translation>di %1 (1 è la panoramica)</translation>
+    </message>
+    <message>
+        <source>This prints %1 pages. Go on?</source>
+        <translation>Verranno stampate %1 pagine. Continuare?</translation>
+    </message>
 </context>
 </TS>

@@ -1747,5 +1747,37 @@ Als u de codes wijzigt van delen die u al in opgeslagen ontwerpen hebt gebruikt,
         <source>Estimated lap times, car</source>
         <translation>Geschatte rondetijden, auto</translation>
     </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 van %2 %3</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, nog ongeveer %1 s</translation>
+    </message>
+    <message>
+        <source>%1 x %2 = %3 pages (%4), and an overview page</source>
+        <translation>%1 x %2 = %3 pagina&apos;s (%4) en een overzichtspagina</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>liggend</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>staand</translation>
+    </message>
+    <message>
+        <source>Print at 1:%1</source>
+        <translation>Afdrukken op 1:%1</translation>
+    </message>
+    <message>
+        <source>of %1 (1 is the overview)</source>
+        <translation>van %1 (1 is het overzicht)</translation>
+    </message>
+    <message>
+        <source>This prints %1 pages. Go on?</source>
+        <translation>Dit drukt %1 pagina&apos;s af. Doorgaan?</translation>
+    </message>
 </context>
 </TS>

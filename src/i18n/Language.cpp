@@ -1,6 +1,7 @@
 #include "Language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <algorithm>
 
@@ -30,10 +31,18 @@ void InstallLanguage(const std::string& code, const QLocale& system) {
     if (locale.language() != system.language())
         QLocale::setDefault(locale);
     Q_INIT_RESOURCE(translations);
-    // Made once for the run: the application keeps using it.
-    static QTranslator* translator = new QTranslator(QCoreApplication::instance());
-    QCoreApplication::removeTranslator(translator);
-    if (code != "en" &&
-        translator->load(QString(":/translations/vireldo_%1.qm").arg(QString::fromStdString(code))))
-        QCoreApplication::installTranslator(translator);
+    // Made once for the run: the application keeps using them. Qt's own
+    // texts (OK, Cancel, the file dialogs) come from the system's Qt
+    // translations where they are installed.
+    static QTranslator* program = new QTranslator(QCoreApplication::instance());
+    static QTranslator* qt = new QTranslator(QCoreApplication::instance());
+    QCoreApplication::removeTranslator(program);
+    QCoreApplication::removeTranslator(qt);
+    if (code == "en")
+        return;
+    const QString name = QString::fromStdString(code);
+    if (program->load(":/translations/vireldo_" + name + ".qm"))
+        QCoreApplication::installTranslator(program);
+    if (qt->load("qtbase_" + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
 }

@@ -17,10 +17,10 @@ std::atomic<bool> Running{false};
 } // namespace
 
 QString ProgressText(long long done, long long total, const QString& steps, long long elapsedMs) {
-    QString text = QStringLiteral("%1 of %2 %3").arg(done).arg(total).arg(steps);
+    QString text = Texts::tr("%1 of %2 %3").arg(done).arg(total).arg(steps);
     if (done > 0 && total > done) {
         const long long left = (elapsedMs * (total - done) / done + 999) / 1000;
-        text += QStringLiteral(", about %1 s left").arg(left);
+        text += Texts::tr(", about %1 s left").arg(left);
     }
     return text;
 }

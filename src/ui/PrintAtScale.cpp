@@ -78,11 +78,11 @@ void TPrintAtScaleDialog::ShowPageCount() {
     const float mmPerCm = PaperMmPerCm(ScaleDenominator());
     const PageTiles tiles =
         TileLayout(Extent.Width() * mmPerCm, Extent.Height() * mmPerCm, Paper());
-    PagesLabel->setText(QStringLiteral("%1 x %2 = %3 pages (%4), and an overview page")
+    PagesLabel->setText(Texts::tr("%1 x %2 = %3 pages (%4), and an overview page")
                             .arg(tiles.Columns)
                             .arg(tiles.Rows)
                             .arg(tiles.Columns * tiles.Rows)
-                            .arg(tiles.Landscape ? "landscape" : "portrait"));
+                            .arg(tiles.Landscape ? Texts::tr("landscape") : Texts::tr("portrait")));
 }
 
 TTilePreviewDialog::TTilePreviewDialog(A_APPL& appl, std::unique_ptr<StandaloneCanvases> layout,
@@ -92,7 +92,7 @@ TTilePreviewDialog::TTilePreviewDialog(A_APPL& appl, std::unique_ptr<StandaloneC
       Document(std::make_unique<TiledDocument>(Layout->Set, scale, paper, style)), Printer(printer),
       PageView(new QLabel(this)), PageBox(new QSpinBox(this)) {
     setObjectName("TilePreviewDialog");
-    setWindowTitle(QStringLiteral("Print at 1:%1").arg(scale));
+    setWindowTitle(Texts::tr("Print at 1:%1").arg(scale));
     PageView->setObjectName("PageView");
     PageView->setAlignment(Qt::AlignCenter);
     auto* scroll = new QScrollArea(this);
@@ -109,7 +109,7 @@ TTilePreviewDialog::TTilePreviewDialog(A_APPL& appl, std::unique_ptr<StandaloneC
     bar->addWidget(previous);
     bar->addWidget(new QLabel(Texts::tr("Page"), this));
     bar->addWidget(PageBox);
-    bar->addWidget(new QLabel(QStringLiteral("of %1 (1 is the overview)").arg(Pages()), this));
+    bar->addWidget(new QLabel(Texts::tr("of %1 (1 is the overview)").arg(Pages()), this));
     bar->addWidget(next);
     bar->addStretch();
     bar->addWidget(print);
@@ -175,9 +175,8 @@ void PrintAtScale(A_APPL& appl, QPrinter& printer, QWidget* parent) {
         return;
     appl.OutputStyle = ask.Style();
     if (ask.Pages() > MANY_PAGES &&
-        appl.Dialogs().YesNo(
-            QStringLiteral("This prints %1 pages. Go on?").arg(ask.Pages()).toStdString()) !=
-            DialogAnswer::Yes)
+        appl.Dialogs().YesNo(Texts::Fill(Texts::Mark("This prints %1 pages. Go on?"),
+                                         {std::to_string(ask.Pages())})) != DialogAnswer::Yes)
         return;
     printer.setDocName(DesignTitle(appl.Canvases));
     TTilePreviewDialog preview(appl, CopyCanvases(appl.Canvases), ask.ScaleDenominator(),
