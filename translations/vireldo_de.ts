@@ -1779,5 +1779,41 @@ Wenn Sie die Codes von Teilen ändern, die Sie in früher gespeicherten Entwürf
         <source>This prints %1 pages. Go on?</source>
         <translation>Das druckt %1 Seiten. Fortfahren?</translation>
     </message>
+    <message>
+        <source>%1 m, %2 parts</source>
+        <translation>%1 m, %2 Teile</translation>
+    </message>
+    <message>
+        <source>%1 ft, %2 parts</source>
+        <translation>%1 ft, %2 Teile</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>Part number &apos;%1&apos; is unknown! SKIPPED!</source>
+        <translation>Teilenummer &apos;%1&apos; ist unbekannt! ÜBERSPRUNGEN!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 !</source>
+        <translation>Datei %1 kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Brand %1 is unknown!</source>
+        <translation>Schienensystem %1 ist unbekannt!</translation>
+    </message>
+    <message>
+        <source>File %1 is damaged or incomplete; what could be read is shown.</source>
+        <translation>Datei %1 ist beschädigt oder unvollständig; angezeigt wird, was gelesen werden konnte.</translation>
+    </message>
+    <message>
+        <source>Part number %1 is unknown in current active brand! I think you are using a brand that does not match the .TR2 file!</source>
+        <translation>Teilenummer %1 ist im aktiven Schienensystem unbekannt! Vermutlich passt das System nicht zur .TR2-Datei!</translation>
+    </message>
+    <message>
+        <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
+        <translation>Die Platte ist kleiner als die kleinste geschlossene Runde von %1 (%2 x %3 cm mit %4 cm Rand ringsum).</translation>
+    </message>
 </context>
 </TS>

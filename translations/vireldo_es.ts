@@ -1779,5 +1779,41 @@ Si cambia los códigos de piezas ya usadas en diseños guardados, ya no podrá c
         <source>This prints %1 pages. Go on?</source>
         <translation>Esto imprime %1 páginas. ¿Continuar?</translation>
     </message>
+    <message>
+        <source>%1 m, %2 parts</source>
+        <translation>%1 m, %2 piezas</translation>
+    </message>
+    <message>
+        <source>%1 ft, %2 parts</source>
+        <translation>%1 ft, %2 piezas</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>Part number &apos;%1&apos; is unknown! SKIPPED!</source>
+        <translation>¡El número de pieza &apos;%1&apos; es desconocido! ¡OMITIDA!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 !</source>
+        <translation>¡No se puede abrir el archivo %1!</translation>
+    </message>
+    <message>
+        <source>Brand %1 is unknown!</source>
+        <translation>¡La marca %1 es desconocida!</translation>
+    </message>
+    <message>
+        <source>File %1 is damaged or incomplete; what could be read is shown.</source>
+        <translation>El archivo %1 está dañado o incompleto; se muestra lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source>Part number %1 is unknown in current active brand! I think you are using a brand that does not match the .TR2 file!</source>
+        <translation>¡El número de pieza %1 es desconocido en la marca activa! Probablemente la marca no corresponde al archivo .TR2.</translation>
+    </message>
+    <message>
+        <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
+        <translation>El tablero es menor que el circuito cerrado más pequeño de %1 (%2 x %3 cm con un margen de %4 cm alrededor).</translation>
+    </message>
 </context>
 </TS>

@@ -1779,5 +1779,41 @@ Si vous changez les codes d&apos;éléments déjà utilisés dans des plans enre
         <source>This prints %1 pages. Go on?</source>
         <translation>Cela imprime %1 pages. Continuer ?</translation>
     </message>
+    <message>
+        <source>%1 m, %2 parts</source>
+        <translation>%1 m, %2 éléments</translation>
+    </message>
+    <message>
+        <source>%1 ft, %2 parts</source>
+        <translation>%1 ft, %2 éléments</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>Part number &apos;%1&apos; is unknown! SKIPPED!</source>
+        <translation>Le numéro d&apos;élément &apos;%1&apos; est inconnu ! IGNORÉ !</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 !</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1 !</translation>
+    </message>
+    <message>
+        <source>Brand %1 is unknown!</source>
+        <translation>La marque %1 est inconnue !</translation>
+    </message>
+    <message>
+        <source>File %1 is damaged or incomplete; what could be read is shown.</source>
+        <translation>Le fichier %1 est endommagé ou incomplet ; ce qui a pu être lu est affiché.</translation>
+    </message>
+    <message>
+        <source>Part number %1 is unknown in current active brand! I think you are using a brand that does not match the .TR2 file!</source>
+        <translation>Le numéro d&apos;élément %1 est inconnu dans la marque active ! La marque utilisée ne correspond sans doute pas au fichier .TR2 !</translation>
+    </message>
+    <message>
+        <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
+        <translation>La table est plus petite que la plus petite boucle fermée de %1 (%2 x %3 cm avec une marge de %4 cm tout autour).</translation>
+    </message>
 </context>
 </TS>

@@ -1779,5 +1779,41 @@ Se si cambiano i codici di pezzi già usati in progetti salvati, non sarà più 
         <source>This prints %1 pages. Go on?</source>
         <translation>Verranno stampate %1 pagine. Continuare?</translation>
     </message>
+    <message>
+        <source>%1 m, %2 parts</source>
+        <translation>%1 m, %2 pezzi</translation>
+    </message>
+    <message>
+        <source>%1 ft, %2 parts</source>
+        <translation>%1 ft, %2 pezzi</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>Part number &apos;%1&apos; is unknown! SKIPPED!</source>
+        <translation>Il numero di pezzo &apos;%1&apos; è sconosciuto! SALTATO!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 !</source>
+        <translation>Impossibile aprire il file %1!</translation>
+    </message>
+    <message>
+        <source>Brand %1 is unknown!</source>
+        <translation>La marca %1 è sconosciuta!</translation>
+    </message>
+    <message>
+        <source>File %1 is damaged or incomplete; what could be read is shown.</source>
+        <translation>Il file %1 è danneggiato o incompleto; viene mostrato ciò che si è potuto leggere.</translation>
+    </message>
+    <message>
+        <source>Part number %1 is unknown in current active brand! I think you are using a brand that does not match the .TR2 file!</source>
+        <translation>Il numero di pezzo %1 è sconosciuto nella marca attiva! Probabilmente la marca non corrisponde al file .TR2!</translation>
+    </message>
+    <message>
+        <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
+        <translation>Il piano è più piccolo del più piccolo circuito chiuso di %1 (%2 x %3 cm con un margine di %4 cm tutt&apos;intorno).</translation>
+    </message>
 </context>
 </TS>

@@ -1779,5 +1779,41 @@ Als u de codes wijzigt van delen die u al in opgeslagen ontwerpen hebt gebruikt,
         <source>This prints %1 pages. Go on?</source>
         <translation>Dit drukt %1 pagina&apos;s af. Doorgaan?</translation>
     </message>
+    <message>
+        <source>%1 m, %2 parts</source>
+        <translation>%1 m, %2 delen</translation>
+    </message>
+    <message>
+        <source>%1 ft, %2 parts</source>
+        <translation>%1 ft, %2 delen</translation>
+    </message>
+    <message>
+        <source>%1, %2 s</source>
+        <translation>%1, %2 s</translation>
+    </message>
+    <message>
+        <source>Part number &apos;%1&apos; is unknown! SKIPPED!</source>
+        <translation>Onderdeelnummer &apos;%1&apos; is onbekend! OVERGESLAGEN!</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1 !</source>
+        <translation>Bestand %1 kan niet worden geopend!</translation>
+    </message>
+    <message>
+        <source>Brand %1 is unknown!</source>
+        <translation>Merk %1 is onbekend!</translation>
+    </message>
+    <message>
+        <source>File %1 is damaged or incomplete; what could be read is shown.</source>
+        <translation>Bestand %1 is beschadigd of onvolledig; wat gelezen kon worden wordt getoond.</translation>
+    </message>
+    <message>
+        <source>Part number %1 is unknown in current active brand! I think you are using a brand that does not match the .TR2 file!</source>
+        <translation>Onderdeelnummer %1 is onbekend in het actieve merk! Waarschijnlijk past het merk niet bij het .TR2-bestand!</translation>
+    </message>
+    <message>
+        <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
+        <translation>De plaat is kleiner dan de kleinste gesloten lus van %1 (%2 x %3 cm met een rand van %4 cm rondom).</translation>
+    </message>
 </context>
 </TS>

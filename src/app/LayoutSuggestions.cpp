@@ -52,8 +52,9 @@ bool OptionsForRequest(A_APPL& appl, const SuggestRequest& request, SuggestOptio
 std::string ProposalCaption(A_APPL& appl, const SuggestedLayout& layout, char decimalPoint) {
     const bool metric = appl.Metric;
     const double length = layout.LapCm() / (metric ? CM_PER_METRE : CM_PER_FOOT);
-    std::string caption = FormatDecimals(length, 2, decimalPoint) + (metric ? " m, " : " ft, ") +
-                          std::to_string(layout.Parts.size()) + " parts";
+    std::string caption =
+        Texts::Fill(metric ? Texts::Mark("%1 m, %2 parts") : Texts::Mark("%1 ft, %2 parts"),
+                    {FormatDecimals(length, 2, decimalPoint), std::to_string(layout.Parts.size())});
     L_BRAND* brand = appl.Design.Design.Brand;
     if (!brand)
         return caption;
@@ -63,7 +64,8 @@ std::string ProposalCaption(A_APPL& appl, const SuggestedLayout& layout, char de
     const std::vector<TrackLaps> laps = SimulateDesign(*design, appl.RaceCar.Values);
     if (!laps.empty() && laps[0].Closed) {
         const LaneLap& shorter = laps[0].Lanes[layout.Lane1 <= layout.Lane2 ? 0 : 1];
-        caption += ", " + FormatDecimals(shorter.LapTime, 2, decimalPoint) + " s";
+        caption = Texts::Fill(Texts::Mark("%1, %2 s"),
+                              {caption, FormatDecimals(shorter.LapTime, 2, decimalPoint)});
     }
     return caption;
 }

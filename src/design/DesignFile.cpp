@@ -4,6 +4,7 @@
 #include "base/TextReader.h"
 #include "base/TextValues.h"
 #include "base/TextWriter.h"
+#include "base/UiText.h"
 
 #include <algorithm>
 
@@ -50,7 +51,8 @@ bool ReadParts(TextReader& in, T_DESIGN& design, T_TRACK* track, std::string& me
         // another brand that happens to share the brand's name.
         L_PARTDEF* def = code == EMPTY_PART_CODE ? nullptr : design.Brand->FindCode(code);
         if (code != EMPTY_PART_CODE && !def)
-            message = "Part number '" + NameForMessage(code) + "' is unknown! SKIPPED!";
+            message = Texts::Fill(Texts::Mark("Part number '%1' is unknown! SKIPPED!"),
+                                  {NameForMessage(code)});
         T_PART* part = def && track ? track->InsertAfter(nullptr) : nullptr;
         const int64_t height = in.ReadInt();
         const int64_t status = in.ReadInt();
@@ -116,7 +118,7 @@ std::string SaveDesign(T_DESIGN& design, const ViewOffset& offset, F_FREEHAND& f
     WriteDesign(design, offset, freehand, out);
     if (!out.Commit(design.FileName)) {
         freehand.Changed = layerChanged;
-        return "Cannot write file " + design.FileName + " !";
+        return Texts::Fill(Texts::Mark("Cannot write file %1 !"), {design.FileName});
     }
     design.SetModified(false);
     return std::string();
@@ -133,11 +135,11 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
     freehand.ClearLayer();
     TextReader in(design.FileName);
     if (!in.IsOpen())
-        return "Cannot open file " + design.FileName + " !";
+        return Texts::Fill(Texts::Mark("Cannot open file %1 !"), {design.FileName});
     const std::string brandName = in.ReadText();
     L_BRAND* brand = library.FindBrand(brandName);
     if (!brand)
-        return "Brand " + NameForMessage(brandName) + " is unknown!";
+        return Texts::Fill(Texts::Mark("Brand %1 is unknown!"), {NameForMessage(brandName)});
     design.Brand = brand;
     offset.X = static_cast<float>(in.ReadFloat());
     offset.Y = static_cast<float>(in.ReadFloat());
@@ -158,5 +160,6 @@ std::string LoadDesign(T_DESIGN& design, const L_DEFINITIONS& library, ViewOffse
 }
 
 std::string DamagedMessage(const std::string& fileName) {
-    return "File " + fileName + " is damaged or incomplete; what could be read is shown.";
+    return Texts::Fill(
+        Texts::Mark("File %1 is damaged or incomplete; what could be read is shown."), {fileName});
 }

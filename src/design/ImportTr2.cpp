@@ -3,6 +3,7 @@
 #include "Design.h"
 #include "base/TextReader.h"
 #include "base/TextValues.h"
+#include "base/UiText.h"
 #include "freehand/Freehand.h"
 
 namespace {
@@ -133,7 +134,7 @@ std::string ImportTr2(T_DESIGN& design, F_FREEHAND& freehand, const std::string&
     freehand.ClearLayer();
     TextReader in(fileName);
     if (!in.IsOpen())
-        return "Cannot open file " + fileName + " !";
+        return Texts::Fill(Texts::Mark("Cannot open file %1 !"), {fileName});
     AddRoomRectangle(in, freehand);
     if (in.ReadInt() != 0)
         ReadDrawings(in, freehand);
@@ -147,9 +148,10 @@ std::string ImportTr2(T_DESIGN& design, F_FREEHAND& freehand, const std::string&
         if (!ReadTrack(in, design, n, unknown)) {
             design.ClearDesign();
             freehand.ClearLayer();
-            return "Part number " + NameForMessage(unknown) +
-                   " is unknown in current active brand! I think you are using a brand that "
-                   "does not match the .TR2 file!";
+            return Texts::Fill(
+                Texts::Mark("Part number %1 is unknown in current active brand! I think you are "
+                            "using a brand that does not match the .TR2 file!"),
+                {NameForMessage(unknown)});
         }
     }
     design.SetModified(false);

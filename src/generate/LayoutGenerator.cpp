@@ -2,6 +2,7 @@
 
 #include "LoopMoves.h"
 #include "LoopSeeds.h"
+#include "base/UiText.h"
 #include "check/LayoutCheck.h"
 #include "defs/SharedPiece.h"
 #include "geometry/Placement.h"
@@ -276,12 +277,11 @@ std::string Search::SmallestLoopMessage() {
     }
     if (!any)
         return std::string();
-    std::ostringstream text;
-    text.precision(0);
-    text << std::fixed << "The board is smaller than the smallest closed loop of " << Brand.Name
-         << " (" << smallest.Width() << " x " << smallest.Height() << " cm with a margin of "
-         << Options.Table.Margin << " cm all round).";
-    return text.str();
+    return Texts::Fill(Texts::Mark("The board is smaller than the smallest closed loop of %1 (%2 x "
+                                   "%3 cm with a margin of %4 cm all round)."),
+                       {Brand.Name, Texts::Number(smallest.Width(), 0),
+                        Texts::Number(smallest.Height(), 0),
+                        Texts::Number(Options.Table.Margin, 0)});
 }
 
 bool Ranks(const SuggestedLayout& x, const SuggestedLayout& y) {

@@ -222,7 +222,7 @@ void TSuggestForm::Suggest() {
     SuggestOptions options;
     std::string error;
     if (!OptionsForRequest(Appl, RequestOfForm(), options, error)) {
-        QMessageBox::information(this, windowTitle(), QString::fromStdString(error));
+        QMessageBox::information(this, windowTitle(), Texts::Message(error));
         return;
     }
     Proposals->clear();
@@ -253,10 +253,10 @@ void TSuggestForm::Finished() {
     for (const SuggestedLayout& layout : Result.Layouts) {
         auto* item = new QListWidgetItem(
             QIcon(QPixmap::fromImage(LayoutThumbnail(*brand, layout, THUMBNAIL))),
-            QString::fromStdString(ProposalCaption(Appl, layout, point)), Proposals);
+            Texts::Message(ProposalCaption(Appl, layout, point)), Proposals);
         item->setTextAlignment(Qt::AlignHCenter);
     }
-    QString text = !Result.TooSmall.empty() ? QString::fromStdString(Result.TooSmall)
+    QString text = !Result.TooSmall.empty() ? Texts::Message(Result.TooSmall)
                    : Result.Layouts.empty()
                        ? Texts::tr("No layout fits with these parts and options.")
                        : Texts::tr("%1 layouts from %2 candidates; the longest laps first.")
