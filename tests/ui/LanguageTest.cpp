@@ -246,6 +246,19 @@ class LanguageTest : public QObject {
         QVERIFY(html.find("Streckenl") == std::string::npos);
     }
 
+    // The manual stays English; a reader of another language is told so.
+    void theHelpSaysTheManualIsEnglish() {
+        {
+            THelpWindow english(nullptr);
+            QVERIFY(!english.findChild<QLabel*>("ManualLanguageNote"));
+        }
+        Speaking italian("it");
+        THelpWindow help(nullptr);
+        const QLabel* note = help.findChild<QLabel*>("ManualLanguageNote");
+        QVERIFY(note);
+        QCOMPARE(note->text(), QString::fromUtf8("Il manuale è in inglese."));
+    }
+
     // Every shipped translation is installed and translates the menus.
     void everyLanguageTranslatesTheMenus() {
         for (const ShippedLanguage& language : ShippedLanguages()) {
