@@ -1815,5 +1815,13 @@ Wenn Sie die Codes von Teilen ändern, die Sie in früher gespeicherten Entwürf
         <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
         <translation>Die Platte ist kleiner als die kleinste geschlossene Runde von %1 (%2 x %3 cm mit %4 cm Rand ringsum).</translation>
     </message>
+    <message>
+        <source>V2 Def files|*.def|All Files|*.*</source>
+        <translation>V2-Def-Dateien|*.def|Alle Dateien|*.*</translation>
+    </message>
+    <message>
+        <source>GIF file|*.gif|All Files|*.*</source>
+        <translation>GIF-Datei|*.gif|Alle Dateien|*.*</translation>
+    </message>
 </context>
 </TS>

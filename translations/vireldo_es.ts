@@ -1815,5 +1815,13 @@ Si cambia los códigos de piezas ya usadas en diseños guardados, ya no podrá c
         <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
         <translation>El tablero es menor que el circuito cerrado más pequeño de %1 (%2 x %3 cm con un margen de %4 cm alrededor).</translation>
     </message>
+    <message>
+        <source>V2 Def files|*.def|All Files|*.*</source>
+        <translation>Archivos Def V2|*.def|Todos los archivos|*.*</translation>
+    </message>
+    <message>
+        <source>GIF file|*.gif|All Files|*.*</source>
+        <translation>Archivo GIF|*.gif|Todos los archivos|*.*</translation>
+    </message>
 </context>
 </TS>

@@ -1815,5 +1815,13 @@ Si vous changez les codes d&apos;éléments déjà utilisés dans des plans enre
         <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
         <translation>La table est plus petite que la plus petite boucle fermée de %1 (%2 x %3 cm avec une marge de %4 cm tout autour).</translation>
     </message>
+    <message>
+        <source>V2 Def files|*.def|All Files|*.*</source>
+        <translation>Fichiers Def V2|*.def|Tous les fichiers|*.*</translation>
+    </message>
+    <message>
+        <source>GIF file|*.gif|All Files|*.*</source>
+        <translation>Fichier GIF|*.gif|Tous les fichiers|*.*</translation>
+    </message>
 </context>
 </TS>

@@ -1815,5 +1815,13 @@ Se si cambiano i codici di pezzi già usati in progetti salvati, non sarà più 
         <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
         <translation>Il piano è più piccolo del più piccolo circuito chiuso di %1 (%2 x %3 cm con un margine di %4 cm tutt&apos;intorno).</translation>
     </message>
+    <message>
+        <source>V2 Def files|*.def|All Files|*.*</source>
+        <translation>File Def V2|*.def|Tutti i file|*.*</translation>
+    </message>
+    <message>
+        <source>GIF file|*.gif|All Files|*.*</source>
+        <translation>File GIF|*.gif|Tutti i file|*.*</translation>
+    </message>
 </context>
 </TS>

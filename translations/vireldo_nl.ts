@@ -1815,5 +1815,13 @@ Als u de codes wijzigt van delen die u al in opgeslagen ontwerpen hebt gebruikt,
         <source>The board is smaller than the smallest closed loop of %1 (%2 x %3 cm with a margin of %4 cm all round).</source>
         <translation>De plaat is kleiner dan de kleinste gesloten lus van %1 (%2 x %3 cm met een rand van %4 cm rondom).</translation>
     </message>
+    <message>
+        <source>V2 Def files|*.def|All Files|*.*</source>
+        <translation>V2 Def-bestanden|*.def|Alle bestanden|*.*</translation>
+    </message>
+    <message>
+        <source>GIF file|*.gif|All Files|*.*</source>
+        <translation>GIF-bestand|*.gif|Alle bestanden|*.*</translation>
+    </message>
 </context>
 </TS>

@@ -83,6 +83,13 @@ void WriteCar(QSettings& store, const CarPreset& car) {
     WriteFloat(store, "CarLateral", static_cast<float>(car.Values.Lateral));
 }
 
+// The fresh-install marker: a previous run wrote the values.
+bool WrittenBefore(QSettings& store) {
+    int marker = 1;
+    ReadInt(store, "FreshInstall", marker);
+    return marker == 0;
+}
+
 void ReadValues(A_APPL& appl, QSettings& store) {
     C_VIRELDO& design = appl.Design;
     ReadBool(store, "WizardStartup", appl.WizardStartup);
@@ -136,19 +143,16 @@ std::unique_ptr<QSettings> OpenSettings(const std::string& fileName) {
 }
 
 void ReadSettings(A_APPL& appl, QSettings& store) {
-    int marker = 1;
-    ReadInt(store, "FreshInstall", marker);
+    const bool written = WrittenBefore(store);
     WriteInt(store, "FreshInstall", 0);
     store.sync();
-    if (marker == 0)
+    if (written)
         ReadValues(appl, store);
 }
 
 std::string StoredLanguage(QSettings& store) {
-    int marker = 1;
-    ReadInt(store, "FreshInstall", marker);
     std::string language;
-    if (marker == 0)
+    if (WrittenBefore(store))
         ReadText(store, "Language", language);
     return language;
 }

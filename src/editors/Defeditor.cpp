@@ -147,9 +147,9 @@ void TDefEditorForm::BuildMenus() {
          [&appl] { SaveAllDefinitions(appl); });
     item(define, "DefineImportdefDefinitions",
          Texts::Mark("&Import Vireldo V2.x .def file into current"), nullptr, [&appl, this] {
-             const std::string file =
-                 appl.Dialogs().OpenFile({Texts::Mark("Import Vireldo V2 definition files"),
-                                          "V2 Def files|*.def|All Files|*.*", "def", ".", ""});
+             const std::string file = appl.Dialogs().OpenFile(
+                 {Texts::Mark("Import Vireldo V2 definition files"),
+                  Texts::Mark("V2 Def files|*.def|All Files|*.*"), "def", ".", ""});
              if (file.empty())
                  return;
              ImportDefinitionFile(appl, file);

@@ -31,19 +31,13 @@ QString Argument(const std::string& arg) {
     return QString(text).replace('.', QLocale().decimalPoint());
 }
 
-// %1 .. %9 replaced at once, so that an argument holding "%2" stays as it is.
+// The key filled with its arguments, each in the language, as plain code
+// fills it (UTF-8 throughout, the arguments once converted).
 QString Filled(const QString& key, const std::vector<std::string>& args) {
-    QString text;
-    for (qsizetype i = 0; i < key.size(); ++i) {
-        const int n = i + 1 < key.size() ? key[i + 1].digitValue() - 1 : -1;
-        if (key[i] == '%' && n >= 0 && n < static_cast<int>(args.size())) {
-            text += Argument(args[static_cast<size_t>(n)]);
-            ++i;
-        } else {
-            text += key[i];
-        }
-    }
-    return text;
+    std::vector<std::string> shown;
+    for (const std::string& arg : args)
+        shown.push_back(Argument(arg).toStdString());
+    return QString::fromStdString(Substitute(key.toStdString(), shown));
 }
 
 // A key, a text filled from a key, or anything else (a name): as it is.

@@ -30,10 +30,13 @@ QTextBrowser* Column(const char* name, QWidget* parent) {
 // The track list is Latin-1; its headings and labels in the window's language,
 // longest first so that "Track Lengths" goes before "Track".
 QString DocumentText(const std::string& html) {
+    static const std::vector<const char*> words = [] {
+        std::vector<const char*> sorted = TrackListWords();
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const char* a, const char* b) { return std::strlen(a) > std::strlen(b); });
+        return sorted;
+    }();
     QString text = QString::fromLatin1(html.c_str());
-    std::vector<const char*> words = TrackListWords();
-    std::sort(words.begin(), words.end(),
-              [](const char* a, const char* b) { return std::strlen(a) > std::strlen(b); });
     for (const char* word : words) {
         const QString translated = Texts::tr(word);
         if (translated == word)

@@ -43,8 +43,8 @@ void TMainForm::SaveGIFClick() {
         return;
     }
     const std::string name = appl.Dialogs().SaveFile(
-        {Texts::Mark("Save GIF"), "GIF file|*.gif|All Files|*.*", "gif", appl.LastUsedPath,
-         ProposedName(appl, appl.Design.Design.FileName, "gif")});
+        {Texts::Mark("Save GIF"), Texts::Mark("GIF file|*.gif|All Files|*.*"), "gif",
+         appl.LastUsedPath, ProposedName(appl, appl.Design.Design.FileName, "gif")});
     if (name.empty())
         return;
     RepaintPanel(appl.Canvases);
